@@ -1,0 +1,3 @@
+#include "CompareSettings.h"
+
+CompareSettings compareSettings;
