@@ -1,5 +1,7 @@
 #pragma once
 
+#include "IconBitmap.h"
+
 #include <cstdint>
 #include <span>
 #include <string_view>
@@ -24,7 +26,7 @@ struct DialogControl {
     DialogRect rect;
     std::uint32_t style = 0;
     std::uint32_t exStyle = 0;
-    int iconId = 0; // for an SS_ICON static: the icon resource it shows
+    const IconBitmap* icon = nullptr; // for an SS_ICON static: the picture it shows
 };
 
 struct DialogTemplate {

@@ -1,0 +1,82 @@
+#pragma once
+
+#include "Icon.h"
+#include "Menu.h"
+#include "WinDefs.h"
+#include "Wnd.h"
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <memory>
+
+struct DialogTemplate;
+class DialogWindow;
+
+// Passed to DoDataExchange; binds control handles to the controls made from the template.
+class CDataExchange {
+public:
+    explicit CDataExchange(CDialog& dialog) : dialog(dialog) {}
+    CDialog& dialog;
+};
+
+// Binds a control handle to the dialog's control with the given id, the first time only.
+void DDX_Control(CDataExchange* exchange, int id, CWnd& control);
+
+// A modal dialog built from a template: controls made from each row, dialog units converted
+// with the base units of the template's font, tab order in template order over tab stops.
+// Enter presses the focused push button, else the default button, else sends IDOK; Escape
+// and the close box send IDCANCEL. The system menu pops up on a right-click on the
+// background and on Alt+Space.
+class CDialog : public CWnd {
+public:
+    explicit CDialog(const DialogTemplate& dialogTemplate, CWnd* parent = nullptr);
+    ~CDialog() override;
+
+    // Creates the window, runs OnInitDialog, shows it modally; returns the code it ended with.
+    virtual int DoModal();
+    void EndDialog(int result);
+
+    // A handle for any control of the template; bound handles are returned as bound.
+    CWnd* GetDlgItem(int id);
+    // The system menu (made on first use with the usual items); revert is ignored.
+    CMenu* GetSystemMenu(bool revert);
+    void SetIcon(const Icon& icon, bool bigIcon);
+    bool IsIconic() const;
+    CRect GetClientRect() const;
+
+    // Commands arriving from controls, menus and keys, as the dialog's message loop sees them.
+    void SendCommand(int id);
+    void SendSysCommand(unsigned id, std::intptr_t param = 0);
+
+protected:
+    virtual bool OnInitDialog();
+    virtual void OnOK();
+    virtual void OnCancel();
+    virtual void DoDataExchange(CDataExchange* exchange);
+    // Default: restore, move, minimise and close as the window manager offers them.
+    virtual void OnSysCommand(unsigned id, std::intptr_t param);
+    // Default: the dialog's own painting.
+    virtual void OnPaint() {}
+    virtual Icon OnQueryDragIcon() { return {}; }
+
+    // Routes a control's click (BN_CLICKED) to a handler of the derived dialog.
+    template <class Dialog> void MapClicked(int controlId, void (Dialog::*handler)()) {
+        clickHandlers_[controlId] = [this, handler] { (static_cast<Dialog*>(this)->*handler)(); };
+    }
+
+private:
+    friend class DialogWindow;
+    friend void DDX_Control(CDataExchange* exchange, int id, CWnd& control);
+
+    void DefaultSysCommand(unsigned id);
+
+    const DialogTemplate& template_;
+    CWnd* owner_;
+    std::unique_ptr<DialogWindow> window_;
+    std::map<int, std::function<void()>> clickHandlers_;
+    std::map<int, std::unique_ptr<CWnd>> unboundItems_;
+    CMenu systemMenu_;
+    bool systemMenuMade_ = false;
+    Icon icon_;
+};

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class CWnd;
+
+// The file-open (or save) dialog. The filter is "name|pattern|" pairs; "*.*" matches every
+// file, names without a dot included. Selected paths come back as bytes.
+class CFileDialog {
+public:
+    CFileDialog(bool openFileDialog, std::string_view defaultExtension, std::string_view fileName,
+                unsigned flags, std::string_view filter, CWnd* parent = nullptr);
+
+    // IDOK with a selection, IDCANCEL when cancelled.
+    int DoModal();
+    // 0 is the null position: nothing (more) to take.
+    std::size_t GetStartPosition() const;
+    std::string GetNextPathName(std::size_t& position) const;
+
+    bool IsOpenDialog() const { return openFileDialog_; }
+    unsigned Flags() const { return flags_; }
+    std::string_view Filter() const { return filter_; }
+
+    // Lets tests stand in for the dialog: the presenter returns the selected paths, or nullopt
+    // for a cancel. An empty presenter brings the real dialog back.
+    using Presenter = std::function<std::optional<std::vector<std::string>>(const CFileDialog&)>;
+    static void SetPresenter(Presenter presenter);
+
+private:
+    bool openFileDialog_;
+    std::string defaultExtension_;
+    std::string fileName_;
+    unsigned flags_;
+    std::string filter_;
+    CWnd* parent_;
+    std::vector<std::string> selection_;
+};

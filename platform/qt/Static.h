@@ -1,0 +1,6 @@
+#pragma once
+
+#include "Wnd.h"
+
+// A static text, label or icon of a dialog.
+class CStatic : public CWnd {};

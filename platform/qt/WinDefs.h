@@ -1,0 +1,49 @@
+#pragma once
+
+// Command ids, flags and metrics that dialogs exchange with the window layer, with the values
+// they have on the platform the dialogs were first written for.
+
+inline constexpr int IDOK = 1;
+inline constexpr int IDCANCEL = 2;
+
+inline constexpr unsigned MB_OK = 0x00;
+inline constexpr unsigned MB_ICONEXCLAMATION = 0x30;
+inline constexpr unsigned MB_ICONINFORMATION = 0x40;
+
+inline constexpr int BST_UNCHECKED = 0;
+inline constexpr int BST_CHECKED = 1;
+
+inline constexpr int CB_ERR = -1;
+inline constexpr int LB_ERR = -1;
+
+inline constexpr unsigned MF_STRING = 0x0000;
+inline constexpr unsigned MF_BYCOMMAND = 0x0000;
+inline constexpr unsigned MF_ENABLED = 0x0000;
+inline constexpr unsigned MF_GRAYED = 0x0001;
+inline constexpr unsigned MF_SEPARATOR = 0x0800;
+
+inline constexpr unsigned SC_SIZE = 0xF000;
+inline constexpr unsigned SC_MOVE = 0xF010;
+inline constexpr unsigned SC_MINIMIZE = 0xF020;
+inline constexpr unsigned SC_MAXIMIZE = 0xF030;
+inline constexpr unsigned SC_CLOSE = 0xF060;
+inline constexpr unsigned SC_RESTORE = 0xF120;
+
+inline constexpr int SM_CXICON = 11;
+inline constexpr int SM_CYICON = 12;
+
+inline constexpr unsigned OFN_OVERWRITEPROMPT = 0x0002;
+inline constexpr unsigned OFN_HIDEREADONLY = 0x0004;
+inline constexpr unsigned OFN_ALLOWMULTISELECT = 0x0200;
+
+struct CRect {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+    int Width() const { return right - left; }
+    int Height() const { return bottom - top; }
+};
+
+// System metrics the dialogs ask for; only the icon size is known here.
+int GetSystemMetrics(int index);
