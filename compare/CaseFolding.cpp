@@ -1,1 +1,96 @@
-// stub, replaced by its real content
+#include "CaseFolding.h"
+
+namespace {
+bool IsLowerLetter(unsigned char byte) {
+    return byte >= 'a' && byte <= 'z';
+}
+
+constexpr char kCaseBit = 'a' - 'A';
+
+bool IsShiftJisLead(unsigned char byte) {
+    return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+}
+
+bool IsShiftJisTrail(unsigned char byte) {
+    return (byte >= 0x40 && byte <= 0x7E) || (byte >= 0x80 && byte <= 0xFC);
+}
+
+void FoldEveryLetter(char* at, char* end) {
+    for (; at != end; ++at)
+        if (IsLowerLetter(*at))
+            *at -= kCaseBit;
+}
+
+void FoldShiftJis(char* at, char* end) {
+    while (at != end) {
+        const auto byte = static_cast<unsigned char>(*at);
+        if (IsShiftJisLead(byte) && end - at > 1 && IsShiftJisTrail(at[1])) {
+            at += 2;
+            continue;
+        }
+        if (IsLowerLetter(byte))
+            *at -= kCaseBit;
+        ++at;
+    }
+}
+
+// The length of the UTF-8 sequence that starts at text[0], or 0 when it is malformed.
+std::size_t Utf8SequenceLength(std::string_view text) {
+    const auto lead = static_cast<unsigned char>(text[0]);
+    std::size_t length = 0;
+    unsigned char low = 0x80, high = 0xBF; // the range of the second byte
+    if (lead < 0x80)
+        return 1;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        if (lead == 0xE0)
+            low = 0xA0;
+        if (lead == 0xED)
+            high = 0x9F;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        if (lead == 0xF0)
+            low = 0x90;
+        if (lead == 0xF4)
+            high = 0x8F;
+    } else {
+        return 0;
+    }
+    if (text.size() < length)
+        return 0;
+    for (std::size_t i = 1; i < length; ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        if (byte < (i == 1 ? low : 0x80) || byte > (i == 1 ? high : 0xBF))
+            return 0;
+    }
+    return length;
+}
+} // namespace
+
+bool IsValidUtf8(std::string_view text) {
+    while (!text.empty()) {
+        const std::size_t length = Utf8SequenceLength(text);
+        if (length == 0)
+            return false;
+        text.remove_prefix(length);
+    }
+    return true;
+}
+
+void FoldCase(std::string& line) {
+    char* at = line.data();
+    char* const end = at + line.size();
+    // Most lines are plain ASCII: fold while scanning, and look closer only at the first
+    // byte that is not.
+    for (; at != end && static_cast<unsigned char>(*at) < 0x80; ++at)
+        if (IsLowerLetter(*at))
+            *at -= kCaseBit;
+    if (at == end)
+        return;
+    if (IsValidUtf8(std::string_view(at, static_cast<std::size_t>(end - at))))
+        FoldEveryLetter(at, end);
+    else
+        FoldShiftJis(at, end);
+}

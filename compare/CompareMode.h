@@ -6,4 +6,6 @@
 // and every other value, including ones outside the enumeration, counts as Binary.
 enum class CompareMode : std::int32_t { Binary = 0, Text = 1 };
 
-inline bool IsTextMode(CompareMode mode) { return mode == CompareMode::Text; }
+inline bool IsTextMode(CompareMode mode) {
+    return mode == CompareMode::Text;
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "CompareSettings.h"
+
+#include <string>
+#include <vector>
+
+// What vy-cmp was asked to do.
+struct CommandLine {
+    enum class Action { Compare, Help, Version, UsageError };
+
+    Action action = Action::Compare;
+    CompareSettings settings;
+    std::string file1;
+    std::string file2;
+    std::string error; // for a usage error
+};
+
+// Reads the arguments after the program name:
+// [--text] [--match-case] [--compress-blanks] [--] FILE1 FILE2, or --help, or --version.
+CommandLine ParseCommandLine(const std::vector<std::string>& arguments);
+
+inline constexpr const char* kUsage =
+    "Usage: vy-cmp [--text] [--match-case] [--compress-blanks] FILE1 FILE2\n"
+    "Compares two files from their start, position against position.\n"
+    "\n"
+    "  --text             compare line n against line n (default: byte by byte)\n"
+    "  --match-case       in text mode, tell a-z from A-Z (default: fold case)\n"
+    "  --compress-blanks  in text mode, count each run of blanks and tabs as one blank\n"
+    "  --help             show this help\n"
+    "  --version          show the version\n"
+    "  --                 end of options\n"
+    "\n"
+    "Exit status: 0 no difference and equal lengths, 1 the files differ, 2 trouble.\n";

@@ -1,0 +1,29 @@
+#include "StreamResultPanel.h"
+
+void StreamResultPanel::WriteLine(std::string_view label, std::string_view text) {
+    std::fwrite(label.data(), 1, label.size(), stream_);
+    std::fwrite(text.data(), 1, text.size(), stream_);
+    std::fputc('\n', stream_);
+}
+
+void StreamResultPanel::AddRow(std::string_view text) {
+    WriteLine({}, text);
+}
+
+void StreamResultPanel::SetFileNames(std::string_view name1, std::string_view name2) {
+    WriteLine("File1: ", name1);
+    WriteLine("File2: ", name2);
+}
+
+void StreamResultPanel::SetLengthVerdict(std::string_view text) {
+    lengthVerdict_ = text;
+}
+
+void StreamResultPanel::SetDifferenceSummary(std::string_view text) {
+    differenceSummary_ = text;
+}
+
+void StreamResultPanel::Finish() {
+    WriteLine("長さ: ", lengthVerdict_);
+    WriteLine("違い: ", differenceSummary_);
+}
