@@ -1,0 +1,7 @@
+#pragma once
+
+#include "IconBitmap.h"
+
+// The program's icon (IDR_MAINFRAME): two text pages under a magnifying glass on a transparent
+// ground, drawn in the 16 standard colours.
+extern const IconBitmap kMainIcon;
