@@ -1,1 +1,12 @@
-// stub, replaced by its real content
+#include "ResourceTables.h"
+#include "resource.h"
+
+#include <array>
+
+namespace {
+constexpr std::array kStrings = {
+    StringResource{IDS_ABOUTBOX, "ﾊﾞｰｼﾞｮﾝ情報(Vy) (&A)..."},
+};
+} // namespace
+
+const std::span<const StringResource> kStringTable = kStrings;
