@@ -1,0 +1,9 @@
+#pragma once
+
+#include "Dialog.h"
+
+// The About box: the program's icon, name, version and maker; it only closes.
+class CAboutDlg : public CDialog {
+public:
+    CAboutDlg();
+};

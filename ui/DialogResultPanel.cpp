@@ -1,0 +1,30 @@
+#include "DialogResultPanel.h"
+
+#include "ListBox.h"
+#include "Static.h"
+
+DialogResultPanel::DialogResultPanel(CListBox& resultList, CStatic& name1Label, CStatic& name2Label,
+                                     CStatic& lengthLabel, CStatic& summaryLabel)
+    : resultList_(resultList), name1Label_(name1Label), name2Label_(name2Label),
+      lengthLabel_(lengthLabel), summaryLabel_(summaryLabel) {}
+
+void DialogResultPanel::ClearRows() {
+    resultList_.ResetContent();
+}
+
+void DialogResultPanel::AddRow(std::string_view text) {
+    resultList_.AddString(text);
+}
+
+void DialogResultPanel::SetFileNames(std::string_view name1, std::string_view name2) {
+    name1Label_.SetWindowText(name1);
+    name2Label_.SetWindowText(name2);
+}
+
+void DialogResultPanel::SetLengthVerdict(std::string_view text) {
+    lengthLabel_.SetWindowText(text);
+}
+
+void DialogResultPanel::SetDifferenceSummary(std::string_view text) {
+    summaryLabel_.SetWindowText(text);
+}
