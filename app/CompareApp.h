@@ -1,0 +1,13 @@
+#pragma once
+
+#include "WinApp.h"
+
+// The application: its whole life is one modal run of the main dialog, and the process ends
+// as soon as that dialog closes.
+class CCompareApp : public CWinApp {
+public:
+    CCompareApp();
+
+    // Runs the main dialog modally and returns false, so no message loop follows.
+    bool InitInstance() override;
+};
