@@ -1,0 +1,200 @@
+#include "ExpectedTexts.h"
+#include "TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace std::string_literals;
+
+constexpr std::string_view kUsage =
+    "vy-cmp [--text] [--match-case] [--compress-blanks] FILE1 FILE2";
+
+struct Outcome {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+class VyCmp : public testing::Test {
+protected:
+    // Runs vy-cmp in the temporary folder with these arguments and no input.
+    Outcome Run(const std::vector<std::string>& arguments) {
+        const auto outPath = dir.PathOf(".stdout");
+        const auto errPath = dir.PathOf(".stderr");
+        const pid_t child = fork();
+        if (child == 0) {
+            std::vector<char*> argv{const_cast<char*>(VY_CMP_PATH)};
+            for (const auto& argument : arguments)
+                argv.push_back(const_cast<char*>(argument.c_str()));
+            argv.push_back(nullptr);
+            const int in = open("/dev/null", O_RDONLY);
+            const int out = open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+            const int err = open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+            if (in < 0 || out < 0 || err < 0 || chdir(dir.Path().c_str()) != 0 || dup2(in, 0) < 0 ||
+                dup2(out, 1) < 0 || dup2(err, 2) < 0)
+                _exit(127);
+            execv(VY_CMP_PATH, argv.data());
+            _exit(127);
+        }
+        Outcome outcome;
+        int status = 0;
+        EXPECT_EQ(waitpid(child, &status, 0), child);
+        EXPECT_TRUE(WIFEXITED(status));
+        outcome.status = WEXITSTATUS(status);
+        outcome.out = ReadWholeFile(outPath);
+        outcome.err = ReadWholeFile(errPath);
+        return outcome;
+    }
+
+    void ExpectUsageError(const std::vector<std::string>& arguments) {
+        const auto outcome = Run(arguments);
+        EXPECT_EQ(outcome.status, 2);
+        EXPECT_EQ(outcome.out, "");
+        EXPECT_NE(outcome.err.find(kUsage), std::string::npos) << outcome.err;
+    }
+
+    TempDir dir;
+};
+
+std::string Footer(std::string_view verdict, std::string_view summary) {
+    return "長さ: " + std::string(verdict) + "\n違い: " + std::string(summary) + "\n";
+}
+
+} // namespace
+
+TEST_F(VyCmp, BinaryComparisonPrintsNamesRowsVerdictAndSummary) {
+    dir.Write("a.bin", {"\x0A\x00\xFF", 3});
+    dir.Write("b.bin", {"\x0A\x1B\xFE\x20", 4});
+    auto outcome = Run({"a.bin", dir.PathOf("b.bin")});
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_EQ(outcome.out, "File1: a.bin\nFile2: b.bin\n" + std::string(expected::kAddressHeading) +
+                               "\n00000001 00 : 1B\n00000002 FF : FE\n" +
+                               Footer(expected::kFile2Longer, "2 ﾊﾞｲﾄの、違いがありました"));
+    EXPECT_EQ(outcome.err, "");
+
+    dir.Write("c.bin", {"\x0A\x00\xFF", 3});
+    outcome = Run({"a.bin", "c.bin"});
+    EXPECT_EQ(outcome.status, 0);
+    EXPECT_EQ(outcome.out, "File1: a.bin\nFile2: c.bin\n" + std::string(expected::kAddressHeading) +
+                               "\n" + Footer(expected::kSameLength, expected::kNoDifference));
+
+    // A difference in length alone is a difference.
+    dir.Write("d.bin", {"\x0A\x00\xFF\x00", 4});
+    EXPECT_EQ(Run({"a.bin", "d.bin"}).status, 1);
+}
+
+TEST_F(VyCmp, TextOptionsChooseTheComparison) {
+    dir.Write("a.txt", "Abc\nx  y\n");
+    dir.Write("b.txt", "aBC\nx y\n");
+    dir.Write("c.txt", "Abc\n");
+    auto outcome = Run({"--text", "a.txt", "b.txt"});
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_EQ(outcome.out, "File1: a.txt\nFile2: b.txt\n2 行\n******** a.txt\nx  y\n"
+                           "******** b.txt\nx y\n\n" +
+                               Footer(expected::kSameLineCount, "1 行の、違いがありました"));
+
+    outcome = Run({"--compress-blanks", "--text", "a.txt", "b.txt"});
+    EXPECT_EQ(outcome.status, 0);
+    EXPECT_EQ(outcome.out, "File1: a.txt\nFile2: b.txt\n" +
+                               Footer(expected::kSameLineCount, expected::kNoDifference));
+
+    outcome = Run({"--text", "--match-case", "--compress-blanks", "a.txt", "b.txt"});
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_NE(outcome.out.find("1 行\n******** a.txt\nAbc\n******** b.txt\naBC\n\n"),
+              std::string::npos);
+
+    // More lines without a differing pair still differ.
+    EXPECT_EQ(Run({"--text", "a.txt", "c.txt"}).status, 1);
+    // Without --text the files are compared byte for byte.
+    EXPECT_EQ(Run({"--compress-blanks", "a.txt", "b.txt"}).status, 1);
+}
+
+TEST_F(VyCmp, RowsAreWrittenWithTheirBytesUnchanged) {
+    dir.Write("a.txt", "a\0b\r\n\x83\x61\n"s);
+    dir.Write("b.txt", "a\0c\n\x83\x41\n"s);
+    const auto outcome = Run({"--text", "a.txt", "b.txt"});
+    EXPECT_EQ(outcome.out, "File1: a.txt\nFile2: b.txt\n"
+                           "1 行\n******** a.txt\na\0b\n******** b.txt\na\0c\n\n"
+                           "2 行\n******** a.txt\n\x83\x61\n******** b.txt\n\x83\x41\n\n"s +
+                               Footer(expected::kSameLineCount, "2 行の、違いがありました"));
+}
+
+TEST_F(VyCmp, FailedChecksPrintCaptionAndTextToStandardError) {
+    dir.Write("a.txt", "a");
+    std::filesystem::create_directory(dir.PathOf("folder"));
+    for (const auto& [arguments, message] :
+         {std::pair{std::vector<std::string>{"missing.txt", "a.txt"},
+                    "File Read Error!!!: missing.txt\n"s},
+          std::pair{std::vector<std::string>{"a.txt", "folder"}, "File Read Error!!!: folder\n"s},
+          std::pair{std::vector<std::string>{"--text", "a.txt", "a.txt"},
+                    "File Error!!!: 同じファイルです\n"s}}) {
+        const auto outcome = Run(arguments);
+        EXPECT_EQ(outcome.status, 2);
+        EXPECT_EQ(outcome.out, "");
+        EXPECT_EQ(outcome.err, message);
+    }
+}
+
+TEST_F(VyCmp, AReadErrorDuringTheComparisonIsAFailure) {
+    dir.Write("a.bin", "bytes");
+    const auto outcome = Run({"a.bin", "/proc/self/mem"});
+    EXPECT_EQ(outcome.status, 2);
+    EXPECT_EQ(outcome.out.rfind("File1: a.bin\nFile2: mem\n", 0), 0u) << outcome.out;
+    EXPECT_EQ(outcome.out.find("違い: "), std::string::npos);
+    EXPECT_EQ(outcome.err, "File Read Error!!!: mem\n");
+}
+
+TEST_F(VyCmp, UsageHelpVersionAndTheEndOfOptions) {
+    ExpectUsageError({});
+    ExpectUsageError({"a.txt"});
+    ExpectUsageError({"a.txt", "b.txt", "c.txt"});
+    ExpectUsageError({"--bogus", "a.txt", "b.txt"});
+
+    const auto help = Run({"--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.out.find(kUsage), std::string::npos) << help.out;
+    const auto version = Run({"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_NE(version.out.find("vy-cmp"), std::string::npos) << version.out;
+
+    dir.Write("--text", "Abc\n");
+    dir.Write("b.txt", "aBC\n");
+    auto outcome = Run({"--", "--text", "b.txt"});
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_EQ(outcome.out.rfind("File1: --text\nFile2: b.txt\n" +
+                                    std::string(expected::kAddressHeading) + "\n",
+                                0),
+              0u)
+        << outcome.out;
+    EXPECT_EQ(Run({"--text", "--", "--text", "b.txt"}).status, 0);
+}
+
+TEST_F(VyCmp, LeavesTheInputFilesAsTheyWere) {
+    const auto path1 = dir.Write("a.txt", "one\r\ntwo\n");
+    const auto path2 = dir.Write("b.txt", "ONE\nthree\n");
+    struct stat before1 {
+    }, before2{}, after1{}, after2{};
+    ASSERT_EQ(stat(path1.c_str(), &before1), 0);
+    ASSERT_EQ(stat(path2.c_str(), &before2), 0);
+    EXPECT_EQ(Run({"--text", "a.txt", "b.txt"}).status, 1);
+    EXPECT_EQ(Run({"a.txt", "b.txt"}).status, 1);
+    ASSERT_EQ(stat(path1.c_str(), &after1), 0);
+    ASSERT_EQ(stat(path2.c_str(), &after2), 0);
+    EXPECT_EQ(ReadWholeFile(path1), "one\r\ntwo\n");
+    EXPECT_EQ(ReadWholeFile(path2), "ONE\nthree\n");
+    for (const auto& [before, after] : {std::pair{before1, after1}, std::pair{before2, after2}}) {
+        EXPECT_EQ(before.st_size, after.st_size);
+        EXPECT_EQ(before.st_mtim.tv_sec, after.st_mtim.tv_sec);
+        EXPECT_EQ(before.st_mtim.tv_nsec, after.st_mtim.tv_nsec);
+    }
+}

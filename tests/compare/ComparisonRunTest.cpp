@@ -1,0 +1,189 @@
+#include "ComparisonRun.h"
+
+#include "CompareRequest.h"
+#include "CompareSettings.h"
+#include "DisplayName.h"
+#include "ExpectedTexts.h"
+#include "MemoryResultPanel.h"
+#include "RecordingHost.h"
+#include "TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Rows = std::vector<std::string>;
+using Message = RecordingHost::Message;
+
+CompareRequest Request(const std::string& path1, const std::string& path2) {
+    return {true, DisplayName(path1), path1, true, DisplayName(path2), path2};
+}
+
+Message ReadError(std::string_view name) {
+    return {std::string(name), std::string(expected::kReadErrorCaption), MessageIcon::Exclamation};
+}
+
+class ComparisonRun : public testing::Test {
+protected:
+    void SetUp() override { compareSettings = {}; }
+    void TearDown() override { compareSettings = {}; }
+
+    // Runs against a panel that still shows an earlier run.
+    RunOutcome Run(const CompareRequest& request) {
+        panel = {};
+        panel.rows = {"earlier row"};
+        panel.name1 = "old1";
+        panel.name2 = "old2";
+        panel.lengthVerdict = "old verdict";
+        panel.differenceSummary = "old summary";
+        host.messages.clear();
+        host.events.clear();
+        return RunComparison(request, panel, host);
+    }
+
+    // Expects the run to stop at a check with this one message and nothing else changed.
+    void ExpectCheckFails(const CompareRequest& request, const Message& message) {
+        EXPECT_EQ(Run(request), RunOutcome::CheckFailed);
+        EXPECT_EQ(host.messages, std::vector<Message>{message});
+        EXPECT_EQ(host.events, Rows{"ShowMessage"});
+        EXPECT_EQ(panel.rows, Rows{"earlier row"});
+        EXPECT_EQ(panel.name1, "old1");
+        EXPECT_EQ(panel.name2, "old2");
+        EXPECT_EQ(panel.lengthVerdict, "old verdict");
+        EXPECT_EQ(panel.differenceSummary, "old summary");
+        EXPECT_EQ(panel.calls, Rows{});
+    }
+
+    TempDir dir;
+    MemoryResultPanel panel;
+    RecordingHost host;
+};
+
+} // namespace
+
+TEST_F(ComparisonRun, ChecksRunInOrderAndShowTheFirstFailure) {
+    const auto missing1 = dir.PathOf("a.txt");
+    const auto missing2 = dir.PathOf("b.txt");
+    const auto present = dir.Write("c.txt", "c");
+    const Message chooseFile1{std::string(expected::kChooseFile1),
+                              std::string(expected::kErrorCaption), MessageIcon::Information};
+    const Message chooseFile2{std::string(expected::kChooseFile2),
+                              std::string(expected::kErrorCaption), MessageIcon::Information};
+    const Message sameFile{std::string(expected::kSameFile),
+                           std::string(expected::kFileErrorCaption), MessageIcon::Information};
+
+    ExpectCheckFails({}, chooseFile1);
+    ExpectCheckFails({false, "", "", true, "c.txt", present}, chooseFile1);
+    ExpectCheckFails({true, "c.txt", present, false, "", ""}, chooseFile2);
+    ExpectCheckFails(Request(missing1, missing1), sameFile);
+    ExpectCheckFails(Request(present, present), sameFile);
+    ExpectCheckFails(Request(missing1, missing2), ReadError("a.txt"));
+    ExpectCheckFails(Request(present, missing2), ReadError("b.txt"));
+}
+
+TEST_F(ComparisonRun, OnlyReadableRegularFilesPassTheReadChecks) {
+    const auto present = dir.Write("c.txt", "c");
+    std::filesystem::create_directory(dir.PathOf("folder"));
+    ASSERT_EQ(mkfifo(dir.PathOf("fifo").c_str(), 0600), 0);
+
+    ExpectCheckFails(Request(dir.PathOf("folder"), present), ReadError("folder"));
+    ExpectCheckFails(Request(present, dir.PathOf("folder") + "/"), ReadError(""));
+    ExpectCheckFails(Request(dir.PathOf("fifo"), present), ReadError("fifo"));
+    ExpectCheckFails(Request(present, "/dev/null"), ReadError("null"));
+}
+
+TEST_F(ComparisonRun, BinaryRunClearsShowsNamesAndComparesWithTheBusyPointerUp) {
+    const auto path1 = dir.Write("a.bin", {"\x0A\x00\xFF", 3});
+    const auto path2 = dir.Write("b.bin", {"\x0A\x1B\xFE\x20", 4});
+    for (const auto mode : {CompareMode::Binary, static_cast<CompareMode>(7)}) {
+        compareSettings.mode = mode;
+        compareSettings.matchCase = 0;
+        EXPECT_EQ(Run(Request(path1, path2)), RunOutcome::Different);
+        EXPECT_EQ(panel.calls, Rows({"ClearRows", "SetFileNames", "AddRow", "SetLengthVerdict",
+                                     "AddRow", "SetDifferenceSummary"}));
+        EXPECT_EQ(panel.rows, Rows({std::string(expected::kAddressHeading), "00000001 00 : 1B",
+                                    "00000002 FF : FE"}));
+        EXPECT_EQ(panel.name1, "a.bin");
+        EXPECT_EQ(panel.name2, "b.bin");
+        EXPECT_EQ(panel.differenceSummary, "2 ﾊﾞｲﾄの、違いがありました");
+        EXPECT_EQ(host.events, Rows({"BeginWait", "EndWait"}));
+    }
+}
+
+TEST_F(ComparisonRun, TextRunFollowsTheSettings) {
+    const auto path1 = dir.Write("a.txt", "Abc\nsame\n");
+    const auto path2 = dir.Write("b.txt", "aBC\nsame\n");
+    compareSettings.mode = CompareMode::Text;
+    EXPECT_EQ(Run(Request(path1, path2)), RunOutcome::Same);
+    EXPECT_EQ(panel.rows, Rows{});
+    EXPECT_EQ(panel.lengthVerdict, expected::kSameLineCount);
+    EXPECT_EQ(panel.differenceSummary, expected::kNoDifference);
+    EXPECT_EQ(host.events, Rows({"BeginWait", "EndWait"}));
+
+    compareSettings.matchCase = 1;
+    EXPECT_EQ(Run(Request(path1, path2)), RunOutcome::Different);
+    EXPECT_EQ(panel.rows, Rows({"1 行", "******** a.txt", "Abc", "******** b.txt", "aBC", ""}));
+    EXPECT_EQ(panel.differenceSummary, "1 行の、違いがありました");
+}
+
+TEST_F(ComparisonRun, TwoPathsNamingOneFilePassAndCompareEqual) {
+    const auto path = dir.Write("a.txt", "same\n");
+    std::filesystem::create_symlink(path, dir.PathOf("link.txt"));
+    for (const auto mode : {CompareMode::Binary, CompareMode::Text}) {
+        compareSettings.mode = mode;
+        EXPECT_EQ(Run(Request(path, dir.Path() + "/./a.txt")), RunOutcome::Same);
+        EXPECT_EQ(Run(Request(dir.PathOf("link.txt"), path)), RunOutcome::Same);
+        EXPECT_EQ(host.messages, std::vector<Message>{});
+        EXPECT_EQ(panel.name1, "link.txt");
+        EXPECT_EQ(panel.differenceSummary, expected::kNoDifference);
+    }
+}
+
+TEST_F(ComparisonRun, AFileRemovedAfterTheChecksIsAReadError) {
+    for (const auto mode : {CompareMode::Binary, CompareMode::Text}) {
+        compareSettings.mode = mode;
+        for (const char* removed : {"a.txt", "b.txt"}) {
+            SCOPED_TRACE(removed);
+            const auto path1 = dir.Write("a.txt", "one\n");
+            const auto path2 = dir.Write("b.txt", "two\n");
+            host.onBeginWait = [&] { std::filesystem::remove(dir.PathOf(removed)); };
+            EXPECT_EQ(Run(Request(path1, path2)), RunOutcome::ReadFailed);
+            EXPECT_EQ(host.messages, std::vector<Message>{ReadError(removed)});
+            EXPECT_EQ(host.events, Rows({"BeginWait", "EndWait", "ShowMessage"}));
+            // The heading is the one row a binary comparison writes before it opens the files.
+            EXPECT_EQ(panel.rows, mode == CompareMode::Binary
+                                      ? Rows{std::string(expected::kAddressHeading)}
+                                      : Rows{});
+            EXPECT_EQ(panel.differenceSummary, "old summary");
+            EXPECT_EQ(panel.name1, "a.txt");
+        }
+    }
+}
+
+TEST_F(ComparisonRun, AFileThatOpensButCannotBeReadIsAReadError) {
+    // The process's own memory file is regular and opens, but offset 0 is never mapped.
+    struct stat info {};
+    ASSERT_EQ(stat("/proc/self/mem", &info), 0);
+    ASSERT_TRUE(S_ISREG(info.st_mode));
+    const auto readable = dir.Write("a.bin", "some bytes");
+    for (const auto mode : {CompareMode::Binary, CompareMode::Text}) {
+        compareSettings.mode = mode;
+        for (const bool memFirst : {true, false}) {
+            SCOPED_TRACE(memFirst ? "File1 unreadable" : "File2 unreadable");
+            const auto request = memFirst ? Request("/proc/self/mem", readable)
+                                          : Request(readable, "/proc/self/mem");
+            EXPECT_EQ(Run(request), RunOutcome::ReadFailed);
+            EXPECT_EQ(host.messages, std::vector<Message>{ReadError("mem")});
+            EXPECT_EQ(host.events, Rows({"BeginWait", "EndWait", "ShowMessage"}));
+            EXPECT_EQ(panel.differenceSummary, "old summary");
+            EXPECT_EQ(panel.calls.back(),
+                      mode == CompareMode::Binary ? "SetLengthVerdict" : "SetFileNames");
+        }
+    }
+}
