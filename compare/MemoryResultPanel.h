@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-// A ResultPanel that keeps rows and labels in memory, with the names of the operations in
-// the order they were called, so the comparisons can run without a window.
+// A ResultPanel that keeps rows and labels in memory, so the comparisons can run without a
+// window. `calls` names the operations in the order they came, a run of AddRow calls once.
 class MemoryResultPanel : public ResultPanel {
 public:
     void ClearRows() override;
