@@ -1,0 +1,133 @@
+// Writes the desktop integration files at build time, so that their values come from the
+// program's own icon and version block:
+//   vy-desktop-files icon SIZE OUT.png            the icon, enlarged by whole pixels to SIZE
+//   vy-desktop-files fill IN OUT [NAME=VALUE...]  IN with every @NAME@ replaced by its value
+// The names are the keys of the version strings, VERSION (the file version as 1.0.0.1) and
+// those given on the command line.
+
+#include "MainIcon.h"
+#include "VersionInfo.h"
+
+#include <QImage>
+#include <QString>
+
+#include <charconv>
+#include <fstream>
+#include <functional>
+#include <iostream>
+#include <iterator>
+#include <map>
+#include <string>
+#include <string_view>
+
+namespace {
+
+// The values go into XML and desktop-entry lines unescaped.
+constexpr bool IsPlainValue(std::string_view value) {
+    return value.find_first_of("&<>\"\n\r@") == std::string_view::npos;
+}
+
+constexpr bool VersionStringsArePlain() {
+    for (const VersionString& entry : kVersionInfo.strings) {
+        if (!IsPlainValue(entry.value)) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(VersionStringsArePlain());
+
+std::string Dotted(const VersionNumber& version) {
+    return std::to_string(version.major) + '.' + std::to_string(version.minor) + '.' +
+           std::to_string(version.patch) + '.' + std::to_string(version.build);
+}
+
+int WriteIcon(std::string_view sizeText, const char* outPath) {
+    int size = 0;
+    const char* const last = sizeText.data() + sizeText.size();
+    const auto [end, error] = std::from_chars(sizeText.data(), last, size);
+    if (error != std::errc() || end != last || size < IconBitmap::kSize ||
+        size % IconBitmap::kSize != 0) {
+        std::cerr << "vy-desktop-files: the size must be a multiple of 32\n";
+        return 1;
+    }
+    QImage image(IconBitmap::kSize, IconBitmap::kSize, QImage::Format_ARGB32);
+    for (int y = 0; y < IconBitmap::kSize; ++y) {
+        for (int x = 0; x < IconBitmap::kSize; ++x) {
+            const bool transparent = kMainIcon.transparent[y][x];
+            const QRgb rgb = kStandardPalette[kMainIcon.colours[y][x]];
+            image.setPixel(x, y, transparent ? qRgba(0, 0, 0, 0) : (0xFF000000u | rgb));
+        }
+    }
+    // Whole-pixel enlargement keeps the pixel art sharp.
+    const QImage scaled = image.scaled(size, size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    if (!scaled.save(QString::fromLocal8Bit(outPath), "PNG")) {
+        std::cerr << "vy-desktop-files: cannot write " << outPath << '\n';
+        return 1;
+    }
+    return 0;
+}
+
+int FillTemplate(const char* inPath, const char* outPath, int extraCount, char** extras) {
+    std::map<std::string, std::string, std::less<>> values;
+    for (const VersionString& entry : kVersionInfo.strings) {
+        values.emplace(entry.key, entry.value);
+    }
+    values["VERSION"] = Dotted(kVersionInfo.fileVersion);
+    for (int index = 0; index < extraCount; ++index) {
+        const std::string_view extra = extras[index];
+        const std::size_t equals = extra.find('=');
+        if (equals == std::string_view::npos || !IsPlainValue(extra.substr(equals + 1))) {
+            std::cerr << "vy-desktop-files: expected NAME=VALUE, got " << extra << '\n';
+            return 1;
+        }
+        values[std::string(extra.substr(0, equals))] = extra.substr(equals + 1);
+    }
+
+    std::ifstream in(inPath, std::ios::binary);
+    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    if (!in) {
+        std::cerr << "vy-desktop-files: cannot read " << inPath << '\n';
+        return 1;
+    }
+    std::string out;
+    std::size_t done = 0;
+    for (std::size_t open = text.find('@'); open != std::string::npos;
+         open = text.find('@', done)) {
+        const std::size_t close = text.find('@', open + 1);
+        const auto value =
+            close == std::string::npos
+                ? values.end()
+                : values.find(std::string_view(text).substr(open + 1, close - open - 1));
+        if (value == values.end()) {
+            std::cerr << inPath << ": unknown placeholder at byte " << open << '\n';
+            return 1;
+        }
+        out.append(text, done, open - done).append(value->second);
+        done = close + 1;
+    }
+    out.append(text, done);
+
+    std::ofstream file(outPath, std::ios::binary | std::ios::trunc);
+    file << out;
+    if (!file.flush()) {
+        std::cerr << "vy-desktop-files: cannot write " << outPath << '\n';
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const std::string_view command = argc > 1 ? argv[1] : "";
+    if (command == "icon" && argc == 4) {
+        return WriteIcon(argv[2], argv[3]);
+    }
+    if (command == "fill" && argc >= 4) {
+        return FillTemplate(argv[2], argv[3], argc - 4, argv + 4);
+    }
+    std::cerr << "usage: vy-desktop-files icon SIZE OUT.png\n"
+                 "       vy-desktop-files fill IN OUT [NAME=VALUE...]\n";
+    return 2;
+}
