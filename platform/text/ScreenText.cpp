@@ -2,6 +2,7 @@
 
 #include <iconv.h>
 
+#include <algorithm>
 #include <cstddef>
 
 namespace {
@@ -67,12 +68,8 @@ bool IsLeadByte(unsigned char byte) {
     return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
 }
 
-bool IsTrailByte(unsigned char byte) {
-    return (byte >= 0x40 && byte <= 0x7E) || (byte >= 0x80 && byte <= 0xFC);
-}
-
-// One CP932 conversion descriptor for one call, closed on every path. glibc's CP932 table is
-// the exact one: its "SHIFT_JIS" turns the backslash into a yen sign.
+// A CP932 conversion descriptor for one call, closed on every path. glibc's CP932 table is the
+// exact one: its "SHIFT_JIS" turns the backslash into a yen sign.
 class Cp932Decoder {
 public:
     Cp932Decoder() : handle_(iconv_open("UTF-8", "CP932")) {}
@@ -84,30 +81,27 @@ public:
     Cp932Decoder(const Cp932Decoder&) = delete;
     Cp932Decoder& operator=(const Cp932Decoder&) = delete;
 
-    // Appends the UTF-8 of one character (one or two bytes) and says whether the table had it.
-    // Without the table (no gconv modules) only ASCII gets through.
-    bool Append(std::string_view unit, std::string& out) {
+    // Appends the UTF-8 of the bytes up to the first character that the table refuses and
+    // returns how many bytes it took. Without the table (no gconv modules) only ASCII gets through.
+    std::size_t AppendRun(std::string_view bytes, std::string& out) {
         if (!IsOpen()) {
-            if (unit.size() == 1 && ByteAt(unit, 0) < 0x80) {
-                out += unit;
-                return true;
-            }
-            return false;
+            const auto end = std::ranges::find_if(bytes, [](char byte) { return byte & 0x80; });
+            const auto taken = static_cast<std::size_t>(end - bytes.begin());
+            out.append(bytes.substr(0, taken));
+            return taken;
         }
-        char input[2] = {};
-        unit.copy(input, sizeof input);
-        char output[8] = {};
-        char* in = input;
-        char* outCursor = output;
-        std::size_t inLeft = unit.size();
-        std::size_t outLeft = sizeof output;
-        const std::size_t result = iconv(handle_, &in, &inLeft, &outCursor, &outLeft);
-        if (result == static_cast<std::size_t>(-1) || inLeft != 0) {
+        // No CP932 character takes more than three bytes of UTF-8 per byte of its own.
+        const std::size_t start = out.size();
+        out.resize(start + 3 * bytes.size());
+        char* in = const_cast<char*>(bytes.data()); // iconv never writes its input
+        std::size_t inLeft = bytes.size();
+        char* outCursor = out.data() + start;
+        std::size_t outLeft = out.size() - start;
+        if (iconv(handle_, &in, &inLeft, &outCursor, &outLeft) == static_cast<std::size_t>(-1)) {
             iconv(handle_, nullptr, nullptr, nullptr, nullptr);
-            return false;
         }
-        out.append(output, outCursor);
-        return true;
+        out.resize(static_cast<std::size_t>(outCursor - out.data()));
+        return bytes.size() - inLeft;
     }
 
 private:
@@ -116,10 +110,27 @@ private:
     iconv_t handle_;
 };
 
-std::string ZeroBytesShown(std::string_view bytes) {
+std::string FromCp932(std::string_view bytes) {
+    Cp932Decoder decoder;
     std::string out;
-    out.reserve(bytes.size());
-    for (const char byte : bytes) {
+    std::size_t index = decoder.AppendRun(bytes, out);
+    while (index < bytes.size()) {
+        // A refused pair stands in as one character. An ASCII byte after a lead byte, or any
+        // byte that cannot trail, is read again on its own, so that no letter is swallowed.
+        const unsigned char next = index + 1 < bytes.size() ? ByteAt(bytes, index + 1) : 0;
+        const bool refusedPair = IsLeadByte(ByteAt(bytes, index)) && next >= 0x80 && next <= 0xFC;
+        out += kReplacement;
+        index += refusedPair ? 2 : 1;
+        index += decoder.AppendRun(bytes.substr(index), out);
+    }
+    return out;
+}
+
+// UTF-8 holds a zero byte only for U+0000, so the replacement can run after decoding.
+std::string ShowZeroBytes(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (const char byte : text) {
         if (byte == '\0') {
             out += kZeroSymbol;
         } else {
@@ -129,37 +140,11 @@ std::string ZeroBytesShown(std::string_view bytes) {
     return out;
 }
 
-std::string FromCp932(std::string_view bytes) {
-    Cp932Decoder decoder;
-    std::string out;
-    out.reserve(bytes.size() * 2);
-    for (std::size_t index = 0; index < bytes.size();) {
-        const unsigned char byte = ByteAt(bytes, index);
-        if (byte == 0) {
-            out += kZeroSymbol;
-            ++index;
-            continue;
-        }
-        if (IsLeadByte(byte) && index + 1 < bytes.size() && IsTrailByte(ByteAt(bytes, index + 1))) {
-            if (decoder.Append(bytes.substr(index, 2), out)) {
-                index += 2;
-                continue;
-            }
-            out += kReplacement;
-            // An unmapped pair gives back an ASCII trail byte, so no letter is swallowed.
-            index += ByteAt(bytes, index + 1) < 0x80 ? 1 : 2;
-            continue;
-        }
-        if (!decoder.Append(bytes.substr(index, 1), out)) {
-            out += kReplacement;
-        }
-        ++index;
-    }
-    return out;
-}
-
 } // namespace
 
 std::string ToScreenText(std::string_view bytes) {
-    return IsUtf8(bytes) ? ZeroBytesShown(bytes) : FromCp932(bytes);
+    if (IsUtf8(bytes)) {
+        return ShowZeroBytes(bytes);
+    }
+    return ShowZeroBytes(FromCp932(bytes));
 }
