@@ -36,7 +36,8 @@ TEST(ScreenText, StandsInForEachByteThatDecodesNeitherWay) {
     // A lead byte at the end, or before a byte that cannot trail, stands alone.
     EXPECT_EQ(ToScreenText("\xB1\x81"), "ｱ\uFFFD");
     EXPECT_EQ(ToScreenText("\x81 \xB1"), "\uFFFD ｱ");
-    // A well-formed pair missing from the table keeps its ASCII trail byte.
+    // A well-formed pair missing from the table stands in as one, but keeps an ASCII trail byte.
+    EXPECT_EQ(ToScreenText("\x85\x9F\xB1"), "\uFFFDｱ");
     EXPECT_EQ(ToScreenText("\x85\x40\xB1"), "\uFFFD@ｱ");
 }
 
