@@ -44,6 +44,8 @@ std::string Summary(std::int64_t differences) {
 // Lists the differing positions of one pair of blocks; false once the limit has been passed.
 bool ListDifferences(const unsigned char* block1, const unsigned char* block2, std::size_t count,
                      std::int64_t base, std::int64_t& differences, ResultPanel& panel) {
+    if (std::memcmp(block1, block2, count) == 0)
+        return true;
     for (std::size_t stretch = 0; stretch < count; stretch += kStretch) {
         const std::size_t stretchEnd = std::min(count, stretch + kStretch);
         if (std::memcmp(block1 + stretch, block2 + stretch, stretchEnd - stretch) == 0)
