@@ -11,11 +11,14 @@ CFile::~CFile() {
 
 bool CFile::Open(const std::string& path) {
     Close();
-    // Non-blocking, so that a FIFO or a device cannot hang the open before it is refused.
+    // Look before opening: opening some devices has effects of its own (a tape rewinds).
+    struct stat status {};
+    if (::stat(path.c_str(), &status) != 0 || !S_ISREG(status.st_mode))
+        return false;
+    // Non-blocking, so that a FIFO put in the file's place meanwhile cannot hang the open.
     const int descriptor = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (descriptor < 0)
         return false;
-    struct stat status {};
     if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
         ::close(descriptor);
         return false;
