@@ -9,6 +9,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <vector>
 
 struct DialogTemplate;
 class DialogWindow;
@@ -48,13 +49,16 @@ public:
     // Commands arriving from controls, menus and keys, as the dialog's message loop sees them.
     void SendCommand(int id);
     void SendSysCommand(unsigned id, std::intptr_t param = 0);
+    // While a system command is handled: its default handling (restore, move, minimise, close).
+    void Default() override;
 
 protected:
     virtual bool OnInitDialog();
     virtual void OnOK();
     virtual void OnCancel();
     virtual void DoDataExchange(CDataExchange* exchange);
-    // Default: restore, move, minimise and close as the window manager offers them.
+    // Default: restore, move, minimise and close as the window manager offers them (the same
+    // as calling Default() while handling the command).
     virtual void OnSysCommand(unsigned id, std::intptr_t param);
     // Default: the dialog's own painting.
     virtual void OnPaint() {}
@@ -70,13 +74,21 @@ private:
     friend void DDX_Control(CDataExchange* exchange, int id, CWnd& control);
 
     void DefaultSysCommand(unsigned id);
+    // Builds a fresh window and runs OnInitDialog; false when the dialog ended meanwhile.
+    bool Open();
+    // Lets go of the handles bound to the previous window.
+    void Detach();
+    CWnd* BoundHandle(const QWidget* widget) const;
 
     const DialogTemplate& template_;
     CWnd* owner_;
     std::unique_ptr<DialogWindow> window_;
     std::map<int, std::function<void()>> clickHandlers_;
     std::map<int, std::unique_ptr<CWnd>> unboundItems_;
+    std::vector<CWnd*> boundItems_;
     CMenu systemMenu_;
     bool systemMenuMade_ = false;
+    bool ended_ = false;
+    unsigned sysCommandInHand_ = 0;
     Icon icon_;
 };

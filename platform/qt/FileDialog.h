@@ -16,7 +16,7 @@ public:
     CFileDialog(bool openFileDialog, std::string_view defaultExtension, std::string_view fileName,
                 unsigned flags, std::string_view filter, CWnd* parent = nullptr);
 
-    // IDOK with a selection, IDCANCEL when cancelled.
+    // IDOK with a selection, IDCANCEL when cancelled (an empty selection counts as cancelled).
     int DoModal();
     // 0 is the null position: nothing (more) to take.
     std::size_t GetStartPosition() const;
@@ -32,6 +32,9 @@ public:
     static void SetPresenter(Presenter presenter);
 
 private:
+    // Shows the real dialog; the chosen paths, or nullopt for a cancel.
+    std::optional<std::vector<std::string>> RunDialog() const;
+
     bool openFileDialog_;
     std::string defaultExtension_;
     std::string fileName_;

@@ -30,8 +30,9 @@ public:
 
     // Called when files are dropped on a control whose template row accepts files.
     virtual void OnDropFiles(HDROP drop);
-    // The default handling of the message being handled; for drops there is nothing left to do.
-    void Default() {}
+    // The default handling of the message being handled: a dialog's system command is carried
+    // out; for drops and painting there is nothing left to do.
+    virtual void Default() {}
 
     // The widget behind this handle, for the window layer and for tests.
     QWidget* Widget() const { return widget_; }
@@ -43,5 +44,4 @@ protected:
     QWidget* widget_ = nullptr;
     CWnd* parent_ = nullptr;
     int id_ = 0;
-    std::string text_;
 };

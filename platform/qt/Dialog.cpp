@@ -1,0 +1,226 @@
+#include "Dialog.h"
+
+#include "Button.h"
+#include "ComboBox.h"
+#include "DialogTemplate.h"
+#include "DialogWindow.h"
+#include "ListBox.h"
+#include "OwnerWidget.h"
+#include "Static.h"
+#include "WindowStyles.h"
+
+#include <QWindow>
+
+#include <cassert>
+#include <utility>
+
+namespace {
+
+std::unique_ptr<CWnd> MakeHandle(ControlClass controlClass) {
+    switch (controlClass) {
+    case ControlClass::Button:
+        return std::make_unique<CButton>();
+    case ControlClass::ComboBox:
+        return std::make_unique<CComboBox>();
+    case ControlClass::ListBox:
+        return std::make_unique<CListBox>();
+    case ControlClass::Static:
+        break;
+    }
+    return std::make_unique<CStatic>();
+}
+
+} // namespace
+
+void DDX_Control(CDataExchange* exchange, int id, CWnd& control) {
+    CDialog& dialog = exchange->dialog;
+    if (control.widget_ && control.parent_ == &dialog) {
+        return;
+    }
+    const TemplateControl* found = dialog.window_ ? dialog.window_->FindControl(id) : nullptr;
+    assert(found && "the template has no control with this id");
+    if (!found) {
+        return;
+    }
+    control.widget_ = found->widget;
+    control.parent_ = &dialog;
+    control.id_ = id;
+    dialog.boundItems_.push_back(&control);
+}
+
+CDialog::CDialog(const DialogTemplate& dialogTemplate, CWnd* parent)
+    : template_(dialogTemplate), owner_(parent) {}
+
+CDialog::~CDialog() = default;
+
+int CDialog::DoModal() {
+    if (!Open()) {
+        return window_->result();
+    }
+    return window_->exec();
+}
+
+bool CDialog::Open() {
+    Detach();
+    QWidget* ownerWidget = OwnerWidget(owner_);
+    window_ = std::make_unique<DialogWindow>(*this, template_, ownerWidget);
+    widget_ = window_.get();
+    if (!icon_.IsNull()) {
+        window_->setWindowIcon(icon_.ToQIcon());
+    }
+    ended_ = false;
+    if (OnInitDialog()) {
+        window_->FocusFirstTabStop();
+    }
+    return !ended_;
+}
+
+void CDialog::Detach() {
+    for (CWnd* handle : boundItems_) {
+        handle->widget_ = nullptr;
+        handle->parent_ = nullptr;
+    }
+    boundItems_.clear();
+    unboundItems_.clear();
+    systemMenu_ = CMenu();
+    systemMenuMade_ = false;
+    widget_ = nullptr;
+    window_.reset();
+}
+
+void CDialog::EndDialog(int result) {
+    if (window_) {
+        ended_ = true;
+        window_->done(result);
+    }
+}
+
+CWnd* CDialog::BoundHandle(const QWidget* widget) const {
+    for (CWnd* handle : boundItems_) {
+        if (handle->widget_ == widget) {
+            return handle;
+        }
+    }
+    return nullptr;
+}
+
+CWnd* CDialog::GetDlgItem(int id) {
+    const TemplateControl* control = window_ ? window_->FindControl(id) : nullptr;
+    if (!control) {
+        return nullptr;
+    }
+    if (CWnd* bound = BoundHandle(control->widget)) {
+        return bound;
+    }
+    std::unique_ptr<CWnd>& handle = unboundItems_[id];
+    if (!handle) {
+        handle = MakeHandle(control->row->controlClass);
+        handle->widget_ = control->widget;
+        handle->parent_ = this;
+        handle->id_ = id;
+    }
+    return handle.get();
+}
+
+CMenu* CDialog::GetSystemMenu(bool) {
+    if (!(template_.style & style::WS_SYSMENU)) {
+        return nullptr;
+    }
+    if (!systemMenuMade_) {
+        systemMenuMade_ = true;
+        systemMenu_.AppendMenu(MF_STRING, SC_RESTORE, "元のサイズに戻す(&R)");
+        systemMenu_.AppendMenu(MF_STRING, SC_MOVE, "移動(&M)");
+        systemMenu_.AppendMenu(MF_STRING, SC_SIZE, "サイズ変更(&S)");
+        systemMenu_.AppendMenu(MF_STRING, SC_MINIMIZE, "最小化(&N)");
+        systemMenu_.AppendMenu(MF_STRING, SC_MAXIMIZE, "最大化(&X)");
+        systemMenu_.AppendMenu(MF_SEPARATOR);
+        systemMenu_.AppendMenu(MF_STRING, SC_CLOSE, "閉じる(&C)");
+    }
+    return &systemMenu_;
+}
+
+void CDialog::SetIcon(const Icon& icon, bool) {
+    // One icon serves every size here; the big and the small one are the same picture.
+    icon_ = icon;
+    if (window_) {
+        window_->setWindowIcon(icon.ToQIcon());
+    }
+}
+
+bool CDialog::IsIconic() const {
+    return window_ && window_->isMinimized();
+}
+
+CRect CDialog::GetClientRect() const {
+    if (!window_) {
+        return {};
+    }
+    return {0, 0, window_->width(), window_->height()};
+}
+
+void CDialog::SendCommand(int id) {
+    if (const auto handler = clickHandlers_.find(id); handler != clickHandlers_.end()) {
+        handler->second();
+    } else if (id == IDOK) {
+        OnOK();
+    } else if (id == IDCANCEL) {
+        OnCancel();
+    }
+}
+
+void CDialog::SendSysCommand(unsigned id, std::intptr_t param) {
+    const unsigned outer = std::exchange(sysCommandInHand_, id);
+    OnSysCommand(id, param);
+    sysCommandInHand_ = outer;
+}
+
+bool CDialog::OnInitDialog() {
+    CDataExchange exchange(*this);
+    DoDataExchange(&exchange);
+    return true;
+}
+
+void CDialog::OnOK() {
+    EndDialog(IDOK);
+}
+
+void CDialog::OnCancel() {
+    EndDialog(IDCANCEL);
+}
+
+void CDialog::DoDataExchange(CDataExchange*) {}
+
+void CDialog::OnSysCommand(unsigned, std::intptr_t) {
+    Default();
+}
+
+void CDialog::Default() {
+    if (const unsigned id = std::exchange(sysCommandInHand_, 0)) {
+        DefaultSysCommand(id);
+    }
+}
+
+void CDialog::DefaultSysCommand(unsigned id) {
+    if (!window_) {
+        return;
+    }
+    switch (id & 0xFFF0) {
+    case SC_RESTORE:
+        window_->showNormal();
+        break;
+    case SC_MOVE:
+        if (QWindow* handle = window_->windowHandle()) {
+            handle->startSystemMove();
+        }
+        break;
+    case SC_MINIMIZE:
+        window_->showMinimized();
+        break;
+    case SC_CLOSE:
+        SendCommand(IDCANCEL);
+        break;
+    default:
+        // The window has a fixed size: there is nothing to size or maximise.
+        break;
+    }
+}

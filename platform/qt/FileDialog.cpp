@@ -1,0 +1,85 @@
+#include "FileDialog.h"
+
+#include "FileFilter.h"
+#include "OwnerWidget.h"
+#include "WinDefs.h"
+
+#include <QFile>
+#include <QFileDialog>
+
+namespace {
+
+CFileDialog::Presenter& ThePresenter() {
+    static CFileDialog::Presenter presenter;
+    return presenter;
+}
+
+QString DecodedPath(std::string_view bytes) {
+    return QFile::decodeName(QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
+}
+
+} // namespace
+
+CFileDialog::CFileDialog(bool openFileDialog, std::string_view defaultExtension,
+                         std::string_view fileName, unsigned flags, std::string_view filter,
+                         CWnd* parent)
+    : openFileDialog_(openFileDialog), defaultExtension_(defaultExtension), fileName_(fileName),
+      flags_(flags), filter_(filter), parent_(parent) {}
+
+void CFileDialog::SetPresenter(Presenter presenter) {
+    ThePresenter() = std::move(presenter);
+}
+
+int CFileDialog::DoModal() {
+    selection_.clear();
+    std::optional<std::vector<std::string>> chosen =
+        ThePresenter() ? ThePresenter()(*this) : RunDialog();
+    // A selection of nothing cannot come from the dialog; it counts as a cancel.
+    if (!chosen || chosen->empty()) {
+        return IDCANCEL;
+    }
+    selection_ = std::move(*chosen);
+    return IDOK;
+}
+
+std::optional<std::vector<std::string>> CFileDialog::RunDialog() const {
+    QFileDialog dialog(OwnerWidget(parent_));
+    dialog.setAcceptMode(openFileDialog_ ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
+    if (!openFileDialog_) {
+        dialog.setFileMode(QFileDialog::AnyFile);
+    } else {
+        dialog.setFileMode(flags_ & OFN_ALLOWMULTISELECT ? QFileDialog::ExistingFiles
+                                                         : QFileDialog::ExistingFile);
+    }
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !(flags_ & OFN_OVERWRITEPROMPT));
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    dialog.setNameFilters(ToNameFilters(filter_));
+    if (!defaultExtension_.empty()) {
+        dialog.setDefaultSuffix(DecodedPath(defaultExtension_));
+    }
+    if (!fileName_.empty()) {
+        dialog.selectFile(DecodedPath(fileName_));
+    }
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    std::vector<std::string> paths;
+    for (const QString& path : dialog.selectedFiles()) {
+        paths.push_back(QFile::encodeName(path).toStdString());
+    }
+    return paths;
+}
+
+std::size_t CFileDialog::GetStartPosition() const {
+    return selection_.empty() ? 0 : 1;
+}
+
+std::string CFileDialog::GetNextPathName(std::size_t& position) const {
+    if (position == 0 || position > selection_.size()) {
+        position = 0;
+        return {};
+    }
+    std::string path = selection_[position - 1];
+    position = position < selection_.size() ? position + 1 : 0;
+    return path;
+}

@@ -1,0 +1,37 @@
+#include "ListBox.h"
+
+#include "RowList.h"
+#include "WinDefs.h"
+
+namespace {
+
+RowListModel* Rows(QWidget* widget) {
+    const auto* view = qobject_cast<RowListView*>(widget);
+    return view ? &view->Rows() : nullptr;
+}
+
+} // namespace
+
+void CListBox::ResetContent() {
+    if (RowListModel* rows = Rows(widget_)) {
+        rows->Clear();
+    }
+}
+
+int CListBox::AddString(std::string_view text) {
+    RowListModel* rows = Rows(widget_);
+    return rows ? rows->Append(text) : LB_ERR;
+}
+
+int CListBox::GetCount() const {
+    const RowListModel* rows = Rows(widget_);
+    return rows ? rows->rowCount() : 0;
+}
+
+std::string CListBox::GetText(int index) const {
+    const RowListModel* rows = Rows(widget_);
+    if (!rows || index < 0 || index >= rows->rowCount()) {
+        return {};
+    }
+    return rows->Row(index);
+}

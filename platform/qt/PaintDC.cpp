@@ -1,0 +1,34 @@
+#include "PaintDC.h"
+
+#include "Icon.h"
+#include "Wnd.h"
+
+#include <QIcon>
+#include <QPainter>
+#include <QWidget>
+
+namespace {
+
+constexpr int kIconSize = 32;
+
+} // namespace
+
+CPaintDC::CPaintDC(CWnd* window)
+    : window_(window),
+      painter_(window && window->Widget() ? std::make_unique<QPainter>(window->Widget())
+                                          : nullptr) {}
+
+CPaintDC::~CPaintDC() = default;
+
+void CPaintDC::EraseIconBackground() {
+    if (painter_) {
+        const QWidget* widget = window_->Widget();
+        painter_->fillRect(widget->rect(), widget->palette().window());
+    }
+}
+
+void CPaintDC::DrawIcon(int x, int y, const Icon& icon) {
+    if (painter_ && !icon.IsNull()) {
+        painter_->drawPixmap(x, y, icon.ToQIcon().pixmap(kIconSize, kIconSize));
+    }
+}

@@ -1,0 +1,88 @@
+#pragma once
+
+#include "Button.h"
+#include "ComboBox.h"
+#include "Dialog.h"
+#include "ListBox.h"
+#include "Static.h"
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+class QWidget;
+
+// Ids of the probe template's controls.
+enum ProbeId : int {
+    kDropBox = 100,
+    kCombo = 101,
+    kBrowse = 102,
+    kWrapCheck = 103,
+    kRadioA = 104,
+    kRadioB = 105,
+    kRadioC = 106,
+    kDisabledButton = 107,
+    kList = 108,
+    kLabel = 109,
+    kRun = 110,
+    kFrame = 111,
+    kUnboundDropBox = 112,
+};
+
+// A group box that keeps what is dropped on it.
+class DropProbe : public CButton {
+public:
+    void OnDropFiles(HDROP drop) override;
+    std::vector<std::vector<std::string>> drops;
+};
+
+// A dialog over a template that holds one of each kind of control, recording what reaches it.
+class ProbeDialog : public CDialog {
+public:
+    ProbeDialog();
+
+    CComboBox combo;
+    CListBox list;
+    CStatic label;
+    CButton wrapCheck;
+    CButton radioA;
+    DropProbe dropBox;
+
+    std::vector<std::string> events;
+    std::vector<unsigned> sysCommands;
+
+protected:
+    bool OnInitDialog() override;
+    void DoDataExchange(CDataExchange* exchange) override;
+    void OnOK() override;
+    void OnCancel() override;
+    void OnSysCommand(unsigned id, std::intptr_t param) override;
+
+private:
+    void OnBrowse();
+    void OnRun();
+    void OnWrapCheck();
+    void OnRadioA();
+};
+
+// A small dialog with a default OK button, a check box and no system menu, in the proportional
+// face.
+class DefaultButtonDialog : public CDialog {
+public:
+    DefaultButtonDialog();
+    std::vector<std::string> events;
+
+protected:
+    void OnOK() override;
+    void OnCancel() override;
+};
+
+inline constexpr int kLeftOpen = 99;
+
+// Runs the dialog modally with the steps done inside its loop; a dialog the steps leave open
+// ends with kLeftOpen. Returns what DoModal returned.
+int RunModal(CDialog& dialog, std::function<void(QWidget* window)> steps);
+
+// The id of the control that has the focus in the dialog's window, or 0 for none.
+int FocusedId(CDialog& dialog);
