@@ -9,7 +9,6 @@
 
 #include <QComboBox>
 #include <QFontMetrics>
-#include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
 #include <QPushButton>
@@ -31,9 +30,8 @@ QWidget* MakeButton(const DialogControl& row, int radioGroup, QWidget* dialog) {
     case BS_AUTORADIOBUTTON:
         return new TemplateRadioButton(radioGroup, dialog);
     case BS_GROUPBOX: {
-        auto* box = new QGroupBox(dialog);
+        auto* box = new TemplateGroupBox(dialog);
         box->setAlignment((row.style & BS_CENTER) == BS_CENTER ? Qt::AlignHCenter : Qt::AlignLeft);
-        box->setAttribute(Qt::WA_TransparentForMouseEvents);
         return box;
     }
     default: {

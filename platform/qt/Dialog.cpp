@@ -30,6 +30,13 @@ std::unique_ptr<CWnd> MakeHandle(ControlClass controlClass) {
     return std::make_unique<CStatic>();
 }
 
+// Runs a handler with no system command in hand, and puts the outer one back afterwards.
+template <class Handler> void RunWithout(unsigned& sysCommandInHand, Handler handler) {
+    const unsigned held = std::exchange(sysCommandInHand, 0);
+    handler();
+    sysCommandInHand = held;
+}
+
 } // namespace
 
 void DDX_Control(CDataExchange* exchange, int id, CWnd& control) {
@@ -159,19 +166,25 @@ CRect CDialog::GetClientRect() const {
 }
 
 void CDialog::SendCommand(int id) {
-    if (const auto handler = clickHandlers_.find(id); handler != clickHandlers_.end()) {
-        handler->second();
-    } else if (id == IDOK) {
-        OnOK();
-    } else if (id == IDCANCEL) {
-        OnCancel();
-    }
+    RunWithout(sysCommandInHand_, [this, id] {
+        if (const auto handler = clickHandlers_.find(id); handler != clickHandlers_.end()) {
+            handler->second();
+        } else if (id == IDOK) {
+            OnOK();
+        } else if (id == IDCANCEL) {
+            OnCancel();
+        }
+    });
 }
 
 void CDialog::SendSysCommand(unsigned id, std::intptr_t param) {
     const unsigned outer = std::exchange(sysCommandInHand_, id);
     OnSysCommand(id, param);
     sysCommandInHand_ = outer;
+}
+
+void CDialog::Paint() {
+    RunWithout(sysCommandInHand_, [this] { OnPaint(); });
 }
 
 bool CDialog::OnInitDialog() {

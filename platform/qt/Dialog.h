@@ -79,6 +79,9 @@ private:
     // Lets go of the handles bound to the previous window.
     void Detach();
     CWnd* BoundHandle(const QWidget* widget) const;
+    // Runs OnPaint; like every handler but OnSysCommand it has no system command in hand, so
+    // a Default() inside it cannot carry out a command that an outer handler is still holding.
+    void Paint();
 
     const DialogTemplate& template_;
     CWnd* owner_;

@@ -216,5 +216,5 @@ void DialogWindow::dropEvent(QDropEvent* event) {
 
 void DialogWindow::paintEvent(QPaintEvent* event) {
     QDialog::paintEvent(event);
-    owner_.OnPaint();
+    owner_.Paint();
 }

@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QStyleOptionButton>
 #include <QStylePainter>
+#include <qdrawutil.h>
 
 TemplateCheckBox::TemplateCheckBox(Wrap wrap, QWidget* parent) : QCheckBox(parent), wrap_(wrap) {}
 
@@ -56,4 +57,27 @@ void TemplateRadioButton::nextCheckState() {
             sibling->setChecked(false);
         }
     }
+}
+
+TemplateGroupBox::TemplateGroupBox(QWidget* parent) : QGroupBox(parent) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void TemplateGroupBox::paintEvent(QPaintEvent*) {
+    constexpr int kTitleIndent = 8;
+    constexpr int kTitlePadding = 2;
+    QStylePainter painter(this);
+    const QFontMetrics metrics = fontMetrics();
+    // An etched line: the style's own group frame leaves room for a title above it instead.
+    qDrawShadeRect(&painter, rect().adjusted(0, metrics.height() / 2, 0, 0), palette(), true);
+    if (title().isEmpty()) {
+        return;
+    }
+    const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextShowMnemonic | Qt::TextSingleLine;
+    const int textWidth = painter.boundingRect(rect(), flags, title()).width();
+    const int left = alignment() & Qt::AlignHCenter ? (width() - textWidth) / 2 : kTitleIndent;
+    const QRect textRect(left, 0, textWidth, metrics.height());
+    painter.fillRect(textRect.adjusted(-kTitlePadding, 0, kTitlePadding, 0),
+                     palette().brush(QPalette::Window));
+    painter.drawItemText(textRect, flags, palette(), isEnabled(), title(), QPalette::WindowText);
 }

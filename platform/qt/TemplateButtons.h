@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QCheckBox>
+#include <QGroupBox>
 #include <QRadioButton>
 
 // Check boxes and radio buttons as the templates draw them: a click anywhere in the control's
@@ -34,4 +35,17 @@ protected:
 
 private:
     int group_;
+};
+
+// A group box drawn as the templates were laid out for: the frame's top edge runs through the
+// middle of the title, which stands at the left or centred. It never takes the mouse, so the
+// controls drawn over it (or under it, when the template lists the box after them) get the
+// clicks.
+class TemplateGroupBox : public QGroupBox {
+    Q_OBJECT
+public:
+    explicit TemplateGroupBox(QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
 };
