@@ -85,7 +85,7 @@ void CCompareDlg::OnSysCommand(unsigned id, std::intptr_t param) {
 
 void CCompareDlg::OnPaint() {
     if (!IsIconic()) {
-        CDialog::OnPaint();
+        Default();
         return;
     }
     CPaintDC dc(this);
