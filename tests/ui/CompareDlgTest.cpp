@@ -1,0 +1,170 @@
+#include "CompareDlg.h"
+
+#include "CompareSettings.h"
+#include "DialogTestSupport.h"
+#include "ModalDriver.h"
+#include "Snapshot.h"
+#include "WinDefs.h"
+#include "resource.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QMenu>
+#include <QTest>
+#include <QWidget>
+#include <QWindow>
+
+#include <gtest/gtest.h>
+
+namespace {
+constexpr std::string_view kBinaryCaption = "ﾌｧｲﾙ比較 Vy   (ﾊﾞｲﾅﾘ比較)";
+constexpr std::string_view kTextCaption = "ﾌｧｲﾙ比較 Vy   (ﾃｷｽﾄ比較)";
+constexpr std::string_view kAboutItem = "ﾊﾞｰｼﾞｮﾝ情報(Vy) (&A)...";
+
+const std::initializer_list<int> kMainControls = {IDC_FILE1_COMBO, IDC_BROWSE1,     IDC_FILE2_COMBO,
+                                                  IDC_BROWSE2,     IDC_RESULT_LIST, IDC_SETTINGS,
+                                                  IDC_EXECUTE,     IDCANCEL};
+
+// What an About box showed, copied out before it was closed.
+struct AboutSeen {
+    std::string title;
+    std::string focusedText;
+};
+
+// Looks at the next modal window, which should be the About box, and closes it with the key.
+void CloseNextAbout(AboutSeen& seen, Qt::Key key, std::string_view snapshot = {}) {
+    RunOnNextModal([&seen, key, snapshot](QWidget* about) {
+        seen.title = about->windowTitle().toStdString();
+        if (auto* button = qobject_cast<QAbstractButton*>(about->focusWidget())) {
+            seen.focusedText = button->text().toStdString();
+        }
+        if (!snapshot.empty()) {
+            SaveSnapshot(about, snapshot);
+        }
+        QTest::keyClick(about->focusWidget(), key);
+    });
+}
+
+} // namespace
+
+TEST(CompareDlg, OpensEmptyInBinaryModeWithTheFocusOnFile1) {
+    compareSettings = {CompareMode::Text, 1, 1};
+    CCompareDlg dialog;
+    int focused = 0;
+    const int result = RunDialog(dialog, [&](QWidget* window) {
+        focused = FocusedId(dialog, kMainControls);
+        SaveSnapshot(window, "main-empty");
+    });
+    EXPECT_EQ(result, kStillOpen);
+    EXPECT_EQ(focused, IDC_FILE1_COMBO);
+    EXPECT_EQ(dialog.GetWindowText(), kBinaryCaption);
+    EXPECT_EQ(compareSettings.mode, CompareMode::Binary);
+    EXPECT_EQ(compareSettings.matchCase, 0);
+    EXPECT_EQ(compareSettings.compressBlanks, 0);
+    for (int label : {IDC_NAME1, IDC_NAME2, IDC_LENGTH_VERDICT, IDC_DIFF_SUMMARY}) {
+        EXPECT_EQ(dialog.GetDlgItem(label)->GetWindowText(), "") << label;
+    }
+    EXPECT_EQ(ControlOf<CListBox>(dialog, IDC_RESULT_LIST).GetCount(), 0);
+    for (int combo : {IDC_FILE1_COMBO, IDC_FILE2_COMBO}) {
+        EXPECT_EQ(ControlOf<CComboBox>(dialog, combo).GetCount(), 0);
+        EXPECT_EQ(ControlOf<CComboBox>(dialog, combo).GetCurSel(), CB_ERR);
+    }
+    EXPECT_EQ(dialog.PathCount(0), 0);
+    EXPECT_EQ(dialog.PathCount(1), 0);
+}
+
+TEST(CompareDlg, SystemMenuEndsWithTheAboutItemAndGraysMaximizeAndSize) {
+    CCompareDlg dialog;
+    std::vector<CMenu::Item> items;
+    RunDialog(dialog, [&](QWidget*) { items = dialog.GetSystemMenu(false)->Items(); });
+    ASSERT_GE(items.size(), 2u);
+    EXPECT_EQ(items[items.size() - 2].flags, MF_SEPARATOR);
+    EXPECT_EQ(items.back().id, IDM_ABOUTBOX);
+    EXPECT_EQ(items.back().text, kAboutItem);
+    for (const CMenu::Item& item : items) {
+        const bool grayed = item.id == SC_MAXIMIZE || item.id == SC_SIZE;
+        EXPECT_EQ((item.flags & MF_GRAYED) != 0, grayed) << item.text;
+    }
+}
+
+TEST(CompareDlg, CaptionFollowsTheModeWheneverTheSettingsDialogCloses) {
+    CCompareDlg dialog;
+    std::string afterTextChosen;
+    std::string afterCancelInText;
+    std::string afterOddModeCancelled;
+    bool oddModeOpenedInBinary = false;
+    CompareMode oddModeAfterCancel = CompareMode::Binary;
+    RunDialog(dialog, [&](QWidget*) {
+        UseSettingsDialog(dialog, {"ﾃｷｽﾄ", "OK"}, Qt::Key_Escape);
+        afterTextChosen = dialog.GetWindowText();
+        UseSettingsDialog(dialog, {"ﾊﾞｲﾅﾘ", "ｷｬﾝｾﾙ"}, Qt::Key_Escape);
+        afterCancelInText = dialog.GetWindowText();
+        compareSettings.mode = static_cast<CompareMode>(7);
+        oddModeOpenedInBinary = UseSettingsDialog(dialog, {}, Qt::Key_Escape);
+        afterOddModeCancelled = dialog.GetWindowText();
+        oddModeAfterCancel = compareSettings.mode;
+    });
+    EXPECT_EQ(afterTextChosen, kTextCaption);
+    EXPECT_EQ(afterCancelInText, kTextCaption);
+    EXPECT_TRUE(oddModeOpenedInBinary);
+    EXPECT_EQ(afterOddModeCancelled, kBinaryCaption);
+    EXPECT_EQ(oddModeAfterCancel, static_cast<CompareMode>(7));
+}
+
+TEST(CompareDlg, AboutBoxOpensForItsSystemCommandWhateverTheLowFourBits) {
+    CCompareDlg dialog;
+    AboutSeen plain;
+    AboutSeen withLowBits;
+    AboutSeen fromMenu;
+    std::string captionAfter;
+    const int result = RunDialog(dialog, [&](QWidget* window) {
+        CloseNextAbout(plain, Qt::Key_Return, "about");
+        dialog.SendSysCommand(0x0010);
+        CloseNextAbout(withLowBits, Qt::Key_Escape);
+        dialog.SendSysCommand(0x0013);
+
+        CloseNextAbout(fromMenu, Qt::Key_Return);
+        RunOnNextPopup([](QWidget* popup) {
+            auto* menu = static_cast<QMenu*>(popup);
+            for (QAction* action : menu->actions()) {
+                if (action->text() == QString::fromUtf8(kAboutItem.data(), kAboutItem.size())) {
+                    QTest::mouseClick(menu, Qt::LeftButton, {},
+                                      menu->actionGeometry(action).center());
+                    return;
+                }
+            }
+            menu->close();
+        });
+        QTest::mouseClick(window->windowHandle(), Qt::RightButton, {}, QPoint(3, 3));
+        captionAfter = dialog.GetWindowText();
+    });
+    EXPECT_EQ(result, kStillOpen);
+    for (const AboutSeen& seen : {plain, withLowBits, fromMenu}) {
+        EXPECT_EQ(seen.title, "ﾊﾞｰｼﾞｮﾝ情報");
+        EXPECT_EQ(seen.focusedText, "OK");
+    }
+    EXPECT_EQ(captionAfter, kBinaryCaption);
+}
+
+TEST(CompareDlg, EnterEndsTheDialogExceptOnAPushButtonAndEscapeCancels) {
+    MessageBoxRecorder messages;
+    const auto endsWith = [](int id, Qt::Key key) {
+        CCompareDlg dialog;
+        return RunDialog(dialog, [&](QWidget*) { PressKeyOn(dialog, id, key); });
+    };
+    EXPECT_EQ(endsWith(IDC_FILE1_COMBO, Qt::Key_Return), IDOK);
+    EXPECT_EQ(endsWith(IDC_FILE2_COMBO, Qt::Key_Enter), IDOK);
+    EXPECT_EQ(endsWith(IDC_RESULT_LIST, Qt::Key_Return), IDOK);
+    EXPECT_EQ(endsWith(IDC_FILE1_COMBO, Qt::Key_Escape), IDCANCEL);
+    EXPECT_EQ(endsWith(IDCANCEL, Qt::Key_Return), IDCANCEL);
+    EXPECT_TRUE(messages.boxes.empty());
+
+    EXPECT_EQ(endsWith(IDC_EXECUTE, Qt::Key_Return), kStillOpen);
+    ASSERT_EQ(messages.boxes.size(), 1u);
+    EXPECT_EQ(messages.boxes[0].text, "File1 を指定してください");
+
+    CCompareDlg clicked;
+    EXPECT_EQ(RunDialog(clicked, [&](QWidget*) { Click(clicked, IDCANCEL); }), IDCANCEL);
+    CCompareDlg closed;
+    EXPECT_EQ(RunDialog(closed, [&](QWidget* window) { window->close(); }), IDCANCEL);
+}

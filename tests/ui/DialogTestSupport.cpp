@@ -1,0 +1,154 @@
+#include "DialogTestSupport.h"
+
+#include "ComboBox.h"
+#include "FileDialog.h"
+#include "ListBox.h"
+#include "MessageBox.h"
+#include "ModalDriver.h"
+#include "WinDefs.h"
+#include "resource.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QTest>
+#include <QUrl>
+#include <QWidget>
+#include <QWindow>
+
+int RunDialog(CDialog& dialog, std::function<void(QWidget*)> steps) {
+    RunOnNextModal([&dialog, steps = std::move(steps)](QWidget* window) {
+        steps(window);
+        if (window->isVisible()) {
+            dialog.EndDialog(kStillOpen);
+        }
+    });
+    return dialog.DoModal();
+}
+
+QAbstractButton* ButtonWithText(QWidget* window, std::string_view text) {
+    const QString wanted = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    for (QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
+        if (button->text() == wanted) {
+            return button;
+        }
+    }
+    return nullptr;
+}
+
+void Click(CDialog& dialog, int id) {
+    QTest::mouseClick(dialog.GetDlgItem(id)->Widget(), Qt::LeftButton);
+}
+
+void PressKeyOn(CDialog& dialog, int id, int key) {
+    QWidget* control = dialog.GetDlgItem(id)->Widget();
+    control->setFocus();
+    QTest::keyClick(dialog.Widget()->focusWidget(), static_cast<Qt::Key>(key));
+}
+
+bool UseSettingsDialog(CDialog& mainDialog, std::vector<std::string_view> presses, int endKey) {
+    bool openedInBinary = false;
+    RunOnNextModal([&openedInBinary, presses, endKey](QWidget* settings) {
+        if (QAbstractButton* binary = ButtonWithText(settings, "ﾊﾞｲﾅﾘ")) {
+            openedInBinary = binary->isChecked();
+        }
+        for (std::string_view text : presses) {
+            if (QAbstractButton* button = ButtonWithText(settings, text)) {
+                QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
+            }
+        }
+        if (settings->isVisible()) {
+            QTest::keyClick(settings->focusWidget(), static_cast<Qt::Key>(endKey));
+        }
+    });
+    Click(mainDialog, IDC_SETTINGS);
+    return openedInBinary;
+}
+
+int FocusedId(CDialog& dialog, std::initializer_list<int> ids) {
+    const QWidget* focused = dialog.Widget()->focusWidget();
+    for (int id : ids) {
+        if (focused != nullptr && dialog.GetDlgItem(id)->Widget() == focused) {
+            return id;
+        }
+    }
+    return 0;
+}
+
+std::vector<int> TabVisits(CDialog& dialog, std::initializer_list<int> ids, int presses) {
+    std::vector<int> visits;
+    for (int press = 0; press < presses; ++press) {
+        QTest::keyClick(dialog.Widget()->focusWidget(), Qt::Key_Tab);
+        visits.push_back(FocusedId(dialog, ids));
+    }
+    return visits;
+}
+
+std::vector<ComboEntry> EntriesOf(const CComboBox& combo) {
+    std::vector<ComboEntry> entries;
+    for (int index = 0; index < combo.GetCount(); ++index) {
+        entries.push_back({combo.GetLBText(index), combo.GetItemData(index)});
+    }
+    return entries;
+}
+
+std::vector<std::string> RowsOf(const CListBox& list) {
+    std::vector<std::string> rows;
+    for (int index = 0; index < list.GetCount(); ++index) {
+        rows.push_back(list.GetText(index));
+    }
+    return rows;
+}
+
+void DropFilesOn(CDialog& dialog, int id, const std::vector<std::string>& paths) {
+    QList<QUrl> urls;
+    for (const std::string& path : paths) {
+        urls.append(QUrl::fromLocalFile(QString::fromStdString(path)));
+    }
+    QMimeData mimeData;
+    mimeData.setUrls(urls);
+    QWidget* control = dialog.GetDlgItem(id)->Widget();
+    const QPoint pos = control->mapTo(control->window(), QPoint(control->width() / 2, 8));
+    QWindow* handle = control->window()->windowHandle();
+    const Qt::DropActions actions = Qt::CopyAction | Qt::MoveAction;
+    QDragEnterEvent enter(pos, actions, &mimeData, Qt::LeftButton, {});
+    QApplication::sendEvent(handle, &enter);
+    QDragMoveEvent move(pos, actions, &mimeData, Qt::LeftButton, {});
+    QApplication::sendEvent(handle, &move);
+    QDropEvent drop(pos, actions, &mimeData, Qt::LeftButton, {});
+    QApplication::sendEvent(handle, &drop);
+}
+
+MessageBoxRecorder::MessageBoxRecorder() {
+    SetMessageBoxPresenter(
+        [this](CWnd* owner, std::string_view text, std::string_view caption, unsigned type) {
+            boxes.push_back({owner, std::string(text), std::string(caption), type});
+            return IDOK;
+        });
+}
+
+MessageBoxRecorder::~MessageBoxRecorder() {
+    SetMessageBoxPresenter({});
+}
+
+FileDialogStandIn::FileDialogStandIn() {
+    CFileDialog::SetPresenter([this](const CFileDialog& dialog) {
+        openings.push_back({dialog.IsOpenDialog(), dialog.Flags(), std::string(dialog.Filter())});
+        std::optional<std::vector<std::string>> answer;
+        if (!answers.empty()) {
+            answer = answers.front();
+            answers.erase(answers.begin());
+        }
+        return answer;
+    });
+}
+
+FileDialogStandIn::~FileDialogStandIn() {
+    CFileDialog::SetPresenter({});
+}
+
+void FileDialogStandIn::Queue(std::optional<std::vector<std::string>> answer) {
+    answers.push_back(std::move(answer));
+}

@@ -1,0 +1,103 @@
+#pragma once
+
+#include "Dialog.h"
+
+#include <cstdint>
+#include <functional>
+#include <initializer_list>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class CComboBox;
+class CListBox;
+class CFileDialog;
+class QAbstractButton;
+class QWidget;
+
+// What DoModal returns when the steps leave the dialog open and the driver ends it.
+inline constexpr int kStillOpen = 99;
+
+// Runs the dialog modally with the steps done inside its loop, ends it with kStillOpen when the
+// steps leave it open, and returns what DoModal returned.
+int RunDialog(CDialog& dialog, std::function<void(QWidget* window)> steps);
+
+// The handle of one of the dialog's controls, as the class it was bound as or made from.
+template <class Control> Control& ControlOf(CDialog& dialog, int id) {
+    return dynamic_cast<Control&>(*dialog.GetDlgItem(id));
+}
+
+// The button of a window that shows the text, for dialogs that tests hold no handle of.
+QAbstractButton* ButtonWithText(QWidget* window, std::string_view text);
+
+// Clicks the middle of a control with the mouse, as a user would.
+void Click(CDialog& dialog, int id);
+
+// Presses a key with the focus on the control.
+void PressKeyOn(CDialog& dialog, int id, int key);
+
+// Opens the settings dialog with the main dialog's Settings button, clicks the buttons with
+// these texts in it one after the other, and presses the key if it is still open; returns
+// whether its Binary radio was checked when it opened.
+bool UseSettingsDialog(CDialog& mainDialog, std::vector<std::string_view> presses, int endKey);
+
+// The id among the given ones of the control that has the focus, or 0 for none of them.
+int FocusedId(CDialog& dialog, std::initializer_list<int> ids);
+
+// The ids the focus visits on the given number of Tab presses, starting where it is.
+std::vector<int> TabVisits(CDialog& dialog, std::initializer_list<int> ids, int presses);
+
+// One entry of a combo box: its text and its item data.
+struct ComboEntry {
+    std::string text;
+    std::intptr_t slot = 0;
+    bool operator==(const ComboEntry&) const = default;
+};
+std::vector<ComboEntry> EntriesOf(const CComboBox& combo);
+std::vector<std::string> RowsOf(const CListBox& list);
+
+// Drops local files on the dialog at the middle of a control, as the window system delivers a
+// drop from the file manager.
+void DropFilesOn(CDialog& dialog, int id, const std::vector<std::string>& paths);
+
+// Stands in for the message box while it lives, recording every box that would have opened.
+class MessageBoxRecorder {
+public:
+    struct Box {
+        const CWnd* owner = nullptr;
+        std::string text;
+        std::string caption;
+        unsigned type = 0;
+        bool operator==(const Box&) const = default;
+    };
+
+    MessageBoxRecorder();
+    ~MessageBoxRecorder();
+    MessageBoxRecorder(const MessageBoxRecorder&) = delete;
+    MessageBoxRecorder& operator=(const MessageBoxRecorder&) = delete;
+
+    std::vector<Box> boxes;
+};
+
+// Stands in for the file dialog while it lives: each opening takes the next of the queued
+// answers (a selection, or nullopt for a cancel) and records how the dialog was set up.
+class FileDialogStandIn {
+public:
+    struct Opening {
+        bool openDialog = false;
+        unsigned flags = 0;
+        std::string filter;
+        bool operator==(const Opening&) const = default;
+    };
+
+    FileDialogStandIn();
+    ~FileDialogStandIn();
+    FileDialogStandIn(const FileDialogStandIn&) = delete;
+    FileDialogStandIn& operator=(const FileDialogStandIn&) = delete;
+
+    void Queue(std::optional<std::vector<std::string>> answer);
+
+    std::vector<std::optional<std::vector<std::string>>> answers;
+    std::vector<Opening> openings;
+};

@@ -1,0 +1,154 @@
+#include "CompareDlg.h"
+
+#include "DialogTestSupport.h"
+#include "TempDir.h"
+#include "WinDefs.h"
+#include "resource.h"
+
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+namespace {
+constexpr unsigned kBrowseFlags = 0x206;
+constexpr std::string_view kAllFilesFilter = "すべてのﾌｧｲﾙ (*.*)|*.*|";
+
+// A drop as the window layer hands it over, bypassing the window system.
+void Drop(CCompareDlg& dialog, int side, std::vector<std::string> paths) {
+    const DropList drop{std::move(paths)};
+    dialog.AddDroppedFiles(side, &drop);
+}
+
+std::vector<std::string> Numbered(std::string_view prefix, int count) {
+    std::vector<std::string> paths;
+    for (int index = 0; index < count; ++index) {
+        paths.push_back(std::string(prefix) + std::to_string(index) + ".bin");
+    }
+    return paths;
+}
+
+CComboBox& File1Combo(CCompareDlg& dialog) {
+    return ControlOf<CComboBox>(dialog, IDC_FILE1_COMBO);
+}
+CComboBox& File2Combo(CCompareDlg& dialog) {
+    return ControlOf<CComboBox>(dialog, IDC_FILE2_COMBO);
+}
+} // namespace
+
+TEST(FileLists, BrowsePutsTheSelectionOnTopInReverseOrder) {
+    FileDialogStandIn fileDialog;
+    fileDialog.Queue(std::vector<std::string>{"/data/x.txt"});
+    fileDialog.Queue(std::vector<std::string>{"/data/p.txt", "/data/q.txt", "/data/r.txt"});
+    fileDialog.Queue(std::nullopt);
+    CCompareDlg dialog;
+    int selectionAfterCancel = 0;
+    RunDialog(dialog, [&](QWidget*) {
+        Click(dialog, IDC_BROWSE1);
+        Click(dialog, IDC_BROWSE1);
+        File1Combo(dialog).SetCurSel(2);
+        Click(dialog, IDC_BROWSE1);
+        selectionAfterCancel = File1Combo(dialog).GetCurSel();
+    });
+    const FileDialogStandIn::Opening opening{true, kBrowseFlags, std::string(kAllFilesFilter)};
+    EXPECT_EQ(fileDialog.openings,
+              (std::vector<FileDialogStandIn::Opening>{opening, opening, opening}));
+    EXPECT_EQ(EntriesOf(File1Combo(dialog)),
+              (std::vector<ComboEntry>{{"r.txt", 3}, {"q.txt", 2}, {"p.txt", 1}, {"x.txt", 0}}));
+    EXPECT_EQ(selectionAfterCancel, 2);
+    EXPECT_EQ(dialog.PathCount(0), 4);
+    EXPECT_EQ(dialog.PathInSlot(0, 1), "/data/p.txt");
+    EXPECT_EQ(dialog.PathInSlot(0, 3), "/data/r.txt");
+    EXPECT_EQ(dialog.PathCount(1), 0);
+    EXPECT_EQ(File2Combo(dialog).GetCount(), 0);
+    EXPECT_EQ(File2Combo(dialog).GetCurSel(), CB_ERR);
+}
+
+TEST(FileLists, DropsGoOnTopInDropOrderOnTheSideOfTheirBox) {
+    FileDialogStandIn fileDialog;
+    fileDialog.Queue(std::vector<std::string>{"/data/x.txt"});
+    const std::string longPath = "/data/" + std::string(300, 'n') + ".txt";
+    CCompareDlg dialog;
+    int selectionAfterEmptyDrop = 0;
+    RunDialog(dialog, [&](QWidget*) {
+        Click(dialog, IDC_BROWSE2);
+        DropFilesOn(dialog, IDC_FILE2_BOX, {"/data/p.txt", "/data/q.txt", "/data/r.txt"});
+        DropFilesOn(dialog, IDC_FILE1_BOX, {longPath, "/data/日本語.txt"});
+        File2Combo(dialog).SetCurSel(3);
+        Drop(dialog, 1, {});
+        selectionAfterEmptyDrop = File2Combo(dialog).GetCurSel();
+    });
+    EXPECT_EQ(EntriesOf(File2Combo(dialog)),
+              (std::vector<ComboEntry>{{"p.txt", 1}, {"q.txt", 2}, {"r.txt", 3}, {"x.txt", 0}}));
+    EXPECT_EQ(dialog.PathInSlot(1, 3), "/data/r.txt");
+    EXPECT_EQ(selectionAfterEmptyDrop, 0);
+    EXPECT_EQ(EntriesOf(File1Combo(dialog)),
+              (std::vector<ComboEntry>{{std::string(300, 'n') + ".txt", 0}, {"日本語.txt", 1}}));
+    EXPECT_EQ(File1Combo(dialog).GetCurSel(), 0);
+    EXPECT_EQ(dialog.PathInSlot(0, 0), longPath);
+    EXPECT_EQ(dialog.PathCount(0), 2);
+    EXPECT_EQ(dialog.PathCount(1), 4);
+}
+
+TEST(FileLists, AFullSideTakesNoMoreAndTheOtherSideIsUntouched) {
+    FileDialogStandIn fileDialog;
+    fileDialog.Queue(std::vector<std::string>{"/b/p.txt", "/b/q.txt", "/b/r.txt"});
+    CCompareDlg dialog;
+    std::vector<ComboEntry> topAfterFill;
+    int selectionAfterFullDrop = 0;
+    RunDialog(dialog, [&](QWidget*) {
+        Drop(dialog, 0, Numbered("/a/", 254));
+        Drop(dialog, 0, {"/c/1.txt", "/c/2.txt", "/c/3.txt", "/c/4.txt", "/c/5.txt"});
+        topAfterFill = EntriesOf(File1Combo(dialog));
+        topAfterFill.resize(3);
+        File1Combo(dialog).SetCurSel(5);
+        Drop(dialog, 0, {"/c/6.txt"});
+        Click(dialog, IDC_BROWSE1);
+        selectionAfterFullDrop = File1Combo(dialog).GetCurSel();
+
+        Drop(dialog, 1, Numbered("/d/", 255));
+        Click(dialog, IDC_BROWSE2);
+    });
+    EXPECT_EQ(topAfterFill,
+              (std::vector<ComboEntry>{{"1.txt", 254}, {"2.txt", 255}, {"0.bin", 0}}));
+    EXPECT_EQ(dialog.PathCount(0), 256);
+    EXPECT_EQ(File1Combo(dialog).GetCount(), 256);
+    EXPECT_EQ(selectionAfterFullDrop, 5);
+    EXPECT_EQ(dialog.PathInSlot(0, 255), "/c/2.txt");
+
+    // Only the File2 Browse opened a dialog; its selection filled the side and no further.
+    EXPECT_EQ(fileDialog.openings.size(), 1u);
+    EXPECT_EQ(dialog.PathCount(1), 256);
+    EXPECT_EQ(File2Combo(dialog).GetCount(), 256);
+    EXPECT_EQ(EntriesOf(File2Combo(dialog))[0], (ComboEntry{"p.txt", 255}));
+    EXPECT_EQ(File2Combo(dialog).GetCurSel(), 0);
+}
+
+TEST(FileLists, ExecuteTakesThePathFromTheEntrysSlotNotItsPosition) {
+    TempDir folder;
+    const std::string kept = folder.Write("kept.txt", "same\n");
+    const std::string other = folder.Write("other.txt", "same\n");
+    FileDialogStandIn fileDialog;
+    fileDialog.Queue(std::vector<std::string>{kept});
+    fileDialog.Queue(std::vector<std::string>{folder.PathOf("gone.txt")});
+    fileDialog.Queue(std::vector<std::string>{other});
+    MessageBoxRecorder messages;
+    CCompareDlg dialog;
+    std::string nameAfterRun;
+    std::size_t messagesAfterRun = 0;
+    RunDialog(dialog, [&](QWidget*) {
+        Click(dialog, IDC_BROWSE1);
+        Click(dialog, IDC_BROWSE1);
+        Click(dialog, IDC_BROWSE2);
+        File1Combo(dialog).SetCurSel(1);
+        Click(dialog, IDC_EXECUTE);
+        nameAfterRun = dialog.GetDlgItem(IDC_NAME1)->GetWindowText();
+        messagesAfterRun = messages.boxes.size();
+        File1Combo(dialog).SetCurSel(0);
+        Click(dialog, IDC_EXECUTE);
+    });
+    EXPECT_EQ(messagesAfterRun, 0u);
+    EXPECT_EQ(nameAfterRun, "kept.txt");
+    ASSERT_EQ(messages.boxes.size(), 1u);
+    EXPECT_EQ(messages.boxes[0].text, "gone.txt");
+    EXPECT_EQ(messages.boxes[0].caption, "File Read Error!!!");
+}

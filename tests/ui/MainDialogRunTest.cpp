@@ -1,0 +1,149 @@
+#include "CompareDlg.h"
+
+#include "CompareRequest.h"
+#include "CompareSettings.h"
+#include "ComparisonRun.h"
+#include "DialogTestSupport.h"
+#include "DisplayName.h"
+#include "MemoryResultPanel.h"
+#include "RecordingHost.h"
+#include "Snapshot.h"
+#include "TempDir.h"
+#include "WinDefs.h"
+#include "resource.h"
+
+#include <QApplication>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+namespace {
+// Two Shift-JIS texts that differ in a full-width against a half-width word, a tab-indented
+// line, the case of one word and a line that only File2 has.
+constexpr std::string_view kLeftText =
+    "\x83\x74\x83\x40\x83\x43\x83\x8b\x94\xe4\x8a\x72\x82\xcc\x83\x65\x83\x58\x83\x67\n"
+    "\x93\xaf\x82\xb6\x8d\x73\x82\xc5\x82\xb7\n"
+    "\t\x83\x5e\x83\x75\x82\xcc\x82\xa0\x82\xe9\x8d\x73\n"
+    "\x91\xe5\x95\xb6\x8e\x9a Case\n"
+    "\x8d\xc5\x8c\xe3\x82\xcc\x8d\x73\n";
+constexpr std::string_view kRightText =
+    "\xcc\xa7\xb2\xd9\x94\xe4\x8a\x72\x82\xcc\x83\x65\x83\x58\x83\x67\n"
+    "\x93\xaf\x82\xb6\x8d\x73\x82\xc5\x82\xb7\n"
+    "\t\x83\x5e\x83\x75\x82\xcc\x82\xa0\x82\xe9\x8d\x73\x82\xc5\x82\xb7\n"
+    "\x91\xe5\x95\xb6\x8e\x9a CASE\n"
+    "\x8d\xc5\x8c\xe3\x82\xcc\x8d\x73\n"
+    "\x92\xc7\x89\xc1\x82\xb3\x82\xea\x82\xbd\x8d\x73\n";
+
+constexpr unsigned kInformation = MB_OK | MB_ICONINFORMATION;
+constexpr unsigned kExclamation = MB_OK | MB_ICONEXCLAMATION;
+
+// What the result area shows, copied out of the dialog.
+struct ResultArea {
+    std::vector<std::string> rows;
+    std::string name1;
+    std::string name2;
+    std::string lengthVerdict;
+    std::string differenceSummary;
+    bool operator==(const ResultArea&) const = default;
+};
+
+ResultArea ResultAreaOf(CCompareDlg& dialog) {
+    return {RowsOf(ControlOf<CListBox>(dialog, IDC_RESULT_LIST)),
+            dialog.GetDlgItem(IDC_NAME1)->GetWindowText(),
+            dialog.GetDlgItem(IDC_NAME2)->GetWindowText(),
+            dialog.GetDlgItem(IDC_LENGTH_VERDICT)->GetWindowText(),
+            dialog.GetDlgItem(IDC_DIFF_SUMMARY)->GetWindowText()};
+}
+
+// The result area that the same run gives on a panel in memory.
+ResultArea ExpectedResultArea(const std::string& path1, const std::string& path2) {
+    MemoryResultPanel panel;
+    RecordingHost host;
+    RunComparison({true, DisplayName(path1), path1, true, DisplayName(path2), path2}, panel, host);
+    return {panel.rows, panel.name1, panel.name2, panel.lengthVerdict, panel.differenceSummary};
+}
+} // namespace
+
+TEST(MainDialogRun, ATextRunFillsTheListAndTheLabels) {
+    TempDir folder;
+    const std::string left = folder.Write("左.txt", kLeftText);
+    const std::string right = folder.Write("右.txt", kRightText);
+    FileDialogStandIn fileDialog;
+    fileDialog.Queue(std::vector<std::string>{left});
+    fileDialog.Queue(std::vector<std::string>{right});
+    MessageBoxRecorder messages;
+    CCompareDlg dialog;
+    ResultArea afterFirstRun;
+    bool busyAfterRuns = true;
+    RunDialog(dialog, [&](QWidget* window) {
+        UseSettingsDialog(dialog, {"ﾃｷｽﾄ", "OK"}, Qt::Key_Escape);
+        Click(dialog, IDC_BROWSE1);
+        Click(dialog, IDC_BROWSE2);
+        Click(dialog, IDC_EXECUTE);
+        afterFirstRun = ResultAreaOf(dialog);
+        Click(dialog, IDC_EXECUTE);
+        busyAfterRuns = QApplication::overrideCursor() != nullptr;
+        SaveSnapshot(window, "main-text-run");
+    });
+    EXPECT_TRUE(messages.boxes.empty());
+    EXPECT_FALSE(busyAfterRuns);
+
+    ASSERT_EQ(compareSettings.mode, CompareMode::Text);
+    const ResultArea expected = ExpectedResultArea(left, right);
+    EXPECT_EQ(expected.name1, "左.txt");
+    EXPECT_GT(expected.rows.size(), 6u);
+    EXPECT_EQ(afterFirstRun, expected);
+    EXPECT_EQ(ResultAreaOf(dialog), expected) << "a second run starts from an empty list";
+}
+
+TEST(MainDialogRun, EveryFailedCheckShowsItsBoxOverTheMainDialogAndChangesNothing) {
+    TempDir folder;
+    const std::string first = folder.Write("a.bin", "first");
+    const std::string second = folder.Write("b.bin", "second");
+    const std::string gone1 = folder.PathOf("gone1.bin");
+    const std::string gone2 = folder.PathOf("gone2.bin");
+    FileDialogStandIn fileDialog;
+    for (const std::string& path : {first, first, second, gone1, gone2, gone1}) {
+        fileDialog.Queue(std::vector<std::string>{path});
+    }
+    MessageBoxRecorder messages;
+    CCompareDlg dialog;
+    ResultArea afterRun;
+    std::vector<ResultArea> afterFailures;
+    bool busyAfterRuns = true;
+    RunDialog(dialog, [&](QWidget*) {
+        Click(dialog, IDC_EXECUTE);
+        Click(dialog, IDC_BROWSE1); // File1: first
+        Click(dialog, IDC_EXECUTE);
+        Click(dialog, IDC_BROWSE2); // File2: first
+        Click(dialog, IDC_EXECUTE);
+        Click(dialog, IDC_BROWSE2); // File2: second
+        Click(dialog, IDC_EXECUTE);
+        afterRun = ResultAreaOf(dialog);
+
+        Click(dialog, IDC_BROWSE1); // File1: gone1
+        Click(dialog, IDC_EXECUTE);
+        afterFailures.push_back(ResultAreaOf(dialog));
+        ControlOf<CComboBox>(dialog, IDC_FILE1_COMBO).SetCurSel(1); // File1: first
+        Click(dialog, IDC_BROWSE2);                                 // File2: gone2
+        Click(dialog, IDC_EXECUTE);
+        afterFailures.push_back(ResultAreaOf(dialog));
+        ControlOf<CComboBox>(dialog, IDC_FILE1_COMBO).SetCurSel(0); // File1: gone1
+        Click(dialog, IDC_BROWSE2);                                 // File2: gone1
+        Click(dialog, IDC_EXECUTE);
+        afterFailures.push_back(ResultAreaOf(dialog));
+        busyAfterRuns = QApplication::overrideCursor() != nullptr;
+    });
+    using Box = MessageBoxRecorder::Box;
+    EXPECT_EQ(messages.boxes, (std::vector<Box>{
+                                  {&dialog, "File1 を指定してください", "Error!!!", kInformation},
+                                  {&dialog, "File2 を指定してください", "Error!!!", kInformation},
+                                  {&dialog, "同じファイルです", "File Error!!!", kInformation},
+                                  {&dialog, "gone1.bin", "File Read Error!!!", kExclamation},
+                                  {&dialog, "gone2.bin", "File Read Error!!!", kExclamation},
+                                  {&dialog, "同じファイルです", "File Error!!!", kInformation},
+                              }));
+    EXPECT_EQ(afterRun, ExpectedResultArea(first, second));
+    EXPECT_EQ(afterFailures, std::vector<ResultArea>(3, afterRun));
+    EXPECT_FALSE(busyAfterRuns);
+}

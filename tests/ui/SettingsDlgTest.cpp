@@ -1,0 +1,135 @@
+#include "SettingsDlg.h"
+
+#include "Button.h"
+#include "CompareSettings.h"
+#include "DialogTestSupport.h"
+#include "Snapshot.h"
+#include "WinDefs.h"
+#include "resource.h"
+
+#include <QTest>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+namespace {
+const std::initializer_list<int> kSettingsControls = {
+    IDOK, IDCANCEL, IDC_MATCH_CASE, IDC_COMPRESS_BLANKS, IDC_MODE_TEXT, IDC_MODE_BINARY};
+
+// The check and enabled state of the dialog's buttons, copied out while it is open.
+struct SettingsView {
+    bool textChecked = false;
+    bool binaryChecked = false;
+    bool matchCaseChecked = false;
+    bool compressBlanksChecked = false;
+    bool textOptionsEnabled = false; // both check boxes and their group box
+    bool textOptionsDisabled = false;
+    bool operator==(const SettingsView&) const = default;
+};
+
+SettingsView ViewOf(CSettingsDlg& dialog) {
+    const auto checked = [&](int id) { return ControlOf<CButton>(dialog, id).GetCheck() != 0; };
+    const auto enabled = [&](int id) { return dialog.GetDlgItem(id)->IsWindowEnabled(); };
+    const int optionsEnabled =
+        enabled(IDC_MATCH_CASE) + enabled(IDC_COMPRESS_BLANKS) + enabled(IDC_TEXT_OPTIONS);
+    return {checked(IDC_MODE_TEXT),       checked(IDC_MODE_BINARY), checked(IDC_MATCH_CASE),
+            checked(IDC_COMPRESS_BLANKS), optionsEnabled == 3,      optionsEnabled == 0};
+}
+
+constexpr SettingsView kBinaryView{false, true, false, false, false, true};
+
+// Opens the dialog on these settings, clicks the controls in order, and ends it with the key
+// (Escape, Return on the focused OK) or, for 0, with the close box. Returns what it looked like
+// when it opened and the result of DoModal.
+struct Session {
+    SettingsView opened;
+    int result = 0;
+};
+Session RunSettings(const CompareSettings& start, std::vector<int> clicks, int endKey) {
+    compareSettings = start;
+    CSettingsDlg dialog;
+    Session session;
+    session.result = RunDialog(dialog, [&](QWidget* window) {
+        session.opened = ViewOf(dialog);
+        for (int id : clicks) {
+            Click(dialog, id);
+        }
+        if (endKey == 0) {
+            window->close();
+        } else if (window->isVisible()) {
+            QTest::keyClick(window->focusWidget(), static_cast<Qt::Key>(endKey));
+        }
+    });
+    return session;
+}
+} // namespace
+
+TEST(SettingsDlg, OpensInBinaryWithTheTextOptionsDisabledAndTabsOverOkAndCancel) {
+    compareSettings = {};
+    CSettingsDlg dialog;
+    SettingsView view;
+    int focused = 0;
+    std::vector<int> tabs;
+    RunDialog(dialog, [&](QWidget* window) {
+        view = ViewOf(dialog);
+        focused = FocusedId(dialog, kSettingsControls);
+        SaveSnapshot(window, "settings-binary");
+        tabs = TabVisits(dialog, kSettingsControls, 3);
+    });
+    EXPECT_EQ(view, kBinaryView);
+    EXPECT_EQ(focused, IDOK);
+    EXPECT_EQ(tabs, (std::vector<int>{IDCANCEL, IDOK, IDCANCEL}));
+}
+
+TEST(SettingsDlg, OpensInTextWithTheSavedOptionsAndTabsOverThem) {
+    compareSettings = {CompareMode::Text, 1, 0};
+    CSettingsDlg dialog;
+    SettingsView view;
+    std::vector<int> tabs;
+    RunDialog(dialog, [&](QWidget* window) {
+        view = ViewOf(dialog);
+        SaveSnapshot(window, "settings-text");
+        tabs = TabVisits(dialog, kSettingsControls, 4);
+    });
+    EXPECT_EQ(view, (SettingsView{true, false, true, false, true, false}));
+    EXPECT_EQ(tabs, (std::vector<int>{IDCANCEL, IDC_MATCH_CASE, IDC_COMPRESS_BLANKS, IDOK}));
+}
+
+TEST(SettingsDlg, OkSavesTheTextOptionsAlsoInBinaryMode) {
+    const Session session =
+        RunSettings({}, {IDC_MODE_TEXT, IDC_MATCH_CASE, IDC_MODE_BINARY}, Qt::Key_Return);
+    EXPECT_EQ(session.result, IDOK);
+    EXPECT_EQ(compareSettings.mode, CompareMode::Binary);
+    EXPECT_EQ(compareSettings.matchCase, 1);
+    EXPECT_EQ(compareSettings.compressBlanks, 0);
+
+    // Both options survive a stay in Binary and come back with Text.
+    RunSettings({CompareMode::Text, 1, 1}, {IDC_MODE_BINARY}, Qt::Key_Return);
+    const Session reopened = RunSettings(compareSettings, {IDC_MODE_TEXT}, Qt::Key_Return);
+    EXPECT_EQ(reopened.opened, (SettingsView{false, true, true, true, false, true}));
+    EXPECT_EQ(compareSettings.mode, CompareMode::Text);
+    EXPECT_EQ(compareSettings.matchCase, 1);
+    EXPECT_EQ(compareSettings.compressBlanks, 1);
+
+    RunSettings({CompareMode::Text, 1, 0},
+                {IDC_COMPRESS_BLANKS, IDC_COMPRESS_BLANKS, IDC_MATCH_CASE}, Qt::Key_Return);
+    EXPECT_EQ(compareSettings.matchCase, 0);
+    EXPECT_EQ(compareSettings.compressBlanks, 0);
+}
+
+TEST(SettingsDlg, CancelEscapeAndTheCloseBoxSaveNothing) {
+    const CompareSettings saved{CompareMode::Binary, 0, 1};
+    const std::vector<int> changes = {IDC_MODE_TEXT, IDC_MATCH_CASE, IDC_COMPRESS_BLANKS};
+    for (const int end : {int(Qt::Key_Escape), 0}) {
+        const Session session = RunSettings(saved, changes, end);
+        EXPECT_EQ(session.result, IDCANCEL) << end;
+        EXPECT_EQ(compareSettings.mode, CompareMode::Binary) << end;
+        EXPECT_EQ(compareSettings.matchCase, 0) << end;
+        EXPECT_EQ(compareSettings.compressBlanks, 1) << end;
+    }
+    std::vector<int> clicks = changes;
+    clicks.push_back(IDCANCEL);
+    EXPECT_EQ(RunSettings(saved, clicks, Qt::Key_Escape).result, IDCANCEL);
+    const Session next = RunSettings(compareSettings, {}, Qt::Key_Escape);
+    EXPECT_EQ(next.opened, (SettingsView{false, true, false, true, false, true}));
+}
