@@ -51,12 +51,15 @@ TEST(CompareDlg, OpensEmptyInBinaryModeWithTheFocusOnFile1) {
     compareSettings = {CompareMode::Text, 1, 1};
     CCompareDlg dialog;
     int focused = 0;
+    bool hasIcon = false;
     const int result = RunDialog(dialog, [&](QWidget* window) {
         focused = FocusedId(dialog, kMainControls);
+        hasIcon = !window->windowIcon().isNull();
         SaveSnapshot(window, "main-empty");
     });
     EXPECT_EQ(result, kStillOpen);
     EXPECT_EQ(focused, IDC_FILE1_COMBO);
+    EXPECT_TRUE(hasIcon);
     EXPECT_EQ(dialog.GetWindowText(), kBinaryCaption);
     EXPECT_EQ(compareSettings.mode, CompareMode::Binary);
     EXPECT_EQ(compareSettings.matchCase, 0);

@@ -38,8 +38,14 @@ QAbstractButton* ButtonWithText(QWidget* window, std::string_view text) {
     return nullptr;
 }
 
+void ClickWidget(QWidget* control) {
+    QWidget* window = control->window();
+    const QPoint middle = control->mapTo(window, control->rect().center());
+    QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, middle);
+}
+
 void Click(CDialog& dialog, int id) {
-    QTest::mouseClick(dialog.GetDlgItem(id)->Widget(), Qt::LeftButton);
+    ClickWidget(dialog.GetDlgItem(id)->Widget());
 }
 
 void PressKeyOn(CDialog& dialog, int id, int key) {
@@ -56,7 +62,7 @@ bool UseSettingsDialog(CDialog& mainDialog, std::vector<std::string_view> presse
         }
         for (std::string_view text : presses) {
             if (QAbstractButton* button = ButtonWithText(settings, text)) {
-                QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
+                ClickWidget(button);
             }
         }
         if (settings->isVisible()) {

@@ -31,7 +31,8 @@ template <class Control> Control& ControlOf(CDialog& dialog, int id) {
 // The button of a window that shows the text, for dialogs that tests hold no handle of.
 QAbstractButton* ButtonWithText(QWidget* window, std::string_view text);
 
-// Clicks the middle of a control with the mouse, as a user would.
+// Clicks the middle of a control with the mouse where its window receives it, as a user would.
+void ClickWidget(QWidget* control);
 void Click(CDialog& dialog, int id);
 
 // Presses a key with the focus on the control.
