@@ -64,6 +64,7 @@ void CCompareDlg::Browse(std::int32_t side) {
 }
 
 void CCompareDlg::AddDroppedFiles(std::int32_t side, HDROP drop) {
+    CComboBox& combo = ComboOf(side);
     if (counts[side] == kMaxPaths) {
         return;
     }
@@ -71,7 +72,7 @@ void CCompareDlg::AddDroppedFiles(std::int32_t side, HDROP drop) {
     for (int index = 0; counts[side] < kMaxPaths && DragQueryFile(drop, index, path); ++index) {
         StorePath(side, index, path);
     }
-    ComboOf(side).SetCurSel(0);
+    combo.SetCurSel(0);
 }
 
 void CCompareDlg::ReadChoice(std::int32_t side, bool& hasFile, std::string& name,
