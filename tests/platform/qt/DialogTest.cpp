@@ -2,11 +2,13 @@
 
 #include "Snapshot.h"
 #include "TestDialog.h"
+#include "WinApp.h"
 
 #include <QAbstractButton>
 #include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
+#include <QScreen>
 #include <QTest>
 #include <QWidget>
 #include <QWindow>
@@ -192,4 +194,23 @@ TEST(Dialog, EndingDuringInitSkipsTheModalLoop) {
     };
     EndsAtOnce dialog;
     EXPECT_EQ(dialog.DoModal(), IDOK);
+}
+
+TEST(Dialog, OpensCentredAndADialogWithoutParentStandsOverTheMainWindow) {
+    ProbeDialog main;
+    CWinApp app;
+    app.mainWindow = &main;
+    QPoint mainCentre;
+    QPoint screenCentre;
+    const QWidget* innerOwner = nullptr;
+    const QWidget* mainWindow = nullptr;
+    RunModal(main, [&](QWidget* window) {
+        mainWindow = window;
+        mainCentre = window->geometry().center();
+        screenCentre = window->screen()->availableGeometry().center();
+        DefaultButtonDialog inner;
+        RunModal(inner, [&](QWidget* innerWindow) { innerOwner = innerWindow->parentWidget(); });
+    });
+    EXPECT_LE((mainCentre - screenCentre).manhattanLength(), 2);
+    EXPECT_EQ(innerOwner, mainWindow);
 }

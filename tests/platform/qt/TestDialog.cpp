@@ -96,6 +96,26 @@ const DialogTemplate kProbeTemplate{
     .controls = kProbeControls,
 };
 
+IconBitmap MakeTestIcon() {
+    IconBitmap icon;
+    for (int y = 0; y < IconBitmap::kSize; ++y) {
+        for (int x = 0; x < IconBitmap::kSize; ++x) {
+            const auto row = static_cast<std::size_t>(y);
+            const auto column = static_cast<std::size_t>(x);
+            icon.colours[row][column] = 12;
+            icon.transparent[row][column] = x < 16 && y < 16;
+        }
+    }
+    icon.colours[31][31] = 9;
+    return icon;
+}
+
+} // namespace
+
+const IconBitmap kTestIcon = MakeTestIcon();
+
+namespace {
+
 const std::array kDefaultButtonControls = {
     DialogControl{
         IDOK, ControlClass::Button, "OK", {10, 40, 40, 14}, kChild | BS_DEFPUSHBUTTON | WS_TABSTOP},
@@ -107,8 +127,9 @@ const std::array kDefaultButtonControls = {
     DialogControl{kWrapCheck,
                   ControlClass::Button,
                   "Check",
-                  {10, 10, 80, 10},
+                  {10, 10, 60, 10},
                   kChild | BS_AUTOCHECKBOX | WS_TABSTOP},
+    DialogControl{-1, ControlClass::Static, "", {75, 5, 18, 20}, kChild | SS_ICON, 0, &kTestIcon},
 };
 
 const DialogTemplate kDefaultButtonTemplate{

@@ -12,6 +12,10 @@
 #include <vector>
 
 class QWidget;
+struct IconBitmap;
+
+// Blue, with its top-left quarter transparent and its bottom-right pixel red.
+extern const IconBitmap kTestIcon;
 
 // Ids of the probe template's controls.
 enum ProbeId : int {
