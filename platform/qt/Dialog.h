@@ -34,13 +34,15 @@ public:
     explicit CDialog(const DialogTemplate& dialogTemplate, CWnd* parent = nullptr);
     ~CDialog() override;
 
-    // Creates the window, runs OnInitDialog, shows it modally; returns the code it ended with.
+    // Creates a fresh window, runs OnInitDialog, shows it modally; returns the code it ended
+    // with. The closed window and the handles bound to it last until the next DoModal.
     virtual int DoModal();
     void EndDialog(int result);
 
     // A handle for any control of the template; bound handles are returned as bound.
     CWnd* GetDlgItem(int id);
-    // The system menu (made on first use with the usual items); revert is ignored.
+    // The system menu (made on first use with the usual items), or null when the template has
+    // none; revert is ignored.
     CMenu* GetSystemMenu(bool revert);
     void SetIcon(const Icon& icon, bool bigIcon);
     bool IsIconic() const;
