@@ -10,12 +10,12 @@ namespace {
 constexpr std::uint32_t kChild = WS_CHILD | WS_VISIBLE;
 
 constexpr std::array kControls = {
-    DialogControl{.id = kTemplateIdOk,
+    DialogControl{.id = IDOK,
                   .controlClass = ControlClass::Button,
                   .text = "OK",
                   .rect = {36, 74, 52, 14},
                   .style = kChild | BS_DEFPUSHBUTTON | WS_TABSTOP},
-    DialogControl{.id = kTemplateIdCancel,
+    DialogControl{.id = IDCANCEL,
                   .controlClass = ControlClass::Button,
                   .text = "ｷｬﾝｾﾙ",
                   .rect = {117, 74, 52, 14},

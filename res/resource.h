@@ -1,5 +1,7 @@
 #pragma once
 
+#include "CommandIds.h"
+
 // The ids of the program's resources: dialog templates, their controls, strings, the icon and
 // the system-menu command. Controls of different dialogs may share a number.
 
@@ -33,8 +35,3 @@ inline constexpr int IDC_COMPRESS_BLANKS = 1035;
 inline constexpr int IDC_MODE_TEXT = 1037;
 inline constexpr int IDC_MODE_BINARY = 1038;
 inline constexpr int IDC_TEXT_OPTIONS = 1039;
-
-// The OK and Cancel commands as template rows carry them; the window layer calls them IDOK
-// and IDCANCEL, which this Qt-free library cannot include.
-inline constexpr int kTemplateIdOk = 1;
-inline constexpr int kTemplateIdCancel = 2;

@@ -1,10 +1,9 @@
 #pragma once
 
+#include "CommandIds.h"
+
 // Command ids, flags and metrics that dialogs exchange with the window layer, with the values
 // they have on the platform the dialogs were first written for.
-
-inline constexpr int IDOK = 1;
-inline constexpr int IDCANCEL = 2;
 
 inline constexpr unsigned MB_OK = 0x00;
 inline constexpr unsigned MB_ICONEXCLAMATION = 0x30;
