@@ -4,6 +4,9 @@
 #include <cstring>
 
 namespace {
+constexpr std::uint64_t kOnes = 0x0101010101010101;
+constexpr std::uint64_t kHighBits = kOnes * 0x80;
+
 // Without a branch: letters come in no predictable order, and mispredictions would dominate.
 unsigned char ToUpper(unsigned char byte) {
     const bool lower = byte >= 'a' && byte <= 'z';
@@ -71,6 +74,13 @@ std::size_t Utf8SequenceLength(std::string_view text) {
 
 bool IsValidUtf8(std::string_view text) {
     while (!text.empty()) {
+        // Plain ASCII, the common case, eight bytes at a time.
+        std::uint64_t word;
+        if (text.size() >= 8 &&
+            (std::memcpy(&word, text.data(), sizeof word), !(word & kHighBits))) {
+            text.remove_prefix(sizeof word);
+            continue;
+        }
         const std::size_t length = Utf8SequenceLength(text);
         if (length == 0)
             return false;
@@ -84,8 +94,6 @@ void FoldCase(std::string& line) {
     char* const end = at + line.size();
     // Most lines are plain ASCII: fold eight bytes at a time while they are, and look closer
     // only from the first byte that is not.
-    constexpr std::uint64_t kOnes = 0x0101010101010101;
-    constexpr std::uint64_t kHighBits = kOnes * 0x80;
     for (; end - at >= 8; at += 8) {
         std::uint64_t word;
         std::memcpy(&word, at, sizeof word);
