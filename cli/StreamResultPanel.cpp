@@ -1,8 +1,10 @@
 #include "StreamResultPanel.h"
 
 void StreamResultPanel::WriteLine(std::string_view label, std::string_view text) {
-    std::fwrite(label.data(), 1, label.size(), stream_);
-    std::fwrite(text.data(), 1, text.size(), stream_);
+    // An empty view may hold no buffer at all, which fwrite must not be given.
+    for (const std::string_view part : {label, text})
+        if (!part.empty())
+            std::fwrite(part.data(), 1, part.size(), stream_);
     std::fputc('\n', stream_);
 }
 
