@@ -52,12 +52,12 @@ TEST(CompareDlg, OpensEmptyInBinaryModeWithTheFocusOnFile1) {
     CCompareDlg dialog;
     int focused = 0;
     bool hasIcon = false;
-    const int result = RunDialog(dialog, [&](QWidget* window) {
+    const int result = RunModal(dialog, [&](QWidget* window) {
         focused = FocusedId(dialog, kMainControls);
         hasIcon = !window->windowIcon().isNull();
         SaveSnapshot(window, "main-empty");
     });
-    EXPECT_EQ(result, kStillOpen);
+    EXPECT_EQ(result, kLeftOpen);
     EXPECT_EQ(focused, IDC_FILE1_COMBO);
     EXPECT_TRUE(hasIcon);
     EXPECT_EQ(dialog.GetWindowText(), kBinaryCaption);
@@ -79,7 +79,7 @@ TEST(CompareDlg, OpensEmptyInBinaryModeWithTheFocusOnFile1) {
 TEST(CompareDlg, SystemMenuEndsWithTheAboutItemAndGraysMaximizeAndSize) {
     CCompareDlg dialog;
     std::vector<CMenu::Item> items;
-    RunDialog(dialog, [&](QWidget*) { items = dialog.GetSystemMenu(false)->Items(); });
+    RunModal(dialog, [&](QWidget*) { items = dialog.GetSystemMenu(false)->Items(); });
     ASSERT_GE(items.size(), 2u);
     EXPECT_EQ(items[items.size() - 2].flags, MF_SEPARATOR);
     EXPECT_EQ(items.back().id, IDM_ABOUTBOX);
@@ -97,7 +97,7 @@ TEST(CompareDlg, CaptionFollowsTheModeWheneverTheSettingsDialogCloses) {
     std::string afterOddModeCancelled;
     bool oddModeOpenedInBinary = false;
     CompareMode oddModeAfterCancel = CompareMode::Binary;
-    RunDialog(dialog, [&](QWidget*) {
+    RunModal(dialog, [&](QWidget*) {
         UseSettingsDialog(dialog, {"ﾃｷｽﾄ", "OK"}, Qt::Key_Escape);
         afterTextChosen = dialog.GetWindowText();
         UseSettingsDialog(dialog, {"ﾊﾞｲﾅﾘ", "ｷｬﾝｾﾙ"}, Qt::Key_Escape);
@@ -120,7 +120,7 @@ TEST(CompareDlg, AboutBoxOpensForItsSystemCommandWhateverTheLowFourBits) {
     AboutSeen withLowBits;
     AboutSeen fromMenu;
     std::string captionAfter;
-    const int result = RunDialog(dialog, [&](QWidget* window) {
+    const int result = RunModal(dialog, [&](QWidget* window) {
         CloseNextAbout(plain, Qt::Key_Return, "about");
         dialog.SendSysCommand(0x0010);
         CloseNextAbout(withLowBits, Qt::Key_Escape);
@@ -141,7 +141,7 @@ TEST(CompareDlg, AboutBoxOpensForItsSystemCommandWhateverTheLowFourBits) {
         QTest::mouseClick(window->windowHandle(), Qt::RightButton, {}, QPoint(3, 3));
         captionAfter = dialog.GetWindowText();
     });
-    EXPECT_EQ(result, kStillOpen);
+    EXPECT_EQ(result, kLeftOpen);
     for (const AboutSeen& seen : {plain, withLowBits, fromMenu}) {
         EXPECT_EQ(seen.title, "ﾊﾞｰｼﾞｮﾝ情報");
         EXPECT_EQ(seen.focusedText, "OK");
@@ -153,7 +153,7 @@ TEST(CompareDlg, EnterEndsTheDialogExceptOnAPushButtonAndEscapeCancels) {
     MessageBoxRecorder messages;
     const auto endsWith = [](int id, Qt::Key key) {
         CCompareDlg dialog;
-        return RunDialog(dialog, [&](QWidget*) { PressKeyOn(dialog, id, key); });
+        return RunModal(dialog, [&](QWidget*) { PressKeyOn(dialog, id, key); });
     };
     EXPECT_EQ(endsWith(IDC_FILE1_COMBO, Qt::Key_Return), IDOK);
     EXPECT_EQ(endsWith(IDC_FILE2_COMBO, Qt::Key_Enter), IDOK);
@@ -162,12 +162,12 @@ TEST(CompareDlg, EnterEndsTheDialogExceptOnAPushButtonAndEscapeCancels) {
     EXPECT_EQ(endsWith(IDCANCEL, Qt::Key_Return), IDCANCEL);
     EXPECT_TRUE(messages.boxes.empty());
 
-    EXPECT_EQ(endsWith(IDC_EXECUTE, Qt::Key_Return), kStillOpen);
+    EXPECT_EQ(endsWith(IDC_EXECUTE, Qt::Key_Return), kLeftOpen);
     ASSERT_EQ(messages.boxes.size(), 1u);
     EXPECT_EQ(messages.boxes[0].text, "File1 を指定してください");
 
     CCompareDlg clicked;
-    EXPECT_EQ(RunDialog(clicked, [&](QWidget*) { Click(clicked, IDCANCEL); }), IDCANCEL);
+    EXPECT_EQ(RunModal(clicked, [&](QWidget*) { Click(clicked, IDCANCEL); }), IDCANCEL);
     CCompareDlg closed;
-    EXPECT_EQ(RunDialog(closed, [&](QWidget* window) { window->close(); }), IDCANCEL);
+    EXPECT_EQ(RunModal(closed, [&](QWidget* window) { window->close(); }), IDCANCEL);
 }

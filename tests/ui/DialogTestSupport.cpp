@@ -18,16 +18,6 @@
 #include <QWidget>
 #include <QWindow>
 
-int RunDialog(CDialog& dialog, std::function<void(QWidget*)> steps) {
-    RunOnNextModal([&dialog, steps = std::move(steps)](QWidget* window) {
-        steps(window);
-        if (window->isVisible()) {
-            dialog.EndDialog(kStillOpen);
-        }
-    });
-    return dialog.DoModal();
-}
-
 QAbstractButton* ButtonWithText(QWidget* window, std::string_view text) {
     const QString wanted = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
     for (QAbstractButton* button : window->findChildren<QAbstractButton*>()) {

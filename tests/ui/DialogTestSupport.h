@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Dialog.h"
+#include "ModalDriver.h"
 
 #include <cstdint>
 #include <functional>
@@ -15,13 +16,6 @@ class CListBox;
 class CFileDialog;
 class QAbstractButton;
 class QWidget;
-
-// What DoModal returns when the steps leave the dialog open and the driver ends it.
-inline constexpr int kStillOpen = 99;
-
-// Runs the dialog modally with the steps done inside its loop, ends it with kStillOpen when the
-// steps leave it open, and returns what DoModal returned.
-int RunDialog(CDialog& dialog, std::function<void(QWidget* window)> steps);
 
 // The handle of one of the dialog's controls, as the class it was bound as or made from.
 template <class Control> Control& ControlOf(CDialog& dialog, int id) {

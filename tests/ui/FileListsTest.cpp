@@ -42,7 +42,7 @@ TEST(FileLists, BrowsePutsTheSelectionOnTopInReverseOrder) {
     fileDialog.Queue(std::nullopt);
     CCompareDlg dialog;
     int selectionAfterCancel = 0;
-    RunDialog(dialog, [&](QWidget*) {
+    RunModal(dialog, [&](QWidget*) {
         Click(dialog, IDC_BROWSE1);
         Click(dialog, IDC_BROWSE1);
         File1Combo(dialog).SetCurSel(2);
@@ -69,7 +69,7 @@ TEST(FileLists, DropsGoOnTopInDropOrderOnTheSideOfTheirBox) {
     const std::string longPath = "/data/" + std::string(300, 'n') + ".txt";
     CCompareDlg dialog;
     int selectionAfterEmptyDrop = 0;
-    RunDialog(dialog, [&](QWidget*) {
+    RunModal(dialog, [&](QWidget*) {
         Click(dialog, IDC_BROWSE2);
         DropFilesOn(dialog, IDC_FILE2_BOX, {"/data/p.txt", "/data/q.txt", "/data/r.txt"});
         DropFilesOn(dialog, IDC_FILE1_BOX, {longPath, "/data/日本語.txt"});
@@ -95,7 +95,7 @@ TEST(FileLists, AFullSideTakesNoMoreAndTheOtherSideIsUntouched) {
     CCompareDlg dialog;
     std::vector<ComboEntry> topAfterFill;
     int selectionAfterFullDrop = 0;
-    RunDialog(dialog, [&](QWidget*) {
+    RunModal(dialog, [&](QWidget*) {
         Drop(dialog, 0, Numbered("/a/", 254));
         Drop(dialog, 0, {"/c/1.txt", "/c/2.txt", "/c/3.txt", "/c/4.txt", "/c/5.txt"});
         topAfterFill = EntriesOf(File1Combo(dialog));
@@ -135,7 +135,7 @@ TEST(FileLists, ExecuteTakesThePathFromTheEntrysSlotNotItsPosition) {
     CCompareDlg dialog;
     std::string nameAfterRun;
     std::size_t messagesAfterRun = 0;
-    RunDialog(dialog, [&](QWidget*) {
+    RunModal(dialog, [&](QWidget*) {
         Click(dialog, IDC_BROWSE1);
         Click(dialog, IDC_BROWSE1);
         Click(dialog, IDC_BROWSE2);

@@ -75,7 +75,7 @@ TEST(MainDialogRun, ATextRunFillsTheListAndTheLabels) {
     CCompareDlg dialog;
     ResultArea afterFirstRun;
     bool busyAfterRuns = true;
-    RunDialog(dialog, [&](QWidget* window) {
+    RunModal(dialog, [&](QWidget* window) {
         UseSettingsDialog(dialog, {"ﾃｷｽﾄ", "OK"}, Qt::Key_Escape);
         Click(dialog, IDC_BROWSE1);
         Click(dialog, IDC_BROWSE2);
@@ -111,7 +111,7 @@ TEST(MainDialogRun, EveryFailedCheckShowsItsBoxOverTheMainDialogAndChangesNothin
     ResultArea afterRun;
     std::vector<ResultArea> afterFailures;
     bool busyAfterRuns = true;
-    RunDialog(dialog, [&](QWidget*) {
+    RunModal(dialog, [&](QWidget*) {
         Click(dialog, IDC_EXECUTE);
         Click(dialog, IDC_BROWSE1); // File1: first
         Click(dialog, IDC_EXECUTE);

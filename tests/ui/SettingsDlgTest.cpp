@@ -49,7 +49,7 @@ Session RunSettings(const CompareSettings& start, std::vector<int> clicks, int e
     compareSettings = start;
     CSettingsDlg dialog;
     Session session;
-    session.result = RunDialog(dialog, [&](QWidget* window) {
+    session.result = RunModal(dialog, [&](QWidget* window) {
         session.opened = ViewOf(dialog);
         for (int id : clicks) {
             Click(dialog, id);
@@ -70,7 +70,7 @@ TEST(SettingsDlg, OpensInBinaryWithTheTextOptionsDisabledAndTabsOverOkAndCancel)
     SettingsView view;
     int focused = 0;
     std::vector<int> tabs;
-    RunDialog(dialog, [&](QWidget* window) {
+    RunModal(dialog, [&](QWidget* window) {
         view = ViewOf(dialog);
         focused = FocusedId(dialog, kSettingsControls);
         SaveSnapshot(window, "settings-binary");
@@ -86,7 +86,7 @@ TEST(SettingsDlg, OpensInTextWithTheSavedOptionsAndTabsOverThem) {
     CSettingsDlg dialog;
     SettingsView view;
     std::vector<int> tabs;
-    RunDialog(dialog, [&](QWidget* window) {
+    RunModal(dialog, [&](QWidget* window) {
         view = ViewOf(dialog);
         SaveSnapshot(window, "settings-text");
         tabs = TabVisits(dialog, kSettingsControls, 4);

@@ -224,16 +224,6 @@ void DefaultButtonDialog::OnCancel() {
     CDialog::OnCancel();
 }
 
-int RunModal(CDialog& dialog, std::function<void(QWidget*)> steps) {
-    RunOnNextModal([&dialog, steps = std::move(steps)](QWidget* window) {
-        steps(window);
-        if (window->isVisible()) {
-            dialog.EndDialog(kLeftOpen);
-        }
-    });
-    return dialog.DoModal();
-}
-
 int FocusedId(CDialog& dialog) {
     const QWidget* focused = dialog.Widget() ? dialog.Widget()->focusWidget() : nullptr;
     for (int id :

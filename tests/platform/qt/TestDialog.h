@@ -4,6 +4,7 @@
 #include "ComboBox.h"
 #include "Dialog.h"
 #include "ListBox.h"
+#include "ModalDriver.h"
 #include "Static.h"
 
 #include <cstdint>
@@ -81,12 +82,6 @@ protected:
     void OnOK() override;
     void OnCancel() override;
 };
-
-inline constexpr int kLeftOpen = 99;
-
-// Runs the dialog modally with the steps done inside its loop; a dialog the steps leave open
-// ends with kLeftOpen. Returns what DoModal returned.
-int RunModal(CDialog& dialog, std::function<void(QWidget* window)> steps);
 
 // The id of the control that has the focus in the dialog's window, or 0 for none.
 int FocusedId(CDialog& dialog);

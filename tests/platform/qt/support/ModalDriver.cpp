@@ -1,5 +1,7 @@
 #include "ModalDriver.h"
 
+#include "Dialog.h"
+
 #include <QApplication>
 #include <QPointer>
 #include <QTimer>
@@ -34,4 +36,14 @@ void RunOnNextModal(std::function<void(QWidget*)> action) {
 
 void RunOnNextPopup(std::function<void(QWidget*)> action) {
     RunOnNext(&QApplication::activePopupWidget, std::move(action));
+}
+
+int RunModal(CDialog& dialog, std::function<void(QWidget*)> steps) {
+    RunOnNextModal([&dialog, steps = std::move(steps)](QWidget* window) {
+        steps(window);
+        if (window->isVisible()) {
+            dialog.EndDialog(kLeftOpen);
+        }
+    });
+    return dialog.DoModal();
 }

@@ -2,6 +2,7 @@
 
 #include <functional>
 
+class CDialog;
 class QWidget;
 
 // Runs the action once on the next modal window that opens (a dialog, a message box, a file
@@ -12,3 +13,10 @@ void RunOnNextModal(std::function<void(QWidget* modal)> action);
 
 // The same for the next popup menu that opens, such as a dialog's system menu.
 void RunOnNextPopup(std::function<void(QWidget* popup)> action);
+
+// What DoModal returns when the steps leave the dialog open and RunModal ends it.
+inline constexpr int kLeftOpen = 99;
+
+// Runs the dialog modally with the steps done inside its loop, ends it with kLeftOpen when the
+// steps leave it open, and returns what DoModal returned.
+int RunModal(CDialog& dialog, std::function<void(QWidget* window)> steps);
