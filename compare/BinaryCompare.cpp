@@ -1,8 +1,8 @@
 #include "BinaryCompare.h"
 
+#include "DifferenceTexts.h"
 #include "File.h"
 #include "ResultPanel.h"
-#include "SummaryTexts.h"
 
 #include <algorithm>
 #include <cinttypes>
@@ -12,7 +12,7 @@
 #include <string>
 
 namespace {
-constexpr std::int64_t kDifferenceLimit = 10000;
+constexpr DifferenceUnit kBytes{"ﾊﾞｲﾄ", 10000};
 // Files are read in large blocks and compared with memcmp; only a stretch that differs is
 // looked at byte by byte. The result is the same as stepping through them position by position.
 constexpr std::size_t kBlockSize = 256 * 1024;
@@ -33,14 +33,6 @@ std::string DifferenceRow(std::int64_t offset, unsigned char byte1, unsigned cha
     return row;
 }
 
-std::string Summary(std::int64_t differences) {
-    if (differences > kDifferenceLimit)
-        return std::to_string(kDifferenceLimit) + " ﾊﾞｲﾄを超える、違いがありました";
-    if (differences == 0)
-        return std::string(kNoDifferencesFound);
-    return std::to_string(differences) + " ﾊﾞｲﾄの、違いがありました";
-}
-
 // Lists the differing positions of one pair of blocks; false once the limit has been passed.
 bool ListDifferences(const unsigned char* block1, const unsigned char* block2, std::size_t count,
                      std::int64_t base, std::int64_t& differences, ResultPanel& panel) {
@@ -55,8 +47,8 @@ bool ListDifferences(const unsigned char* block1, const unsigned char* block2, s
                 continue;
             panel.AddRow(
                 DifferenceRow(base + static_cast<std::int64_t>(at), block1[at], block2[at]));
-            if (++differences > kDifferenceLimit) {
-                panel.AddRow(std::to_string(kDifferenceLimit) + " ﾊﾞｲﾄを超えました");
+            if (++differences > kBytes.limit) {
+                panel.AddRow(OverLimitRow(kBytes));
                 return false;
             }
         }
@@ -100,7 +92,7 @@ CompareOutcome RunBinaryCompare(ResultPanel& panel, std::string path1, std::stri
     file1.Close();
     file2.Close();
 
-    panel.SetDifferenceSummary(Summary(differences));
+    panel.SetDifferenceSummary(DifferenceSummary(differences, kBytes));
     return differences == 0 && length1 == length2 ? CompareOutcome::Same
                                                   : CompareOutcome::Different;
 }

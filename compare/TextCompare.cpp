@@ -1,17 +1,17 @@
 #include "TextCompare.h"
 
 #include "CompareSettings.h"
+#include "DifferenceTexts.h"
 #include "DisplayName.h"
 #include "LineMatcher.h"
 #include "ResultPanel.h"
 #include "StdioFile.h"
-#include "SummaryTexts.h"
 
 #include <cstdint>
 #include <string>
 
 namespace {
-constexpr std::int64_t kDifferenceLimit = 4000;
+constexpr DifferenceUnit kLines{"行", 4000};
 
 std::string_view LineCountVerdict(std::int64_t lines1, std::int64_t lines2) {
     if (lines1 > lines2)
@@ -21,13 +21,6 @@ std::string_view LineCountVerdict(std::int64_t lines1, std::int64_t lines2) {
     return "File2 が File1 より行数が多い";
 }
 
-std::string Summary(std::int64_t differences) {
-    if (differences > kDifferenceLimit)
-        return std::to_string(kDifferenceLimit) + " 行を超える、違いがありました";
-    if (differences == 0)
-        return std::string(kNoDifferencesFound);
-    return std::to_string(differences) + " 行の、違いがありました";
-}
 } // namespace
 
 CompareOutcome RunTextCompare(ResultPanel& panel, std::string path1, std::string path2) {
@@ -67,8 +60,8 @@ CompareOutcome RunTextCompare(ResultPanel& panel, std::string path1, std::string
         panel.AddRow(heading2);
         panel.AddRow(line2);
         panel.AddRow("");
-        if (++differences > kDifferenceLimit) {
-            panel.AddRow(std::to_string(kDifferenceLimit) + " 行を超えました");
+        if (++differences > kLines.limit) {
+            panel.AddRow(OverLimitRow(kLines));
             // The rest is counted, not compared, so that the line-count verdict stays true.
             const auto rest1 = file1.CountRemainingLines();
             if (!rest1)
@@ -85,6 +78,6 @@ CompareOutcome RunTextCompare(ResultPanel& panel, std::string path1, std::string
     file2.Close();
 
     panel.SetLengthVerdict(LineCountVerdict(lines1, lines2));
-    panel.SetDifferenceSummary(Summary(differences));
+    panel.SetDifferenceSummary(DifferenceSummary(differences, kLines));
     return differences == 0 && lines1 == lines2 ? CompareOutcome::Same : CompareOutcome::Different;
 }

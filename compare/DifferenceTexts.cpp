@@ -1,0 +1,14 @@
+#include "DifferenceTexts.h"
+
+std::string OverLimitRow(const DifferenceUnit& unit) {
+    return std::to_string(unit.limit) + ' ' + std::string(unit.name) + "を超えました";
+}
+
+std::string DifferenceSummary(std::int64_t differences, const DifferenceUnit& unit) {
+    if (differences > unit.limit)
+        return std::to_string(unit.limit) + ' ' + std::string(unit.name) +
+               "を超える、違いがありました";
+    if (differences == 0)
+        return "違いは見つかりませんでした";
+    return std::to_string(differences) + ' ' + std::string(unit.name) + "の、違いがありました";
+}
