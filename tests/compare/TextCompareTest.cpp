@@ -18,13 +18,11 @@ using namespace std::string_literals;
 
 class TextCompare : public testing::Test {
 protected:
-    void SetUp() override { compareSettings = {}; }
-    void TearDown() override { compareSettings = {}; }
-
     // Compares File1 a.txt with File2 b.txt holding these bytes, under the current settings.
     CompareOutcome Compare(std::string_view bytes1, std::string_view bytes2) {
         panel = {};
-        return RunTextCompare(panel, dir.Write("a.txt", bytes1), dir.Write("b.txt", bytes2));
+        return RunTextCompare(panel, dir.Write("a.txt", bytes1), dir.Write("b.txt", bytes2),
+                              settings);
     }
 
     // True when the two single lines count as equal under the current settings.
@@ -39,6 +37,7 @@ protected:
                 std::string(line2),           ""};
     }
 
+    CompareSettings settings;
     TempDir dir;
     MemoryResultPanel panel;
 };
@@ -62,14 +61,14 @@ TEST_F(TextCompare, WorkedExampleInItsThreeSettings) {
     EXPECT_EQ(panel.differenceSummary, "1 行の、違いがありました");
     EXPECT_EQ(panel.calls, Rows({"AddRow", "SetLengthVerdict", "SetDifferenceSummary"}));
 
-    compareSettings.compressBlanks = 1;
+    settings.compressBlanks = 1;
     EXPECT_EQ(Compare(file1, file2), CompareOutcome::Different);
     EXPECT_EQ(panel.rows, Rows{});
     EXPECT_EQ(panel.lengthVerdict, expected::kFile2MoreLines);
     EXPECT_EQ(panel.differenceSummary, expected::kNoDifference);
     EXPECT_EQ(panel.calls, Rows({"SetLengthVerdict", "SetDifferenceSummary"}));
 
-    compareSettings = {CompareMode::Text, 1, 0};
+    settings = {CompareMode::Text, 1, 0};
     Compare(file1, file2);
     Rows all = Group(1, "Hello", "HELLO");
     for (const auto& group : {Group(2, "x  y", "x y"), Group(3, "end", "END")})
@@ -142,7 +141,7 @@ TEST_F(TextCompare, HeadingsHoldLongDisplayNamesWhole) {
     const std::string name1(250, 'n');
     const std::string name2 = std::string(249, 'm') + "\xE3\x81\x82";
     MemoryResultPanel longNames;
-    RunTextCompare(longNames, dir.Write(name1, "x\n"), dir.Write(name2, "y\n"));
+    RunTextCompare(longNames, dir.Write(name1, "x\n"), dir.Write(name2, "y\n"), settings);
     EXPECT_EQ(longNames.rows,
               Rows({"1 行", "******** " + name1, "x", "******** " + name2, "y", ""}));
 }
@@ -181,7 +180,7 @@ TEST_F(TextCompare, CaseFoldingNeverTouchesTheSecondByteOfADoubleByteCharacter) 
     // In valid UTF-8 every a-z is a letter of its own, also after a Shift-JIS lead byte value.
     EXPECT_TRUE(LinesEqual("\xE3\x81\x82z", "\xE3\x81\x82Z"));
 
-    compareSettings.matchCase = 1;
+    settings.matchCase = 1;
     EXPECT_FALSE(LinesEqual("Abc", "aBC"));
     EXPECT_EQ(panel.rows, Group(1, "Abc", "aBC"));
     EXPECT_FALSE(LinesEqual(katakanaDi, katakanaA));
@@ -190,7 +189,7 @@ TEST_F(TextCompare, CaseFoldingNeverTouchesTheSecondByteOfADoubleByteCharacter) 
 TEST_F(TextCompare, BlankCompressionKeepsOneBlankForEachRun) {
     EXPECT_FALSE(LinesEqual("a\t   b", "a b"));
     EXPECT_FALSE(LinesEqual("a  ", "a "));
-    compareSettings.compressBlanks = 1;
+    settings.compressBlanks = 1;
     EXPECT_TRUE(LinesEqual("a\t   b", "a b"));
     EXPECT_TRUE(LinesEqual("\t\ta  ", " a "));
     EXPECT_FALSE(LinesEqual(" a", "a"));
