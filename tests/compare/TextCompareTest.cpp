@@ -16,13 +16,24 @@ namespace {
 using Rows = std::vector<std::string>;
 using namespace std::string_literals;
 
-class TextCompare : public testing::Test {
+// The comparison is the same whatever the windows: at their default size, so small that every
+// line and every CR LF pair straddles an edge, and read instead of mapped.
+struct Windows {
+    const char* name;
+    std::size_t size;
+    bool map;
+};
+
+class TextCompare : public testing::TestWithParam<Windows> {
 protected:
     // Compares File1 a.txt with File2 b.txt holding these bytes, under the current settings.
     CompareOutcome Compare(std::string_view bytes1, std::string_view bytes2) {
         panel = {};
+        CompareTuning tuning;
+        tuning.windowSize = GetParam().size;
+        tuning.access.map = GetParam().map;
         return RunTextCompare(panel, dir.Write("a.txt", bytes1), dir.Write("b.txt", bytes2),
-                              settings);
+                              settings, tuning);
     }
 
     // True when the two single lines count as equal under the current settings.
@@ -51,7 +62,14 @@ std::string ManyLines(int count, const std::string& prefix) {
 
 } // namespace
 
-TEST_F(TextCompare, WorkedExampleInItsThreeSettings) {
+INSTANTIATE_TEST_SUITE_P(Windows, TextCompare,
+                         testing::Values(Windows{"Default", CompareTuning{}.windowSize, true},
+                                         Windows{"OneByte", 1, true},
+                                         Windows{"SevenBytes", 7, false},
+                                         Windows{"OnePage", 4096, true}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_P(TextCompare, WorkedExampleInItsThreeSettings) {
     const auto file1 = "Hello\r\nx  y\r\nend\r\n"s;
     const auto file2 = "HELLO\nx y\nEND\nmore\n"s;
 
@@ -77,7 +95,7 @@ TEST_F(TextCompare, WorkedExampleInItsThreeSettings) {
     EXPECT_EQ(panel.differenceSummary, "3 行の、違いがありました");
 }
 
-TEST_F(TextCompare, LineEndsAndLineCounts) {
+TEST_P(TextCompare, LineEndsAndLineCounts) {
     EXPECT_EQ(Compare("", ""), CompareOutcome::Same);
     EXPECT_EQ(panel.rows, Rows{});
     EXPECT_EQ(panel.lengthVerdict, expected::kSameLineCount);
@@ -110,7 +128,7 @@ TEST_F(TextCompare, LineEndsAndLineCounts) {
     EXPECT_EQ(panel.rows, Group(10, "ten", "TEN!"));
 }
 
-TEST_F(TextCompare, OnlyTheCarriageReturnBeforeALineFeedIsDropped) {
+TEST_P(TextCompare, OnlyTheCarriageReturnBeforeALineFeedIsDropped) {
     Compare("a\rb\n", "ab\n");
     EXPECT_EQ(panel.rows, Group(1, "a\rb", "ab"));
     Compare("a\r\r\n", "a\n");
@@ -119,7 +137,7 @@ TEST_F(TextCompare, OnlyTheCarriageReturnBeforeALineFeedIsDropped) {
     EXPECT_EQ(panel.rows, Group(1, "a\r", "a"));
 }
 
-TEST_F(TextCompare, EveryByteOfALineIsComparedAndShown) {
+TEST_P(TextCompare, EveryByteOfALineIsComparedAndShown) {
     Compare("a\0b\n"s, "a\0c\n"s);
     EXPECT_EQ(panel.rows, Group(1, "a\0b"s, "a\0c"s));
     Compare("a\0b\n"s, "a\n");
@@ -137,7 +155,7 @@ TEST_F(TextCompare, EveryByteOfALineIsComparedAndShown) {
     EXPECT_EQ(panel.rows, Group(1, longLine + "1", longLine + "2"));
 }
 
-TEST_F(TextCompare, HeadingsHoldLongDisplayNamesWhole) {
+TEST_P(TextCompare, HeadingsHoldLongDisplayNamesWhole) {
     const std::string name1(250, 'n');
     const std::string name2 = std::string(249, 'm') + "\xE3\x81\x82";
     MemoryResultPanel longNames;
@@ -146,7 +164,7 @@ TEST_F(TextCompare, HeadingsHoldLongDisplayNamesWhole) {
               Rows({"1 行", "******** " + name1, "x", "******** " + name2, "y", ""}));
 }
 
-TEST_F(TextCompare, ExactlyFourThousandDifferingPairsAreAllListed) {
+TEST_P(TextCompare, ExactlyFourThousandDifferingPairsAreAllListed) {
     Compare(ManyLines(4000, "a") + "same\n", ManyLines(4000, "b") + "same\n");
     ASSERT_EQ(panel.rows.size(), 24000u);
     EXPECT_EQ(Rows(panel.rows.end() - 6, panel.rows.end()), Group(4000, "a3999", "b3999"));
@@ -154,7 +172,7 @@ TEST_F(TextCompare, ExactlyFourThousandDifferingPairsAreAllListed) {
     EXPECT_EQ(panel.differenceSummary, "4000 行の、違いがありました");
 }
 
-TEST_F(TextCompare, TheFourThousandFirstDifferingPairEndsTheListingButNotTheCount) {
+TEST_P(TextCompare, TheFourThousandFirstDifferingPairEndsTheListingButNotTheCount) {
     for (const auto& [lines1, lines2, verdict] :
          {std::tuple{4010, 4005, expected::kFile1MoreLines},
           std::tuple{4005, 4010, expected::kFile2MoreLines},
@@ -169,7 +187,7 @@ TEST_F(TextCompare, TheFourThousandFirstDifferingPairEndsTheListingButNotTheCoun
     }
 }
 
-TEST_F(TextCompare, CaseFoldingNeverTouchesTheSecondByteOfADoubleByteCharacter) {
+TEST_P(TextCompare, CaseFoldingNeverTouchesTheSecondByteOfADoubleByteCharacter) {
     const auto katakanaDi = "\x83\x61"s; // ヂ in Shift-JIS
     const auto katakanaA = "\x83\x41"s;  // ア in Shift-JIS
     EXPECT_TRUE(LinesEqual("Abc", "aBC"));
@@ -186,7 +204,7 @@ TEST_F(TextCompare, CaseFoldingNeverTouchesTheSecondByteOfADoubleByteCharacter) 
     EXPECT_FALSE(LinesEqual(katakanaDi, katakanaA));
 }
 
-TEST_F(TextCompare, BlankCompressionKeepsOneBlankForEachRun) {
+TEST_P(TextCompare, BlankCompressionKeepsOneBlankForEachRun) {
     EXPECT_FALSE(LinesEqual("a\t   b", "a b"));
     EXPECT_FALSE(LinesEqual("a  ", "a "));
     settings.compressBlanks = 1;
