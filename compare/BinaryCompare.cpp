@@ -142,15 +142,20 @@ CompareOutcome BinaryRun::RunInTurn(std::int64_t position) {
     for (;;) {
         window1_.Release(position);
         window2_.Release(position);
-        // File1 is always read first.
-        const auto status1 = window1_.Extend(position + step_);
-        if (status1 == FileWindow::Status::Failed)
-            return CompareOutcome::File1Failed;
-        const auto status2 = window2_.Extend(position + step_);
-        if (status2 == FileWindow::Status::Failed)
-            return CompareOutcome::File2Failed;
-        ended1_ = status1 == FileWindow::Status::End;
-        ended2_ = status2 == FileWindow::Status::End;
+        // Bytes already in hand are compared before a file is read on, so that everything
+        // read before a read error is listed. File1 is always read first.
+        if (window1_.End() == position) {
+            const auto status = window1_.Extend(position + step_);
+            if (status == FileWindow::Status::Failed)
+                return CompareOutcome::File1Failed;
+            ended1_ = status == FileWindow::Status::End;
+        }
+        if (window2_.End() == position) {
+            const auto status = window2_.Extend(position + step_);
+            if (status == FileWindow::Status::Failed)
+                return CompareOutcome::File2Failed;
+            ended2_ = status == FileWindow::Status::End;
+        }
         const std::int64_t end = std::min(window1_.End(), window2_.End());
         if (end == position)
             return Finish();

@@ -13,6 +13,8 @@
 #include <sys/stat.h>
 
 #include <filesystem>
+#include <new>
+#include <tuple>
 #include <string>
 #include <vector>
 
@@ -183,5 +185,31 @@ TEST_F(ComparisonRun, AFileThatOpensButCannotBeReadIsAReadError) {
             EXPECT_EQ(panel.calls.back(),
                       mode == CompareMode::Binary ? "SetLengthVerdict" : "SetFileNames");
         }
+    }
+}
+
+TEST_F(ComparisonRun, RunningOutOfMemoryIsAReadErrorOfTheFileWhoseLineCouldNotBeHeld) {
+    // A panel that cannot take one more row of a line, as a window would when memory runs out.
+    class FullPanel : public MemoryResultPanel {
+    public:
+        void AddRow(std::string_view text) override {
+            if (text == "too long")
+                throw std::bad_alloc();
+            MemoryResultPanel::AddRow(text);
+        }
+    } full;
+    settings.mode = CompareMode::Text;
+    for (const auto& [content1, content2, failing] :
+         {std::tuple{"x\ntoo long\n", "x\ny\n", "a.txt"},
+          std::tuple{"x\ny\n", "x\ntoo long\n", "b.txt"}}) {
+        full = {};
+        host.events.clear();
+        host.messages.clear();
+        const auto request = Request(dir.Write("a.txt", content1), dir.Write("b.txt", content2));
+        EXPECT_EQ(RunComparison(request, settings, full, host).outcome, RunOutcome::ReadFailed);
+        EXPECT_EQ(host.messages, std::vector<Message>{ReadError(failing)});
+        // The busy pointer is back before the message shows, and the rows listed stay.
+        EXPECT_EQ(host.events, Rows({"BeginWait", "EndWait", "ShowMessage"}));
+        EXPECT_EQ(full.rows.front(), "2 行");
     }
 }
