@@ -9,6 +9,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
             files.push_back(argument);
         } else if (argument == "--") {
             optionsEnded = true;
+        } else if (argument == "-s" || argument == "--quiet") {
+            command.quiet = true;
         } else if (argument == "--text") {
             command.settings.mode = CompareMode::Text;
         } else if (argument == "--match-case") {

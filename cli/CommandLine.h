@@ -11,19 +11,22 @@ struct CommandLine {
 
     Action action = Action::Compare;
     CompareSettings settings;
+    bool quiet = false; // print nothing: the exit status alone answers
     std::string file1;
     std::string file2;
     std::string error; // for a usage error
 };
 
 // Reads the arguments after the program name:
-// [--text] [--match-case] [--compress-blanks] [--] FILE1 FILE2, or --help, or --version.
+// [-s|--quiet] [--text] [--match-case] [--compress-blanks] [--] FILE1 FILE2, or --help, or
+// --version.
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments);
 
 inline constexpr const char* kUsage =
-    "Usage: vy-cmp [--text] [--match-case] [--compress-blanks] FILE1 FILE2\n"
+    "Usage: vy-cmp [-s|--quiet] [--text] [--match-case] [--compress-blanks] FILE1 FILE2\n"
     "Compares two files from their start, position against position.\n"
     "\n"
+    "  -s, --quiet        print nothing; stop at the first difference, exit status only\n"
     "  --text             compare line n against line n (default: byte by byte)\n"
     "  --match-case       in text mode, tell a-z from A-Z (default: fold case)\n"
     "  --compress-blanks  in text mode, count each run of blanks and tabs as one blank\n"

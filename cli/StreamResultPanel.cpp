@@ -1,6 +1,13 @@
 #include "StreamResultPanel.h"
 
+#include "ScreenText.h"
+
 void StreamResultPanel::WriteLine(std::string_view label, std::string_view text) {
+    std::string shown;
+    if (form_ == RowForm::Screen) {
+        shown = ToScreenText(text);
+        text = shown;
+    }
     // An empty view may hold no buffer at all, which fwrite must not be given.
     for (const std::string_view part : {label, text})
         if (!part.empty())

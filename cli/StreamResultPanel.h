@@ -5,11 +5,15 @@
 #include <cstdio>
 #include <string>
 
-// A ResultPanel that prints to a stream: the names and every row as they come, each row's
-// bytes unchanged, and the length verdict and the summary at the end, when Finish is called.
+// How rows and names are printed: their bytes unchanged, for a pipe or a file, or as the window
+// shows them (UTF-8, else Shift-JIS, control bytes as visible symbols), for a terminal.
+enum class RowForm { Bytes, Screen };
+
+// A ResultPanel that prints to a stream: the names and every row as they come, and the length
+// verdict and the summary at the end, when Finish is called.
 class StreamResultPanel : public ResultPanel {
 public:
-    explicit StreamResultPanel(std::FILE* stream) : stream_(stream) {}
+    StreamResultPanel(std::FILE* stream, RowForm form) : stream_(stream), form_(form) {}
 
     void ClearRows() override {}
     void AddRow(std::string_view text) override;
@@ -23,6 +27,7 @@ private:
     void WriteLine(std::string_view label, std::string_view text);
 
     std::FILE* stream_;
+    RowForm form_;
     std::string lengthVerdict_;
     std::string differenceSummary_;
 };

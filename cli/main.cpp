@@ -1,12 +1,15 @@
 #include "CommandLine.h"
 #include "CompareRequest.h"
-#include "CompareSettings.h"
 #include "ComparisonRun.h"
 #include "DisplayName.h"
+#include "QuietResultPanel.h"
 #include "StreamResultPanel.h"
 #include "TerminalHost.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <unistd.h>
 
 namespace {
 constexpr int kExitSame = 0;
@@ -26,23 +29,45 @@ int ExitStatus(RunOutcome outcome) {
     return kExitTrouble;
 }
 
+// Writes out what is left of standard output; false, with the reason on standard error, when
+// it could not all be written (a full disk, a closed pipe).
+bool FlushOutput() {
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout))
+        return true;
+    std::fprintf(stderr, "vy-cmp: standard output: %s\n",
+                 errno ? std::strerror(errno) : "write error");
+    return false;
+}
+
+int Print(const char* text) {
+    std::fputs(text, stdout);
+    return FlushOutput() ? kExitSame : kExitTrouble;
+}
+
 int Compare(const CommandLine& command) {
     static char outputBuffer[1 << 16];
     std::setvbuf(stdout, outputBuffer, _IOFBF, sizeof outputBuffer);
 
-    compareSettings = command.settings;
     const CompareRequest request{true, DisplayName(command.file1), command.file1,
                                  true, DisplayName(command.file2), command.file2};
-    StreamResultPanel panel(stdout);
-    TerminalHost host(stderr);
-    const RunOutcome outcome = RunComparison(request, panel, host);
-    if (outcome == RunOutcome::Same || outcome == RunOutcome::Different)
-        panel.Finish();
-    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
-        std::perror("vy-cmp: standard output");
-        return kExitTrouble;
+    StreamResultPanel printed(stdout, isatty(STDOUT_FILENO) ? RowForm::Screen : RowForm::Bytes);
+    QuietResultPanel quiet;
+    ResultPanel& panel = command.quiet ? static_cast<ResultPanel&>(quiet) : printed;
+    TerminalHost host(stdout, stderr);
+    CompareTuning tuning;
+    tuning.stopAtFirstDifference = command.quiet;
+    const RunResult result = RunComparison(request, command.settings, panel, host, tuning);
+    if (result.unopened) {
+        const std::string& path =
+            *result.unopened == Side::File1 ? command.file1 : command.file2;
+        std::fprintf(stderr, "vy-cmp: %s: %s\n", path.c_str(), result.reason.c_str());
     }
-    return ExitStatus(outcome);
+    if (!command.quiet && (result.outcome == RunOutcome::Same ||
+                           result.outcome == RunOutcome::Different))
+        printed.Finish();
+    if (!FlushOutput())
+        return kExitTrouble;
+    return ExitStatus(result.outcome);
 }
 } // namespace
 
@@ -50,11 +75,9 @@ int main(int argc, char** argv) {
     const CommandLine command = ParseCommandLine({argv + 1, argv + argc});
     switch (command.action) {
     case CommandLine::Action::Help:
-        std::fputs(kUsage, stdout);
-        return kExitSame;
+        return Print(kUsage);
     case CommandLine::Action::Version:
-        std::puts("vy-cmp (Vy) " VY_VERSION);
-        return kExitSame;
+        return Print("vy-cmp (Vy) " VY_VERSION "\n");
     case CommandLine::Action::UsageError:
         std::fprintf(stderr, "vy-cmp: %s\n%s", command.error.c_str(), kUsage);
         return kExitTrouble;

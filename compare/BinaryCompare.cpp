@@ -1,22 +1,23 @@
 #include "BinaryCompare.h"
 
+#include "ByteDifference.h"
 #include "DifferenceTexts.h"
 #include "File.h"
+#include "FileWindow.h"
 #include "ResultPanel.h"
+#include "SecondWorker.h"
+#include "StretchScan.h"
 
 #include <algorithm>
 #include <cinttypes>
 #include <cstdio>
-#include <cstring>
-#include <memory>
-#include <string>
+#include <new>
+#include <optional>
+#include <system_error>
 
 namespace {
-constexpr DifferenceUnit kBytes{"ﾊﾞｲﾄ", 10000};
-// Files are read in large blocks and compared with memcmp; only a stretch that differs is
-// looked at byte by byte. The result is the same as stepping through them position by position.
-constexpr std::size_t kBlockSize = 256 * 1024;
-constexpr std::size_t kStretch = 256;
+
+constexpr std::string_view kHeading = " ｱﾄﾞﾚｽ";
 
 std::string_view LengthVerdict(std::int64_t length1, std::int64_t length2) {
     if (length1 > length2)
@@ -26,73 +27,217 @@ std::string_view LengthVerdict(std::int64_t length1, std::int64_t length2) {
     return "File2 が File1 より長い";
 }
 
-std::string DifferenceRow(std::int64_t offset, unsigned char byte1, unsigned char byte2) {
+std::string DifferenceRow(const ByteDifference& difference) {
     char row[64];
-    std::snprintf(row, sizeof row, "%08" PRIX64 " %02X : %02X", static_cast<std::uint64_t>(offset),
-                  byte1, byte2);
+    std::snprintf(row, sizeof row, "%08" PRIX64 " %02X : %02X",
+                  static_cast<std::uint64_t>(difference.offset), difference.byte1,
+                  difference.byte2);
     return row;
 }
 
-// Lists the differing positions of one pair of blocks; false once the limit has been passed.
-bool ListDifferences(const unsigned char* block1, const unsigned char* block2, std::size_t count,
-                     std::int64_t base, std::int64_t& differences, ResultPanel& panel) {
-    if (std::memcmp(block1, block2, count) == 0)
-        return true;
-    for (std::size_t stretch = 0; stretch < count; stretch += kStretch) {
-        const std::size_t stretchEnd = std::min(count, stretch + kStretch);
-        if (std::memcmp(block1 + stretch, block2 + stretch, stretchEnd - stretch) == 0)
-            continue;
-        for (std::size_t at = stretch; at < stretchEnd; ++at) {
-            if (block1[at] == block2[at])
-                continue;
-            panel.AddRow(
-                DifferenceRow(base + static_cast<std::int64_t>(at), block1[at], block2[at]));
-            if (++differences > kBytes.limit) {
-                panel.AddRow(OverLimitRow(kBytes));
-                return false;
-            }
+CompareOutcome Failure(Side side) {
+    return side == Side::File1 ? CompareOutcome::File1Failed : CompareOutcome::File2Failed;
+}
+
+// One comparison of two open files: the windows, the count and the listing.
+class BinaryRun {
+public:
+    BinaryRun(ResultPanel& panel, const CFile& file1, const CFile& file2,
+              const CompareTuning& tuning)
+        : panel_(panel), file1_(file1), file2_(file2),
+          tuning_(tuning), unit_{"ﾊﾞｲﾄ", tuning.byteLimit}, window1_(file1, tuning.access),
+          window2_(file2, tuning.access), step_(static_cast<std::int64_t>(tuning.windowSize)),
+          list_(Capacity()) {}
+
+    CompareOutcome Run();
+
+private:
+    std::size_t Capacity() const { return static_cast<std::size_t>(unit_.limit) + 1; }
+    std::size_t Room() const { return static_cast<std::size_t>(unit_.limit + 1 - differences_); }
+    bool WantsSecondWorker(std::int64_t sharedLength) const;
+    std::optional<CompareOutcome> RunInParallel(std::int64_t sharedLength);
+    CompareOutcome RunInTurn(std::int64_t position);
+    bool List(const DifferenceList& list);
+    CompareOutcome Finish();
+    std::optional<std::int64_t> Length(FileWindow& window, bool ended);
+
+    ResultPanel& panel_;
+    const CFile& file1_;
+    const CFile& file2_;
+    const CompareTuning& tuning_;
+    const DifferenceUnit unit_;
+    FileWindow window1_;
+    FileWindow window2_;
+    const std::int64_t step_;
+    DifferenceList list_;
+    std::int64_t differences_ = 0;
+    bool ended1_ = false;
+    bool ended2_ = false;
+};
+
+CompareOutcome BinaryRun::Run() {
+    const std::int64_t size1 = window1_.ReportedSize();
+    const std::int64_t size2 = window2_.ReportedSize();
+    panel_.SetLengthVerdict(LengthVerdict(size1, size2));
+    if (window1_.Extend(step_) == FileWindow::Status::Failed)
+        return CompareOutcome::File1Failed;
+    if (window2_.Extend(step_) == FileWindow::Status::Failed)
+        return CompareOutcome::File2Failed;
+    if (window1_.LengthIsReportedSize() && window2_.LengthIsReportedSize()) {
+        if (tuning_.stopAtFirstDifference && size1 != size2)
+            return CompareOutcome::Different;
+        const std::int64_t shared = std::min(size1, size2);
+        if (WantsSecondWorker(shared)) {
+            if (const auto outcome = RunInParallel(shared))
+                return *outcome;
+            return RunInTurn(shared);
+        }
+    }
+    return RunInTurn(0);
+}
+
+bool BinaryRun::WantsSecondWorker(std::int64_t sharedLength) const {
+    if (tuning_.workers == 1 || sharedLength <= step_)
+        return false;
+    return tuning_.workers == 2 || (sharedLength >= 2 * step_ && SecondCoreFree());
+}
+
+// Compares the shared stretch with a second worker; nothing when it is done and the rest is
+// to be compared in turn.
+std::optional<CompareOutcome> BinaryRun::RunInParallel(std::int64_t sharedLength) {
+    std::optional<SecondWorker> worker;
+    try {
+        worker.emplace(
+            file1_, file2_,
+            SecondWorker::Plan{sharedLength, tuning_.windowSize, Capacity(), tuning_.access});
+    } catch (const std::system_error&) {
+        return RunInTurn(0); // no second thread to be had: one worker does it all
+    }
+    for (std::int64_t from = 0; from < sharedLength; from += 2 * step_) {
+        const std::int64_t to = std::min(from + step_, sharedLength);
+        window1_.Release(from);
+        window2_.Release(from);
+        if (const auto failed = CoverStretch(window1_, window2_, to))
+            return Failure(*failed);
+        list_.Reset(Room());
+        const auto lost = ScanStretch(window1_, window2_, from, to, list_);
+        if (!List(list_))
+            return Finish();
+        if (lost)
+            return Failure(*lost);
+        if (to == sharedLength)
+            break;
+        const auto theirs = worker->Take(static_cast<std::size_t>(to / step_));
+        if (!List(theirs.differences))
+            return Finish();
+        if (theirs.failed)
+            return Failure(*theirs.failed);
+    }
+    window1_.Release(sharedLength);
+    window2_.Release(sharedLength);
+    return std::nullopt;
+}
+
+CompareOutcome BinaryRun::RunInTurn(std::int64_t position) {
+    for (;;) {
+        window1_.Release(position);
+        window2_.Release(position);
+        // Bytes already in hand are compared before a file is read on, so that everything
+        // read before a read error is listed. File1 is always read first.
+        if (window1_.End() == position) {
+            const auto status = window1_.Extend(position + step_);
+            if (status == FileWindow::Status::Failed)
+                return CompareOutcome::File1Failed;
+            ended1_ = status == FileWindow::Status::End;
+        }
+        if (window2_.End() == position) {
+            const auto status = window2_.Extend(position + step_);
+            if (status == FileWindow::Status::Failed)
+                return CompareOutcome::File2Failed;
+            ended2_ = status == FileWindow::Status::End;
+        }
+        const std::int64_t end = std::min(window1_.End(), window2_.End());
+        if (end == position)
+            return Finish();
+        list_.Reset(Room());
+        const auto lost = ScanStretch(window1_, window2_, position, end, list_);
+        if (!List(list_))
+            return Finish();
+        if (lost)
+            return Failure(*lost);
+        position = end;
+    }
+}
+
+// Lists the differences in order; false once the listing is over.
+bool BinaryRun::List(const DifferenceList& list) {
+    if (tuning_.stopAtFirstDifference && list.Size() > 0) {
+        differences_ = 1;
+        return false;
+    }
+    for (std::size_t i = 0; i < list.Size(); ++i) {
+        panel_.AddRow(DifferenceRow(list[i]));
+        if (++differences_ > unit_.limit) {
+            panel_.AddRow(OverLimitRow(unit_));
+            return false;
         }
     }
     return true;
 }
+
+// A file's length: where it ended, or its reported size where that holds, or else what reading
+// on to its end finds, counted, not compared.
+std::optional<std::int64_t> BinaryRun::Length(FileWindow& window, bool ended) {
+    if (ended)
+        return window.End();
+    if (window.LengthIsReportedSize())
+        return window.ReportedSize();
+    for (;;) {
+        window.Release(window.End());
+        switch (window.Extend(window.End() + step_)) {
+        case FileWindow::Status::Ok:
+            continue;
+        case FileWindow::Status::End:
+            return window.End();
+        case FileWindow::Status::Failed:
+            return std::nullopt;
+        }
+    }
+}
+
+CompareOutcome BinaryRun::Finish() {
+    if (tuning_.stopAtFirstDifference && differences_ > 0)
+        return CompareOutcome::Different;
+    const auto length1 = Length(window1_, ended1_);
+    if (!length1)
+        return CompareOutcome::File1Failed;
+    const auto length2 = Length(window2_, ended2_);
+    if (!length2)
+        return CompareOutcome::File2Failed;
+    // Only a file whose size said too little (a pseudo-file) or that grew changes the verdict.
+    const auto verdict = LengthVerdict(*length1, *length2);
+    if (verdict != LengthVerdict(window1_.ReportedSize(), window2_.ReportedSize()))
+        panel_.SetLengthVerdict(verdict);
+    panel_.SetDifferenceSummary(DifferenceSummary(differences_, unit_));
+    return differences_ == 0 && *length1 == *length2 ? CompareOutcome::Same
+                                                     : CompareOutcome::Different;
+}
+
 } // namespace
 
-CompareOutcome RunBinaryCompare(ResultPanel& panel, std::string path1, std::string path2) {
-    panel.AddRow(" ｱﾄﾞﾚｽ");
+CompareOutcome RunBinaryCompare(ResultPanel& panel, std::string path1, std::string path2,
+                                const CompareTuning& tuning) {
+    panel.AddRow(kHeading);
     CFile file1;
     CFile file2;
     if (!file1.Open(path1))
         return CompareOutcome::File1Failed;
     if (!file2.Open(path2))
         return CompareOutcome::File2Failed;
-
-    const std::int64_t length1 = file1.GetLength();
-    const std::int64_t length2 = file2.GetLength();
-    panel.SetLengthVerdict(LengthVerdict(length1, length2));
-
-    const auto blocks = std::make_unique_for_overwrite<unsigned char[]>(2 * kBlockSize);
-    unsigned char* const block1 = blocks.get();
-    unsigned char* const block2 = blocks.get() + kBlockSize;
-    std::int64_t base = 0;
-    std::int64_t differences = 0;
-    for (;;) {
-        const auto count1 = file1.Read(block1, kBlockSize);
-        if (!count1)
-            return CompareOutcome::File1Failed;
-        const auto count2 = file2.Read(block2, kBlockSize);
-        if (!count2)
-            return CompareOutcome::File2Failed;
-        const std::size_t count = std::min(*count1, *count2);
-        if (!ListDifferences(block1, block2, count, base, differences, panel))
-            break;
-        base += static_cast<std::int64_t>(count);
-        if (count < kBlockSize)
-            break;
+    try {
+        return BinaryRun(panel, file1, file2, tuning).Run();
+    } catch (const std::bad_alloc&) {
+        // The lists of differences come first; without them nothing was read.
+        return CompareOutcome::File1Failed;
     }
-    file1.Close();
-    file2.Close();
-
-    panel.SetDifferenceSummary(DifferenceSummary(differences, kBytes));
-    return differences == 0 && length1 == length2 ? CompareOutcome::Same
-                                                  : CompareOutcome::Different;
 }

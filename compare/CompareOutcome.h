@@ -1,8 +1,20 @@
 #pragma once
 
+#include "Side.h"
+
+#include <optional>
+#include <string>
+
 // How a comparison ended: Same means no difference and equal lengths (or line counts).
 // A failed file stops the comparison; the rows written so far stay.
 enum class CompareOutcome { Same, Different, File1Failed, File2Failed };
 
 // How a whole run ended, for callers that act on it, such as the command line's exit status.
 enum class RunOutcome { Same, Different, CheckFailed, ReadFailed };
+
+struct RunResult {
+    RunOutcome outcome;
+    // A file that could not be opened, and why, in the system's words.
+    std::optional<Side> unopened = std::nullopt;
+    std::string reason = {};
+};

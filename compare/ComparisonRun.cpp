@@ -8,15 +8,12 @@
 #include "RunHost.h"
 #include "TextCompare.h"
 
+#include <exception>
+
 namespace {
 constexpr std::string_view kErrorCaption = "Error!!!";
 constexpr std::string_view kFileErrorCaption = "File Error!!!";
 constexpr std::string_view kReadErrorCaption = "File Read Error!!!";
-
-bool CanOpenForReading(const std::string& path) {
-    CFile file;
-    return file.Open(path);
-}
 
 // Keeps the host's busy pointer up for the life of the object, however the scope is left.
 class WaitScope {
@@ -30,47 +27,61 @@ private:
     RunHost& host_;
 };
 
-CompareOutcome Compare(ResultPanel& panel, const CompareRequest& request) {
-    if (IsTextMode(compareSettings.mode))
-        return RunTextCompare(panel, request.path1, request.path2);
-    return RunBinaryCompare(panel, request.path1, request.path2);
+CompareOutcome Compare(const CompareRequest& request, const CompareSettings& settings,
+                       ResultPanel& panel, const CompareTuning& tuning) {
+    try {
+        if (IsTextMode(settings.mode))
+            return RunTextCompare(panel, request.path1, request.path2, settings, tuning);
+        return RunBinaryCompare(panel, request.path1, request.path2, tuning);
+    } catch (const std::exception&) {
+        // Only the copies of the paths and the panel's own storage are left to run out of
+        // memory here; the run stops as for an unreadable first file.
+        return CompareOutcome::File1Failed;
+    }
+}
+
+RunResult Unopened(Side side, const CFile& file) {
+    return {RunOutcome::CheckFailed, side, file.FailureReason()};
 }
 } // namespace
 
-RunOutcome RunComparison(const CompareRequest& request, ResultPanel& panel, RunHost& host) {
+RunResult RunComparison(const CompareRequest& request, const CompareSettings& settings,
+                        ResultPanel& panel, RunHost& host, const CompareTuning& tuning) {
     if (!request.hasFile1) {
         host.ShowMessage("File1 を指定してください", kErrorCaption, MessageIcon::Information);
-        return RunOutcome::CheckFailed;
+        return {RunOutcome::CheckFailed};
     }
     if (!request.hasFile2) {
         host.ShowMessage("File2 を指定してください", kErrorCaption, MessageIcon::Information);
-        return RunOutcome::CheckFailed;
+        return {RunOutcome::CheckFailed};
     }
     if (request.path1 == request.path2) {
         host.ShowMessage("同じファイルです", kFileErrorCaption, MessageIcon::Information);
-        return RunOutcome::CheckFailed;
+        return {RunOutcome::CheckFailed};
     }
-    if (!CanOpenForReading(request.path1)) {
+    CFile file;
+    if (!file.Open(request.path1)) {
         host.ShowMessage(request.name1, kReadErrorCaption, MessageIcon::Exclamation);
-        return RunOutcome::CheckFailed;
+        return Unopened(Side::File1, file);
     }
-    if (!CanOpenForReading(request.path2)) {
+    if (!file.Open(request.path2)) {
         host.ShowMessage(request.name2, kReadErrorCaption, MessageIcon::Exclamation);
-        return RunOutcome::CheckFailed;
+        return Unopened(Side::File2, file);
     }
+    file.Close();
 
     panel.ClearRows();
     panel.SetFileNames(request.name1, request.name2);
     CompareOutcome outcome;
     {
         WaitScope wait(host);
-        outcome = Compare(panel, request);
+        outcome = Compare(request, settings, panel, tuning);
     }
     switch (outcome) {
     case CompareOutcome::Same:
-        return RunOutcome::Same;
+        return {RunOutcome::Same};
     case CompareOutcome::Different:
-        return RunOutcome::Different;
+        return {RunOutcome::Different};
     case CompareOutcome::File1Failed:
         host.ShowMessage(request.name1, kReadErrorCaption, MessageIcon::Exclamation);
         break;
@@ -78,5 +89,5 @@ RunOutcome RunComparison(const CompareRequest& request, ResultPanel& panel, RunH
         host.ShowMessage(request.name2, kReadErrorCaption, MessageIcon::Exclamation);
         break;
     }
-    return RunOutcome::ReadFailed;
+    return {RunOutcome::ReadFailed};
 }

@@ -3,12 +3,17 @@
 #include <string>
 #include <string_view>
 
+struct LineMatcherOptions {
+    bool foldCase;
+    bool compressBlanks;
+};
+
 // Decides whether two lines count as equal under the text options: compressed blanks
 // and folded case. Keeps its work copies between calls, so memory follows the longest line.
 class LineMatcher {
 public:
-    LineMatcher(bool foldCase, bool compressBlanks)
-        : foldCase_(foldCase), compressBlanks_(compressBlanks) {}
+    explicit LineMatcher(LineMatcherOptions options)
+        : foldCase_(options.foldCase), compressBlanks_(options.compressBlanks) {}
 
     bool Equal(std::string_view line1, std::string_view line2);
 

@@ -94,5 +94,5 @@ void CCompareDlg::OnExecute() {
     ReadChoice(1, request.hasFile2, request.name2, request.path2);
     DialogResultPanel panel(resultList, name1Label, name2Label, lengthLabel, summaryLabel);
     DialogRunHost host(*this);
-    RunComparison(request, panel, host);
+    RunComparison(request, compareSettings, panel, host);
 }

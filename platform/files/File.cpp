@@ -1,6 +1,7 @@
 #include "File.h"
 
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -11,14 +12,25 @@ CFile::~CFile() {
 
 bool CFile::Open(const std::string& path) {
     Close();
+    openError_ = 0;
     // Look before opening: opening some devices has effects of its own (a tape rewinds).
     struct stat status {};
-    if (::stat(path.c_str(), &status) != 0 || !S_ISREG(status.st_mode))
+    if (::stat(path.c_str(), &status) != 0) {
+        openError_ = errno;
+        return false;
+    }
+    if (S_ISDIR(status.st_mode)) {
+        openError_ = EISDIR;
+        return false;
+    }
+    if (!S_ISREG(status.st_mode))
         return false;
     // Non-blocking, so that a FIFO put in the file's place meanwhile cannot hang the open.
     const int descriptor = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (descriptor < 0)
+    if (descriptor < 0) {
+        openError_ = errno;
         return false;
+    }
     if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
         ::close(descriptor);
         return false;
@@ -36,23 +48,8 @@ std::int64_t CFile::GetLength() const {
     return status.st_size;
 }
 
-std::optional<std::size_t> CFile::Read(void* buffer, std::size_t count) {
-    if (descriptor_ < 0)
-        return std::nullopt;
-    auto* bytes = static_cast<char*>(buffer);
-    std::size_t total = 0;
-    while (total < count) {
-        const ssize_t got = ::read(descriptor_, bytes + total, count - total);
-        if (got == 0)
-            break;
-        if (got < 0) {
-            if (errno == EINTR)
-                continue;
-            return std::nullopt;
-        }
-        total += static_cast<std::size_t>(got);
-    }
-    return total;
+std::string CFile::FailureReason() const {
+    return openError_ ? std::strerror(openError_) : "Not a regular file";
 }
 
 void CFile::Close() {

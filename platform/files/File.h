@@ -1,12 +1,11 @@
 #pragma once
 
-#include <cstddef>
 #include <cstdint>
-#include <optional>
 #include <string>
 
 // A regular file opened for reading only (symlinks followed). Opening refuses folders, FIFOs,
-// sockets and devices without ever blocking, and nothing is ever written.
+// sockets and devices without ever blocking, and nothing is ever written. Its bytes are read
+// through a FileWindow.
 class CFile {
 public:
     CFile() = default;
@@ -14,16 +13,20 @@ public:
     CFile(const CFile&) = delete;
     CFile& operator=(const CFile&) = delete;
 
-    // False for a missing, unreadable or non-regular file; any file open before is closed.
+    // False for a missing, unreadable or non-regular file, with the reason kept for
+    // FailureReason; any file open before is closed.
     bool Open(const std::string& path);
     bool IsOpen() const { return descriptor_ >= 0; }
-    // The length in bytes, as the file stands now.
+    // The length in bytes that the file reports now; 0 for many pseudo-files, whose bytes are
+    // made as they are read.
     std::int64_t GetLength() const;
-    // Reads up to count bytes; fewer only at the end of the file, 0 once it is reached, and
-    // nullopt on a read error or when the file is not open.
-    std::optional<std::size_t> Read(void* buffer, std::size_t count);
+    int Descriptor() const { return descriptor_; }
+    // Why the last Open failed, as the system words it ("No such file or directory"), or
+    // "Not a regular file".
+    std::string FailureReason() const;
     void Close();
 
 private:
     int descriptor_ = -1;
+    int openError_ = 0; // errno of the last failed Open; 0 with a non-regular file
 };

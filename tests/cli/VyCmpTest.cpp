@@ -4,8 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <pty.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <termios.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -17,7 +20,7 @@ namespace {
 using namespace std::string_literals;
 
 constexpr std::string_view kUsage =
-    "vy-cmp [--text] [--match-case] [--compress-blanks] FILE1 FILE2";
+    "vy-cmp [-s|--quiet] [--text] [--match-case] [--compress-blanks] FILE1 FILE2";
 
 struct Outcome {
     int status = -1;
@@ -25,35 +28,78 @@ struct Outcome {
     std::string err;
 };
 
+// Where vy-cmp's output goes.
+enum class Streams {
+    Separate, // standard output and standard error each to a file of its own
+    Together, // both to one file, as with 2>&1
+    FullDisk, // standard output to /dev/full, standard error to a file
+    Terminal, // both to a terminal
+};
+
 class VyCmp : public testing::Test {
 protected:
-    // Runs vy-cmp in the temporary folder with these arguments and no input.
-    Outcome Run(const std::vector<std::string>& arguments) {
+    // Runs vy-cmp in the temporary folder with these arguments and no input; with a limit, in no
+    // more address space than that.
+    Outcome Run(const std::vector<std::string>& arguments, Streams streams = Streams::Separate,
+                rlim_t addressSpace = RLIM_INFINITY) {
         const auto outPath = dir.PathOf(".stdout");
         const auto errPath = dir.PathOf(".stderr");
-        const pid_t child = fork();
+        int terminal = -1;
+        const pid_t child =
+            streams == Streams::Terminal ? forkpty(&terminal, nullptr, nullptr, nullptr) : fork();
         if (child == 0) {
             std::vector<char*> argv{const_cast<char*>(VY_CMP_PATH)};
             for (const auto& argument : arguments)
                 argv.push_back(const_cast<char*>(argument.c_str()));
             argv.push_back(nullptr);
-            const int in = open("/dev/null", O_RDONLY);
-            const int out = open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-            const int err = open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-            if (in < 0 || out < 0 || err < 0 || chdir(dir.Path().c_str()) != 0 || dup2(in, 0) < 0 ||
-                dup2(out, 1) < 0 || dup2(err, 2) < 0)
+            const rlimit limit{addressSpace, addressSpace};
+            if (chdir(dir.Path().c_str()) != 0 || setrlimit(RLIMIT_AS, &limit) != 0 ||
+                !Redirect(streams, outPath, errPath))
                 _exit(127);
             execv(VY_CMP_PATH, argv.data());
             _exit(127);
         }
         Outcome outcome;
+        if (streams == Streams::Terminal)
+            outcome.out = ReadUntilClosed(terminal);
         int status = 0;
         EXPECT_EQ(waitpid(child, &status, 0), child);
         EXPECT_TRUE(WIFEXITED(status));
         outcome.status = WEXITSTATUS(status);
-        outcome.out = ReadWholeFile(outPath);
-        outcome.err = ReadWholeFile(errPath);
+        if (streams == Streams::Separate || streams == Streams::Together)
+            outcome.out = ReadWholeFile(outPath);
+        if (streams == Streams::Separate || streams == Streams::FullDisk)
+            outcome.err = ReadWholeFile(errPath);
         return outcome;
+    }
+
+    static bool Redirect(Streams streams, const std::string& outPath, const std::string& errPath) {
+        if (streams == Streams::Terminal) {
+            // No translation of line feeds, so the test sees the bytes vy-cmp wrote.
+            termios mode{};
+            tcgetattr(STDOUT_FILENO, &mode);
+            cfmakeraw(&mode);
+            return tcsetattr(STDOUT_FILENO, TCSANOW, &mode) == 0;
+        }
+        const int in = open("/dev/null", O_RDONLY);
+        const int out = streams == Streams::FullDisk
+                            ? open("/dev/full", O_WRONLY)
+                            : open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        const int err = streams == Streams::Together
+                            ? out
+                            : open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        return in >= 0 && out >= 0 && err >= 0 && dup2(in, 0) >= 0 && dup2(out, 1) >= 0 &&
+               dup2(err, 2) >= 0;
+    }
+
+    static std::string ReadUntilClosed(int terminal) {
+        std::string bytes;
+        char buffer[4096];
+        ssize_t got;
+        while ((got = read(terminal, buffer, sizeof buffer)) > 0)
+            bytes.append(buffer, static_cast<std::size_t>(got));
+        close(terminal);
+        return bytes;
     }
 
     void ExpectUsageError(const std::vector<std::string>& arguments) {
@@ -129,13 +175,18 @@ TEST_F(VyCmp, RowsAreWrittenWithTheirBytesUnchanged) {
                                Footer(expected::kSameLineCount, "2 行の、違いがありました"));
 }
 
-TEST_F(VyCmp, FailedChecksPrintCaptionAndTextToStandardError) {
+TEST_F(VyCmp, FailedChecksPrintCaptionAndTextAndTheSystemsReason) {
     dir.Write("a.txt", "a");
     std::filesystem::create_directory(dir.PathOf("folder"));
     for (const auto& [arguments, message] :
          {std::pair{std::vector<std::string>{"missing.txt", "a.txt"},
-                    "File Read Error!!!: missing.txt\n"s},
-          std::pair{std::vector<std::string>{"a.txt", "folder"}, "File Read Error!!!: folder\n"s},
+                    "File Read Error!!!: missing.txt\n"
+                    "vy-cmp: missing.txt: No such file or directory\n"s},
+          std::pair{std::vector<std::string>{"a.txt", dir.PathOf("folder")},
+                    "File Read Error!!!: folder\nvy-cmp: " + dir.PathOf("folder") +
+                        ": Is a directory\n"},
+          std::pair{std::vector<std::string>{"a.txt", "/dev/null"},
+                    "File Read Error!!!: null\nvy-cmp: /dev/null: Not a regular file\n"s},
           std::pair{std::vector<std::string>{"--text", "a.txt", "a.txt"},
                     "File Error!!!: 同じファイルです\n"s}}) {
         const auto outcome = Run(arguments);
@@ -197,4 +248,76 @@ TEST_F(VyCmp, LeavesTheInputFilesAsTheyWere) {
         EXPECT_EQ(before.st_mtim.tv_sec, after.st_mtim.tv_sec);
         EXPECT_EQ(before.st_mtim.tv_nsec, after.st_mtim.tv_nsec);
     }
+}
+
+TEST_F(VyCmp, MessagesComeAfterTheRowsPrintedBeforeThem) {
+    dir.Write("a.bin", "bytes");
+    const auto outcome = Run({"a.bin", "/proc/self/mem"}, Streams::Together);
+    EXPECT_EQ(outcome.status, 2);
+    EXPECT_EQ(outcome.out, "File1: a.bin\nFile2: mem\n" + std::string(expected::kAddressHeading) +
+                               "\nFile Read Error!!!: mem\n");
+}
+
+TEST_F(VyCmp, AnOutputThatCannotBeWrittenIsTrouble) {
+    dir.Write("a.txt", "a\n");
+    dir.Write("b.txt", "b\n");
+    for (const auto& arguments :
+         {std::vector<std::string>{"--help"}, std::vector<std::string>{"--version"},
+          std::vector<std::string>{"a.txt", "b.txt"}}) {
+        const auto outcome = Run(arguments, Streams::FullDisk);
+        EXPECT_EQ(outcome.status, 2) << arguments[0];
+        EXPECT_EQ(outcome.err, "vy-cmp: standard output: No space left on device\n");
+    }
+}
+
+TEST_F(VyCmp, QuietPrintsNothingAndAnswersByItsExitStatus) {
+    dir.Write("a.txt", "one\ntwo\n");
+    dir.Write("b.txt", "one\nTWO\n");
+    dir.Write("c.txt", "one\ntwo\nthree\n");
+    for (const auto& [arguments, status] :
+         {std::pair{std::vector<std::string>{"-s", "a.txt", "a.txt"}, 2},
+          std::pair{std::vector<std::string>{"-s", "a.txt", "b.txt"}, 1},
+          std::pair{std::vector<std::string>{"--quiet", "--text", "a.txt", "b.txt"}, 0},
+          std::pair{std::vector<std::string>{"-s", "--text", "--match-case", "a.txt", "b.txt"}, 1},
+          std::pair{std::vector<std::string>{"-s", "a.txt", "c.txt"}, 1},
+          std::pair{std::vector<std::string>{"-s", "--text", "a.txt", "c.txt"}, 1},
+          std::pair{std::vector<std::string>{"-s", "/proc/version", "/proc/version"}, 2}}) {
+        const auto outcome = Run(arguments);
+        EXPECT_EQ(outcome.status, status) << arguments[1] << ' ' << arguments.back();
+        EXPECT_EQ(outcome.out, "");
+    }
+    dir.Write("version", ReadWholeFile("/proc/version"));
+    EXPECT_EQ(Run({"-s", "/proc/version", "version"}).status, 0);
+    // Trouble is still told.
+    EXPECT_EQ(Run({"-s", "missing.txt", "a.txt"}).err,
+              "File Read Error!!!: missing.txt\nvy-cmp: missing.txt: No such file or directory\n");
+}
+
+TEST_F(VyCmp, ATerminalShowsRowsAsTheWindowDoes) {
+    dir.Write("a.txt",
+              "\x83\x65\x83\x58\x83\x67\x01\n"s); // テスト in Shift-JIS, and a control byte
+    dir.Write("b.txt", "x\n");
+    const auto outcome = Run({"--text", "a.txt", "b.txt"}, Streams::Terminal);
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_NE(outcome.out.find("\n******** a.txt\nテスト\u2401\n"), std::string::npos)
+        << outcome.out;
+}
+
+TEST_F(VyCmp, ALineTooLongForTheMemoryIsAReadErrorOfItsFile) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "the address sanitizer needs more address space than the limit leaves";
+#endif
+    // Two lines of 160 MiB that differ only in their last byte, in 128 MiB of address space:
+    // holding them to list them cannot be done.
+    const std::int64_t length = std::int64_t{160} << 20;
+    for (const char* name : {"a.txt", "b.txt"}) {
+        const int descriptor = open(dir.PathOf(name).c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        ASSERT_GE(descriptor, 0);
+        ASSERT_EQ(ftruncate(descriptor, length), 0);
+        ASSERT_EQ(pwrite(descriptor, name, 1, length - 1), 1);
+        close(descriptor);
+    }
+    const auto outcome = Run({"--text", "a.txt", "b.txt"}, Streams::Together, rlim_t{128} << 20);
+    EXPECT_EQ(outcome.status, 2);
+    EXPECT_EQ(outcome.out, "File1: a.txt\nFile2: b.txt\nFile Read Error!!!: a.txt\n");
 }

@@ -23,13 +23,29 @@ struct BinaryResult {
     MemoryResultPanel panel;
 };
 
-BinaryResult CompareBytes(std::string_view bytes1, std::string_view bytes2) {
-    TempDir dir;
-    BinaryResult result;
-    result.outcome =
-        RunBinaryCompare(result.panel, dir.Write("a.bin", bytes1), dir.Write("b.bin", bytes2));
-    return result;
-}
+// The comparison is the same whatever the windows: at their default size with one worker, and
+// so small that two workers take turns many times, mapped or read.
+struct Windows {
+    const char* name;
+    std::size_t size;
+    bool map;
+    unsigned workers;
+};
+
+class BinaryCompare : public testing::TestWithParam<Windows> {
+protected:
+    static BinaryResult CompareBytes(std::string_view bytes1, std::string_view bytes2) {
+        TempDir dir;
+        CompareTuning tuning;
+        tuning.windowSize = GetParam().size;
+        tuning.access.map = GetParam().map;
+        tuning.workers = GetParam().workers;
+        BinaryResult result;
+        result.outcome = RunBinaryCompare(result.panel, dir.Write("a.bin", bytes1),
+                                          dir.Write("b.bin", bytes2), tuning);
+        return result;
+    }
+};
 
 Rows HeadingAnd(Rows rows) {
     rows.insert(rows.begin(), std::string(expected::kAddressHeading));
@@ -47,7 +63,14 @@ void MakeSparseFile(const std::string& path, std::int64_t length, std::int64_t o
 
 } // namespace
 
-TEST(BinaryCompare, WorkedExampleRowForRowInCallOrder) {
+INSTANTIATE_TEST_SUITE_P(Windows, BinaryCompare,
+                         testing::Values(Windows{"Default", CompareTuning{}.windowSize, true, 1},
+                                         Windows{"OneByteTwoWorkers", 1, true, 2},
+                                         Windows{"SevenBytesReadTwoWorkers", 7, false, 2},
+                                         Windows{"OnePageTwoWorkers", 4096, true, 2}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_P(BinaryCompare, WorkedExampleRowForRowInCallOrder) {
     const auto result = CompareBytes({"\x0A\x00\xFF", 3}, {"\x0A\x1B\xFE\x20", 4});
     EXPECT_EQ(result.outcome, CompareOutcome::Different);
     EXPECT_EQ(result.panel.rows, HeadingAnd({"00000001 00 : 1B", "00000002 FF : FE"}));
@@ -58,7 +81,7 @@ TEST(BinaryCompare, WorkedExampleRowForRowInCallOrder) {
               Rows({"AddRow", "SetLengthVerdict", "AddRow", "SetDifferenceSummary"}));
 }
 
-TEST(BinaryCompare, EqualContentListsOnlyTheHeading) {
+TEST_P(BinaryCompare, EqualContentListsOnlyTheHeading) {
     const auto empty = CompareBytes("", "");
     EXPECT_EQ(empty.outcome, CompareOutcome::Same);
     EXPECT_EQ(empty.panel.rows, HeadingAnd({}));
@@ -80,14 +103,14 @@ TEST(BinaryCompare, EqualContentListsOnlyTheHeading) {
     EXPECT_EQ(appended.panel.differenceSummary, expected::kNoDifference);
 }
 
-TEST(BinaryCompare, PositionsPastTheShorterFileAreNeitherListedNorCounted) {
+TEST_P(BinaryCompare, PositionsPastTheShorterFileAreNeitherListedNorCounted) {
     const auto result = CompareBytes("ABCxyz", "ABD");
     EXPECT_EQ(result.panel.rows, HeadingAnd({"00000002 43 : 44"}));
     EXPECT_EQ(result.panel.lengthVerdict, expected::kFile1Longer);
     EXPECT_EQ(result.panel.differenceSummary, "1 ﾊﾞｲﾄの、違いがありました");
 }
 
-TEST(BinaryCompare, RowsShowFileOffsetsAndBytesInUpperCaseHex) {
+TEST_P(BinaryCompare, RowsShowFileOffsetsAndBytesInUpperCaseHex) {
     std::string bytes1(2000, '\x0A');
     std::string bytes2 = bytes1;
     bytes1[26] = '\x0A';
@@ -103,7 +126,7 @@ TEST(BinaryCompare, RowsShowFileOffsetsAndBytesInUpperCaseHex) {
     EXPECT_EQ(result.panel.differenceSummary, "3 ﾊﾞｲﾄの、違いがありました");
 }
 
-TEST(BinaryCompare, ExactlyTenThousandDifferencesAreAllListed) {
+TEST_P(BinaryCompare, ExactlyTenThousandDifferencesAreAllListed) {
     // Equal bytes after the differences must not bring the limit row.
     const auto result =
         CompareBytes(std::string(10000, '\x00') + "tail", std::string(10000, '\xFF') + "tail");
@@ -114,7 +137,7 @@ TEST(BinaryCompare, ExactlyTenThousandDifferencesAreAllListed) {
     EXPECT_EQ(result.outcome, CompareOutcome::Different);
 }
 
-TEST(BinaryCompare, TheTenThousandFirstDifferenceEndsTheListing) {
+TEST_P(BinaryCompare, TheTenThousandFirstDifferenceEndsTheListing) {
     const auto result = CompareBytes(std::string(20000, '\x01'), std::string(20000, '\x02'));
     ASSERT_EQ(result.panel.rows.size(), 10003u);
     EXPECT_EQ(result.panel.rows[10001], "00002710 01 : 02");
@@ -124,7 +147,7 @@ TEST(BinaryCompare, TheTenThousandFirstDifferenceEndsTheListing) {
     EXPECT_EQ(result.outcome, CompareOutcome::Different);
 }
 
-TEST(BinaryCompare, LengthsAreSixtyFourBit) {
+TEST(BinaryCompareOfHugeFiles, LengthsAreSixtyFourBit) {
     // Cut to 32 bits, 4 GiB + 16 bytes would be shorter than 17 bytes.
     TempDir dir;
     const auto big = dir.PathOf("big.bin");
@@ -135,7 +158,7 @@ TEST(BinaryCompare, LengthsAreSixtyFourBit) {
     EXPECT_EQ(panel.rows, HeadingAnd({}));
 }
 
-TEST(BinaryCompare, OffsetsPastFourGibibytesPrintInFull) {
+TEST(BinaryCompareOfHugeFiles, OffsetsPastFourGibibytesPrintInFull) {
     TempDir dir;
     const std::int64_t length = (std::int64_t{1} << 32) + 16;
     const std::int64_t offset = 0x100000005;

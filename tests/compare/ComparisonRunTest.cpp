@@ -13,6 +13,8 @@
 #include <sys/stat.h>
 
 #include <filesystem>
+#include <new>
+#include <tuple>
 #include <string>
 #include <vector>
 
@@ -31,9 +33,6 @@ Message ReadError(std::string_view name) {
 
 class ComparisonRun : public testing::Test {
 protected:
-    void SetUp() override { compareSettings = {}; }
-    void TearDown() override { compareSettings = {}; }
-
     // Runs against a panel that still shows an earlier run.
     RunOutcome Run(const CompareRequest& request) {
         panel = {};
@@ -44,7 +43,7 @@ protected:
         panel.differenceSummary = "old summary";
         host.messages.clear();
         host.events.clear();
-        return RunComparison(request, panel, host);
+        return RunComparison(request, settings, panel, host).outcome;
     }
 
     // Expects the run to stop at a check with this one message and nothing else changed.
@@ -60,6 +59,7 @@ protected:
         EXPECT_EQ(panel.calls, Rows{});
     }
 
+    CompareSettings settings;
     TempDir dir;
     MemoryResultPanel panel;
     RecordingHost host;
@@ -102,8 +102,8 @@ TEST_F(ComparisonRun, BinaryRunClearsShowsNamesAndComparesWithTheBusyPointerUp) 
     const auto path1 = dir.Write("a.bin", {"\x0A\x00\xFF", 3});
     const auto path2 = dir.Write("b.bin", {"\x0A\x1B\xFE\x20", 4});
     for (const auto mode : {CompareMode::Binary, static_cast<CompareMode>(7)}) {
-        compareSettings.mode = mode;
-        compareSettings.matchCase = 0;
+        settings.mode = mode;
+        settings.matchCase = 0;
         EXPECT_EQ(Run(Request(path1, path2)), RunOutcome::Different);
         EXPECT_EQ(panel.calls, Rows({"ClearRows", "SetFileNames", "AddRow", "SetLengthVerdict",
                                      "AddRow", "SetDifferenceSummary"}));
@@ -119,14 +119,14 @@ TEST_F(ComparisonRun, BinaryRunClearsShowsNamesAndComparesWithTheBusyPointerUp) 
 TEST_F(ComparisonRun, TextRunFollowsTheSettings) {
     const auto path1 = dir.Write("a.txt", "Abc\nsame\n");
     const auto path2 = dir.Write("b.txt", "aBC\nsame\n");
-    compareSettings.mode = CompareMode::Text;
+    settings.mode = CompareMode::Text;
     EXPECT_EQ(Run(Request(path1, path2)), RunOutcome::Same);
     EXPECT_EQ(panel.rows, Rows{});
     EXPECT_EQ(panel.lengthVerdict, expected::kSameLineCount);
     EXPECT_EQ(panel.differenceSummary, expected::kNoDifference);
     EXPECT_EQ(host.events, Rows({"BeginWait", "EndWait"}));
 
-    compareSettings.matchCase = 1;
+    settings.matchCase = 1;
     EXPECT_EQ(Run(Request(path1, path2)), RunOutcome::Different);
     EXPECT_EQ(panel.rows, Rows({"1 行", "******** a.txt", "Abc", "******** b.txt", "aBC", ""}));
     EXPECT_EQ(panel.differenceSummary, "1 行の、違いがありました");
@@ -136,7 +136,7 @@ TEST_F(ComparisonRun, TwoPathsNamingOneFilePassAndCompareEqual) {
     const auto path = dir.Write("a.txt", "same\n");
     std::filesystem::create_symlink(path, dir.PathOf("link.txt"));
     for (const auto mode : {CompareMode::Binary, CompareMode::Text}) {
-        compareSettings.mode = mode;
+        settings.mode = mode;
         EXPECT_EQ(Run(Request(path, dir.Path() + "/./a.txt")), RunOutcome::Same);
         EXPECT_EQ(Run(Request(dir.PathOf("link.txt"), path)), RunOutcome::Same);
         EXPECT_EQ(host.messages, std::vector<Message>{});
@@ -147,7 +147,7 @@ TEST_F(ComparisonRun, TwoPathsNamingOneFilePassAndCompareEqual) {
 
 TEST_F(ComparisonRun, AFileRemovedAfterTheChecksIsAReadError) {
     for (const auto mode : {CompareMode::Binary, CompareMode::Text}) {
-        compareSettings.mode = mode;
+        settings.mode = mode;
         for (const char* removed : {"a.txt", "b.txt"}) {
             SCOPED_TRACE(removed);
             const auto path1 = dir.Write("a.txt", "one\n");
@@ -173,7 +173,7 @@ TEST_F(ComparisonRun, AFileThatOpensButCannotBeReadIsAReadError) {
     ASSERT_TRUE(S_ISREG(info.st_mode));
     const auto readable = dir.Write("a.bin", "some bytes");
     for (const auto mode : {CompareMode::Binary, CompareMode::Text}) {
-        compareSettings.mode = mode;
+        settings.mode = mode;
         for (const bool memFirst : {true, false}) {
             SCOPED_TRACE(memFirst ? "File1 unreadable" : "File2 unreadable");
             const auto request = memFirst ? Request("/proc/self/mem", readable)
@@ -185,5 +185,31 @@ TEST_F(ComparisonRun, AFileThatOpensButCannotBeReadIsAReadError) {
             EXPECT_EQ(panel.calls.back(),
                       mode == CompareMode::Binary ? "SetLengthVerdict" : "SetFileNames");
         }
+    }
+}
+
+TEST_F(ComparisonRun, RunningOutOfMemoryIsAReadErrorOfTheFileWhoseLineCouldNotBeHeld) {
+    // A panel that cannot take one more row of a line, as a window would when memory runs out.
+    class FullPanel : public MemoryResultPanel {
+    public:
+        void AddRow(std::string_view text) override {
+            if (text == "too long")
+                throw std::bad_alloc();
+            MemoryResultPanel::AddRow(text);
+        }
+    } full;
+    settings.mode = CompareMode::Text;
+    for (const auto& [content1, content2, failing] :
+         {std::tuple{"x\ntoo long\n", "x\ny\n", "a.txt"},
+          std::tuple{"x\ny\n", "x\ntoo long\n", "b.txt"}}) {
+        full = {};
+        host.events.clear();
+        host.messages.clear();
+        const auto request = Request(dir.Write("a.txt", content1), dir.Write("b.txt", content2));
+        EXPECT_EQ(RunComparison(request, settings, full, host).outcome, RunOutcome::ReadFailed);
+        EXPECT_EQ(host.messages, std::vector<Message>{ReadError(failing)});
+        // The busy pointer is back before the message shows, and the rows listed stay.
+        EXPECT_EQ(host.events, Rows({"BeginWait", "EndWait", "ShowMessage"}));
+        EXPECT_EQ(full.rows.front(), "2 行");
     }
 }

@@ -50,7 +50,7 @@ constexpr Options kAllOptions[] = {{false, false}, {true, false}, {false, true},
 TEST(LineMatcher, AgreesWithNormalisedCopiesOnEveryShortLinePair) {
     const auto lines = AllShortLines();
     for (const auto options : kAllOptions) {
-        LineMatcher matcher(options.foldCase, options.compressBlanks);
+        LineMatcher matcher({options.foldCase, options.compressBlanks});
         for (const auto& line1 : lines)
             for (const auto& line2 : lines)
                 ASSERT_EQ(matcher.Equal(line1, line2),
@@ -71,7 +71,7 @@ TEST(LineMatcher, AgreesWithNormalisedCopiesOnLongLinesThatDifferLittle) {
         return line;
     };
     for (const auto options : kAllOptions) {
-        LineMatcher matcher(options.foldCase, options.compressBlanks);
+        LineMatcher matcher({options.foldCase, options.compressBlanks});
         for (int round = 0; round < 20000; ++round) {
             const std::string line1 = randomLine(random() % 40);
             std::string line2 = line1;
@@ -97,7 +97,7 @@ TEST(LineMatcher, AgreesWithNormalisedCopiesOnLongLinesThatDifferLittle) {
 
 TEST(LineMatcher, ShiftJisSecondBytesStayUnfoldedAlsoWithBlanksCompressed) {
     // ヂ (83 61) and ア (83 41): not UTF-8, so the double-byte characters are respected.
-    LineMatcher matcher(true, true);
+    LineMatcher matcher({true, true});
     EXPECT_FALSE(matcher.Equal("\x83\x61  x", "\x83\x41 x"));
     EXPECT_TRUE(matcher.Equal("\x83\x61  x", "\x83\x61 X"));
 }

@@ -16,15 +16,24 @@ namespace {
 using Rows = std::vector<std::string>;
 using namespace std::string_literals;
 
-class TextCompare : public testing::Test {
-protected:
-    void SetUp() override { compareSettings = {}; }
-    void TearDown() override { compareSettings = {}; }
+// The comparison is the same whatever the windows: at their default size, so small that every
+// line and every CR LF pair straddles an edge, and read instead of mapped.
+struct Windows {
+    const char* name;
+    std::size_t size;
+    bool map;
+};
 
+class TextCompare : public testing::TestWithParam<Windows> {
+protected:
     // Compares File1 a.txt with File2 b.txt holding these bytes, under the current settings.
     CompareOutcome Compare(std::string_view bytes1, std::string_view bytes2) {
         panel = {};
-        return RunTextCompare(panel, dir.Write("a.txt", bytes1), dir.Write("b.txt", bytes2));
+        CompareTuning tuning;
+        tuning.windowSize = GetParam().size;
+        tuning.access.map = GetParam().map;
+        return RunTextCompare(panel, dir.Write("a.txt", bytes1), dir.Write("b.txt", bytes2),
+                              settings, tuning);
     }
 
     // True when the two single lines count as equal under the current settings.
@@ -39,6 +48,7 @@ protected:
                 std::string(line2),           ""};
     }
 
+    CompareSettings settings;
     TempDir dir;
     MemoryResultPanel panel;
 };
@@ -52,7 +62,14 @@ std::string ManyLines(int count, const std::string& prefix) {
 
 } // namespace
 
-TEST_F(TextCompare, WorkedExampleInItsThreeSettings) {
+INSTANTIATE_TEST_SUITE_P(Windows, TextCompare,
+                         testing::Values(Windows{"Default", CompareTuning{}.windowSize, true},
+                                         Windows{"OneByte", 1, true},
+                                         Windows{"SevenBytes", 7, false},
+                                         Windows{"OnePage", 4096, true}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_P(TextCompare, WorkedExampleInItsThreeSettings) {
     const auto file1 = "Hello\r\nx  y\r\nend\r\n"s;
     const auto file2 = "HELLO\nx y\nEND\nmore\n"s;
 
@@ -62,14 +79,14 @@ TEST_F(TextCompare, WorkedExampleInItsThreeSettings) {
     EXPECT_EQ(panel.differenceSummary, "1 行の、違いがありました");
     EXPECT_EQ(panel.calls, Rows({"AddRow", "SetLengthVerdict", "SetDifferenceSummary"}));
 
-    compareSettings.compressBlanks = 1;
+    settings.compressBlanks = 1;
     EXPECT_EQ(Compare(file1, file2), CompareOutcome::Different);
     EXPECT_EQ(panel.rows, Rows{});
     EXPECT_EQ(panel.lengthVerdict, expected::kFile2MoreLines);
     EXPECT_EQ(panel.differenceSummary, expected::kNoDifference);
     EXPECT_EQ(panel.calls, Rows({"SetLengthVerdict", "SetDifferenceSummary"}));
 
-    compareSettings = {CompareMode::Text, 1, 0};
+    settings = {CompareMode::Text, 1, 0};
     Compare(file1, file2);
     Rows all = Group(1, "Hello", "HELLO");
     for (const auto& group : {Group(2, "x  y", "x y"), Group(3, "end", "END")})
@@ -78,7 +95,7 @@ TEST_F(TextCompare, WorkedExampleInItsThreeSettings) {
     EXPECT_EQ(panel.differenceSummary, "3 行の、違いがありました");
 }
 
-TEST_F(TextCompare, LineEndsAndLineCounts) {
+TEST_P(TextCompare, LineEndsAndLineCounts) {
     EXPECT_EQ(Compare("", ""), CompareOutcome::Same);
     EXPECT_EQ(panel.rows, Rows{});
     EXPECT_EQ(panel.lengthVerdict, expected::kSameLineCount);
@@ -111,7 +128,7 @@ TEST_F(TextCompare, LineEndsAndLineCounts) {
     EXPECT_EQ(panel.rows, Group(10, "ten", "TEN!"));
 }
 
-TEST_F(TextCompare, OnlyTheCarriageReturnBeforeALineFeedIsDropped) {
+TEST_P(TextCompare, OnlyTheCarriageReturnBeforeALineFeedIsDropped) {
     Compare("a\rb\n", "ab\n");
     EXPECT_EQ(panel.rows, Group(1, "a\rb", "ab"));
     Compare("a\r\r\n", "a\n");
@@ -120,7 +137,7 @@ TEST_F(TextCompare, OnlyTheCarriageReturnBeforeALineFeedIsDropped) {
     EXPECT_EQ(panel.rows, Group(1, "a\r", "a"));
 }
 
-TEST_F(TextCompare, EveryByteOfALineIsComparedAndShown) {
+TEST_P(TextCompare, EveryByteOfALineIsComparedAndShown) {
     Compare("a\0b\n"s, "a\0c\n"s);
     EXPECT_EQ(panel.rows, Group(1, "a\0b"s, "a\0c"s));
     Compare("a\0b\n"s, "a\n");
@@ -138,16 +155,16 @@ TEST_F(TextCompare, EveryByteOfALineIsComparedAndShown) {
     EXPECT_EQ(panel.rows, Group(1, longLine + "1", longLine + "2"));
 }
 
-TEST_F(TextCompare, HeadingsHoldLongDisplayNamesWhole) {
+TEST_P(TextCompare, HeadingsHoldLongDisplayNamesWhole) {
     const std::string name1(250, 'n');
     const std::string name2 = std::string(249, 'm') + "\xE3\x81\x82";
     MemoryResultPanel longNames;
-    RunTextCompare(longNames, dir.Write(name1, "x\n"), dir.Write(name2, "y\n"));
+    RunTextCompare(longNames, dir.Write(name1, "x\n"), dir.Write(name2, "y\n"), settings);
     EXPECT_EQ(longNames.rows,
               Rows({"1 行", "******** " + name1, "x", "******** " + name2, "y", ""}));
 }
 
-TEST_F(TextCompare, ExactlyFourThousandDifferingPairsAreAllListed) {
+TEST_P(TextCompare, ExactlyFourThousandDifferingPairsAreAllListed) {
     Compare(ManyLines(4000, "a") + "same\n", ManyLines(4000, "b") + "same\n");
     ASSERT_EQ(panel.rows.size(), 24000u);
     EXPECT_EQ(Rows(panel.rows.end() - 6, panel.rows.end()), Group(4000, "a3999", "b3999"));
@@ -155,7 +172,7 @@ TEST_F(TextCompare, ExactlyFourThousandDifferingPairsAreAllListed) {
     EXPECT_EQ(panel.differenceSummary, "4000 行の、違いがありました");
 }
 
-TEST_F(TextCompare, TheFourThousandFirstDifferingPairEndsTheListingButNotTheCount) {
+TEST_P(TextCompare, TheFourThousandFirstDifferingPairEndsTheListingButNotTheCount) {
     for (const auto& [lines1, lines2, verdict] :
          {std::tuple{4010, 4005, expected::kFile1MoreLines},
           std::tuple{4005, 4010, expected::kFile2MoreLines},
@@ -170,7 +187,7 @@ TEST_F(TextCompare, TheFourThousandFirstDifferingPairEndsTheListingButNotTheCoun
     }
 }
 
-TEST_F(TextCompare, CaseFoldingNeverTouchesTheSecondByteOfADoubleByteCharacter) {
+TEST_P(TextCompare, CaseFoldingNeverTouchesTheSecondByteOfADoubleByteCharacter) {
     const auto katakanaDi = "\x83\x61"s; // ヂ in Shift-JIS
     const auto katakanaA = "\x83\x41"s;  // ア in Shift-JIS
     EXPECT_TRUE(LinesEqual("Abc", "aBC"));
@@ -181,16 +198,16 @@ TEST_F(TextCompare, CaseFoldingNeverTouchesTheSecondByteOfADoubleByteCharacter) 
     // In valid UTF-8 every a-z is a letter of its own, also after a Shift-JIS lead byte value.
     EXPECT_TRUE(LinesEqual("\xE3\x81\x82z", "\xE3\x81\x82Z"));
 
-    compareSettings.matchCase = 1;
+    settings.matchCase = 1;
     EXPECT_FALSE(LinesEqual("Abc", "aBC"));
     EXPECT_EQ(panel.rows, Group(1, "Abc", "aBC"));
     EXPECT_FALSE(LinesEqual(katakanaDi, katakanaA));
 }
 
-TEST_F(TextCompare, BlankCompressionKeepsOneBlankForEachRun) {
+TEST_P(TextCompare, BlankCompressionKeepsOneBlankForEachRun) {
     EXPECT_FALSE(LinesEqual("a\t   b", "a b"));
     EXPECT_FALSE(LinesEqual("a  ", "a "));
-    compareSettings.compressBlanks = 1;
+    settings.compressBlanks = 1;
     EXPECT_TRUE(LinesEqual("a\t   b", "a b"));
     EXPECT_TRUE(LinesEqual("\t\ta  ", " a "));
     EXPECT_FALSE(LinesEqual(" a", "a"));

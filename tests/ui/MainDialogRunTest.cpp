@@ -59,7 +59,8 @@ ResultArea ResultAreaOf(CCompareDlg& dialog) {
 ResultArea ExpectedResultArea(const std::string& path1, const std::string& path2) {
     MemoryResultPanel panel;
     RecordingHost host;
-    RunComparison({true, DisplayName(path1), path1, true, DisplayName(path2), path2}, panel, host);
+    RunComparison({true, DisplayName(path1), path1, true, DisplayName(path2), path2},
+                  compareSettings, panel, host);
     return {panel.rows, panel.name1, panel.name2, panel.lengthVerdict, panel.differenceSummary};
 }
 } // namespace

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "FileWindow.h"
+
+#include <cstddef>
+#include <cstdint>
+
+// How a comparison goes about its work, apart from what counts as a difference. The defaults
+// are the program's; tests shrink the windows and the limits to reach every edge with small
+// files, and vy-cmp --quiet wants the answer alone.
+struct CompareTuning {
+    // Bytes of each file held at a time; a text line that is longer is held whole.
+    std::size_t windowSize = std::size_t{4} << 20;
+    // Listing stops after the limit's next difference, with a row saying it was passed.
+    std::int64_t byteLimit = 10000;
+    std::int64_t lineLimit = 4000;
+    // Stop at the first difference without listing it; in binary mode, answer at once when the
+    // lengths already differ.
+    bool stopAtFirstDifference = false;
+    // Binary comparisons of large files take a second worker when a core is free; 1 keeps one,
+    // 2 forces two.
+    unsigned workers = 0;
+    FileAccess access;
+};

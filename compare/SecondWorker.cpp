@@ -1,0 +1,66 @@
+#include "SecondWorker.h"
+
+#include "StretchScan.h"
+
+#include <algorithm>
+#include <sched.h>
+
+SecondWorker::SecondWorker(const CFile& file1, const CFile& file2, const Plan& plan)
+    : file1_(file1), file2_(file2), plan_(plan), slots_{Slot(plan.capacity), Slot(plan.capacity)},
+      thread_([this] { Work(); }) {}
+
+SecondWorker::~SecondWorker() {
+    {
+        std::lock_guard lock(mutex_);
+        stop_ = true;
+    }
+    changed_.notify_all();
+    thread_.join();
+}
+
+SecondWorker::Result SecondWorker::Take(std::size_t index) {
+    Slot& slot = SlotOf(index);
+    std::unique_lock lock(mutex_);
+    if (taken_)
+        taken_->ready = false;
+    taken_ = &slot;
+    changed_.notify_all();
+    changed_.wait(lock, [&] { return slot.ready && slot.index == index; });
+    return {slot.differences, slot.failed};
+}
+
+void SecondWorker::Work() {
+    FileWindow window1(file1_, plan_.access);
+    FileWindow window2(file2_, plan_.access);
+    const auto windowSize = static_cast<std::int64_t>(plan_.windowSize);
+    for (std::int64_t from = windowSize; from < plan_.sharedLength; from += 2 * windowSize) {
+        const auto index = static_cast<std::size_t>(from / windowSize);
+        Slot& slot = SlotOf(index);
+        {
+            std::unique_lock lock(mutex_);
+            changed_.wait(lock, [&] { return stop_ || !slot.ready; });
+            if (stop_)
+                return;
+        }
+        const std::int64_t to = std::min(from + windowSize, plan_.sharedLength);
+        window1.Release(from);
+        window2.Release(from);
+        slot.differences.Reset(plan_.capacity);
+        slot.failed = CoverStretch(window1, window2, to);
+        if (!slot.failed)
+            slot.failed = ScanStretch(window1, window2, from, to, slot.differences);
+        {
+            std::lock_guard lock(mutex_);
+            slot.index = index;
+            slot.ready = true;
+        }
+        changed_.notify_all();
+        if (slot.failed)
+            return;
+    }
+}
+
+bool SecondCoreFree() {
+    cpu_set_t cores;
+    return ::sched_getaffinity(0, sizeof cores, &cores) == 0 && CPU_COUNT(&cores) >= 2;
+}

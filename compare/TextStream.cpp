@@ -1,0 +1,94 @@
+#include "TextStream.h"
+
+#include "ByteKernels.h"
+#include "PageFaultGuard.h"
+
+#include <algorithm>
+#include <cstring>
+#include <new>
+
+TextStream::TextStream(const CFile& file, const CompareTuning& tuning)
+    : window_(file, tuning.access), step_(static_cast<std::int64_t>(tuning.windowSize)) {}
+
+TextStream::Status TextStream::Fill() {
+    if (position_ < window_.End())
+        return Status::Ok;
+    window_.Release(lineStart_);
+    return window_.Extend(position_ + step_);
+}
+
+TextStream::Status TextStream::SkipBlanks() {
+    for (;;) {
+        if (const Status status = Fill(); status != Status::Ok)
+            return status;
+        std::size_t skipped = 0;
+        if (RunGuarded([&] { skipped = ::SkipBlanks(Here(), Available()); }))
+            return Status::Failed;
+        Advance(skipped);
+        if (position_ < window_.End())
+            return Status::Ok;
+    }
+}
+
+TextStream::Status TextStream::FindLineEnd(LineEnd& end) {
+    for (;;) {
+        const Status status = Fill();
+        if (status == Status::Failed)
+            return status;
+        if (status == Status::End) {
+            end = {position_, false};
+            return Status::Ok;
+        }
+        const void* found = nullptr;
+        if (RunGuarded([&] { found = std::memchr(Here(), '\n', Available()); }))
+            return Status::Failed;
+        if (found) {
+            end = {position_ + (static_cast<const unsigned char*>(found) - Here()), true};
+            return Status::Ok;
+        }
+        Advance(Available());
+    }
+}
+
+TextStream::Status TextStream::MoveOut(std::int64_t from, std::int64_t to, std::string& bytes) {
+    try {
+        bytes.resize(static_cast<std::size_t>(to - from));
+    } catch (const std::bad_alloc&) {
+        return Status::Failed;
+    }
+    for (std::int64_t at = from; at < to;) {
+        const std::int64_t piece = std::min(to, at + step_);
+        char* const into = bytes.data() + (at - from);
+        const unsigned char* const source = At(at);
+        if (RunGuarded([&] { std::memcpy(into, source, static_cast<std::size_t>(piece - at)); }))
+            return Status::Failed;
+        at = piece;
+        window_.Release(at);
+    }
+    return Status::Ok;
+}
+
+TextStream::Status TextStream::CountRemainingLines(std::int64_t& lines) {
+    lines = 0;
+    bool unfinished = false; // bytes after the last line feed
+    for (;;) {
+        lineStart_ = position_;
+        const Status status = Fill();
+        if (status == Status::End)
+            break;
+        if (status == Status::Failed)
+            return status;
+        std::size_t lineFeeds = 0;
+        unsigned char last = 0;
+        if (RunGuarded([&] {
+                lineFeeds = CountLineFeeds(Here(), Available());
+                last = Here()[Available() - 1];
+            }))
+            return Status::Failed;
+        lines += static_cast<std::int64_t>(lineFeeds);
+        unfinished = last != '\n';
+        Advance(Available());
+    }
+    lines += unfinished ? 1 : 0;
+    return Status::Ok;
+}

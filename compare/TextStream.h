@@ -1,0 +1,57 @@
+#pragma once
+
+#include "CompareTuning.h"
+#include "FileWindow.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+class CFile;
+
+// One file of a text comparison, walked as a stream of bytes. Its window holds the current line
+// from its start, so that a line pair which may differ can be matched and listed whole; memory
+// follows the longest line. Each step that reads bytes guards against a cut file and reports it
+// as Failed.
+class TextStream {
+public:
+    using Status = FileWindow::Status;
+
+    // Where the current line ends: at a line feed, or without one at the file's end.
+    struct LineEnd {
+        std::int64_t offset;
+        bool lineFeed;
+    };
+
+    TextStream(const CFile& file, const CompareTuning& tuning);
+
+    // Makes sure a byte stands at Position(); End when the file has no more.
+    Status Fill();
+    std::int64_t Position() const { return position_; }
+    std::int64_t LineStart() const { return lineStart_; }
+    std::size_t Available() const { return static_cast<std::size_t>(window_.End() - position_); }
+    // The bytes from Position() on; mapped ones may be read only inside RunGuarded.
+    const unsigned char* Here() const { return window_.At(position_); }
+    const unsigned char* At(std::int64_t offset) const { return window_.At(offset); }
+    const FileWindow& Window() const { return window_; }
+
+    void Advance(std::size_t count) { position_ += static_cast<std::int64_t>(count); }
+    // Ends the current line: the next one starts at `offset`, where the stream goes on.
+    void StartLineAt(std::int64_t offset) { position_ = lineStart_ = offset; }
+    // Moves past blanks and tabs.
+    Status SkipBlanks();
+    // Finds the end of the current line, bringing all of it into the window.
+    Status FindLineEnd(LineEnd& end);
+    // The bytes [from, to) of the window as a string of their own, handed over piece by piece so
+    // that a long mapped line is never held twice; the window lets go of them. Failed when they
+    // are lost or no memory can hold them.
+    Status MoveOut(std::int64_t from, std::int64_t to, std::string& bytes);
+    // Counts the lines from Position() to the end, without keeping them.
+    Status CountRemainingLines(std::int64_t& lines);
+
+private:
+    FileWindow window_;
+    std::int64_t step_;
+    std::int64_t position_ = 0;
+    std::int64_t lineStart_ = 0;
+};
