@@ -13,6 +13,7 @@
 #include <cstdio>
 #include <functional>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -164,4 +165,43 @@ TEST(ChangingFiles, PseudoFilesAreComparedUpToTheirRealEnd) {
     panel = {};
     EXPECT_EQ(RunTextCompare(panel, "/proc/version", longer, {}), CompareOutcome::Different);
     EXPECT_EQ(panel.lengthVerdict, expected::kFile2MoreLines);
+}
+
+TEST(ChangingFiles, ACutRacingTheComparisonNeverGivesAWrongAnswer) {
+    // The files differ in their first line and their last byte, and File1 is cut while the
+    // comparison runs: each run either fails File1 or, had it been done first, tells the truth.
+    TempDir dir;
+    std::string bytes = "first\n" + std::string(32 * 1024 * 1024, '\n');
+    const auto path2 = dir.Write("b.bin", bytes);
+    bytes.front() = 'F';
+    bytes.back() = 'x';
+    for (const auto& [mode, workers] :
+         {std::pair{CompareMode::Binary, 1u}, std::pair{CompareMode::Binary, 2u},
+          std::pair{CompareMode::Text, 1u}}) {
+        const bool text = mode == CompareMode::Text;
+        SCOPED_TRACE(testing::Message()
+                     << (text ? "text" : "binary") << " with " << workers << " workers");
+        const auto path1 = dir.Write("a.bin", bytes);
+        std::thread cutter;
+        HookedPanel panel;
+        const auto cut = [&] {
+            cutter = std::thread([&] { ASSERT_EQ(truncate(path1.c_str(), 1'000'000), 0); });
+        };
+        CompareTuning tuning;
+        tuning.workers = workers;
+        CompareOutcome outcome;
+        if (text) {
+            panel.onFirstRow = cut;
+            outcome = RunTextCompare(panel, path1, path2, {CompareMode::Text, 1, 0}, tuning);
+        } else {
+            panel.onLengthVerdict = cut;
+            outcome = RunBinaryCompare(panel, path1, path2, tuning);
+        }
+        cutter.join();
+        if (outcome == CompareOutcome::File1Failed)
+            continue;
+        EXPECT_EQ(outcome, CompareOutcome::Different);
+        EXPECT_EQ(panel.lengthVerdict, text ? expected::kSameLineCount : expected::kSameLength);
+        EXPECT_EQ(panel.rows.size(), text ? 12u : 3u);
+    }
 }
