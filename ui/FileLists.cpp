@@ -3,6 +3,7 @@
 #include "CompareDlg.h"
 
 #include "CompareRequest.h"
+#include "CompareSettings.h"
 #include "ComparisonRun.h"
 #include "DialogResultPanel.h"
 #include "DialogRunHost.h"

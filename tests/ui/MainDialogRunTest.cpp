@@ -17,6 +17,12 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
 namespace {
 // Two Shift-JIS texts that differ in a full-width against a half-width word, a tab-indented
 // line, the case of one word and a line that only File2 has.
@@ -62,6 +68,16 @@ ResultArea ExpectedResultArea(const std::string& path1, const std::string& path2
     RunComparison({true, DisplayName(path1), path1, true, DisplayName(path2), path2},
                   compareSettings, panel, host);
     return {panel.rows, panel.name1, panel.name2, panel.lengthVerdict, panel.differenceSummary};
+}
+
+// The address space the process takes now, in bytes.
+rlim_t AddressSpaceInUse() {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.rfind("VmSize:", 0) == 0)
+            return rlim_t{std::stoul(line.substr(7))} << 10;
+    return 0;
 }
 } // namespace
 
@@ -147,4 +163,42 @@ TEST(MainDialogRun, EveryFailedCheckShowsItsBoxOverTheMainDialogAndChangesNothin
     EXPECT_EQ(afterRun, ExpectedResultArea(first, second));
     EXPECT_EQ(afterFailures, std::vector<ResultArea>(3, afterRun));
     EXPECT_FALSE(busyAfterRuns);
+}
+
+TEST(MainDialogRun, ALineTooLongForTheMemoryShowsAReadErrorAndGivesThePointerBack) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "the address sanitizer needs more address space than the limit leaves";
+#endif
+    // Two lines of 160 MiB that differ in their last byte, compared with 64 MiB of address space
+    // to spare: the first file's line cannot be held to be listed.
+    TempDir folder;
+    const std::int64_t length = std::int64_t{160} << 20;
+    for (const char* name : {"a.txt", "b.txt"}) {
+        std::filesystem::resize_file(folder.Write(name, ""), length);
+        std::ofstream(folder.PathOf(name), std::ios::in | std::ios::out)
+            .seekp(length - 1)
+            .put(name[0]);
+    }
+    FileDialogStandIn fileDialog;
+    fileDialog.Queue(std::vector<std::string>{folder.PathOf("a.txt")});
+    fileDialog.Queue(std::vector<std::string>{folder.PathOf("b.txt")});
+    MessageBoxRecorder messages;
+    CCompareDlg dialog;
+    bool busyAfterRun = true;
+    RunModal(dialog, [&](QWidget*) {
+        UseSettingsDialog(dialog, {"ﾃｷｽﾄ", "OK"}, Qt::Key_Escape);
+        Click(dialog, IDC_BROWSE1);
+        Click(dialog, IDC_BROWSE2);
+        rlimit before{};
+        ASSERT_EQ(getrlimit(RLIMIT_AS, &before), 0);
+        const rlimit tight{AddressSpaceInUse() + (rlim_t{64} << 20), before.rlim_max};
+        ASSERT_EQ(setrlimit(RLIMIT_AS, &tight), 0);
+        Click(dialog, IDC_EXECUTE);
+        ASSERT_EQ(setrlimit(RLIMIT_AS, &before), 0);
+        busyAfterRun = QApplication::overrideCursor() != nullptr;
+    });
+    using Box = MessageBoxRecorder::Box;
+    EXPECT_EQ(messages.boxes,
+              (std::vector<Box>{{&dialog, "a.txt", "File Read Error!!!", kExclamation}}));
+    EXPECT_FALSE(busyAfterRun);
 }
