@@ -160,10 +160,16 @@ TEST(Dialog, WindowIsFixedWithAMinimiseBoxAndNoMaximiseBox) {
     EXPECT_FALSE(flags.testFlag(Qt::WindowMaximizeButtonHint));
     EXPECT_EQ(minimum, maximum);
 
+    // Without a system menu the window manager is asked for a caption and nothing else.
     DefaultButtonDialog plain;
     RunModal(plain, [&](QWidget* window) { flags = window->windowFlags(); });
+    EXPECT_TRUE(flags.testFlag(Qt::WindowTitleHint));
+    EXPECT_TRUE(flags.testFlag(Qt::CustomizeWindowHint));
+    EXPECT_FALSE(flags.testFlag(Qt::WindowSystemMenuHint));
     EXPECT_FALSE(flags.testFlag(Qt::WindowCloseButtonHint));
     EXPECT_FALSE(flags.testFlag(Qt::WindowMinimizeButtonHint));
+    EXPECT_FALSE(flags.testFlag(Qt::WindowMaximizeButtonHint));
+    EXPECT_FALSE(flags.testFlag(Qt::WindowContextHelpButtonHint));
 }
 
 TEST(Dialog, ControlsShowTheirTemplateStyles) {
