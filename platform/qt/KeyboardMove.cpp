@@ -3,9 +3,11 @@
 #include <QApplication>
 #include <QCursor>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPoint>
 #include <QWidget>
+#include <QWindow>
 
 namespace {
 
@@ -112,6 +114,13 @@ private:
 
 void StartKeyboardMove(QWidget& window) {
     if (window.findChild<QObject*>(kMoveName, Qt::FindDirectChildrenOnly)) {
+        return;
+    }
+    // Where windows may not place themselves, the compositor's own move stands in.
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+        if (QWindow* handle = window.windowHandle()) {
+            handle->startSystemMove();
+        }
         return;
     }
     new KeyboardMove(window);
