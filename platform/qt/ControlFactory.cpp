@@ -1,6 +1,7 @@
 #include "ControlFactory.h"
 
 #include "DialogTemplate.h"
+#include "DropDownList.h"
 #include "Icon.h"
 #include "RowList.h"
 #include "TemplateButtons.h"
@@ -8,12 +9,9 @@
 #include "WindowStyles.h"
 
 #include <QComboBox>
-#include <QFontMetrics>
 #include <QIcon>
 #include <QLabel>
 #include <QPushButton>
-
-#include <algorithm>
 
 namespace {
 
@@ -69,9 +67,7 @@ QWidget* MakeComboBox(const QRect& rect, QWidget* dialog) {
     auto* combo = new QComboBox(dialog);
     // The template's height includes the opened list; the closed box is as tall as its style
     // makes it.
-    const int closedHeight = combo->sizeHint().height();
-    const int rowHeight = QFontMetrics(dialog->font()).height();
-    combo->setMaxVisibleItems(std::max(1, (rect.height() - closedHeight) / rowHeight));
+    KeepDropDownHeight(*combo, rect.height());
     return combo;
 }
 

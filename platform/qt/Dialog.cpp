@@ -4,12 +4,11 @@
 #include "ComboBox.h"
 #include "DialogTemplate.h"
 #include "DialogWindow.h"
+#include "KeyboardMove.h"
 #include "ListBox.h"
 #include "OwnerWidget.h"
 #include "Static.h"
 #include "WindowStyles.h"
-
-#include <QWindow>
 
 #include <cassert>
 #include <utility>
@@ -222,9 +221,7 @@ void CDialog::DefaultSysCommand(unsigned id) {
         window_->showNormal();
         break;
     case SC_MOVE:
-        if (QWindow* handle = window_->windowHandle()) {
-            handle->startSystemMove();
-        }
+        StartKeyboardMove(*window_);
         break;
     case SC_MINIMIZE:
         window_->showMinimized();

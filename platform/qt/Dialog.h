@@ -51,7 +51,8 @@ public:
     // Commands arriving from controls, menus and keys, as the dialog's message loop sees them.
     void SendCommand(int id);
     void SendSysCommand(unsigned id, std::intptr_t param = 0);
-    // While a system command is handled: its default handling (restore, move, minimise, close).
+    // While a system command is handled: its default handling (restore, a move from the
+    // keyboard, minimise, close).
     void Default() override;
 
 protected:
@@ -59,8 +60,8 @@ protected:
     virtual void OnOK();
     virtual void OnCancel();
     virtual void DoDataExchange(CDataExchange* exchange);
-    // Default: restore, move, minimise and close as the window manager offers them (the same
-    // as calling Default() while handling the command).
+    // Default: restore, minimise and close as the window manager offers them, and a move from
+    // the keyboard (the same as calling Default() while handling the command).
     virtual void OnSysCommand(unsigned id, std::intptr_t param);
     // Default: the dialog's own painting.
     virtual void OnPaint() {}

@@ -3,6 +3,7 @@
 #include "Dialog.h"
 #include "DialogTemplate.h"
 #include "DropFiles.h"
+#include "ScreenPlacement.h"
 #include "SystemMenuPopup.h"
 #include "WidgetText.h"
 #include "WindowStyles.h"
@@ -71,6 +72,7 @@ DialogWindow::DialogWindow(CDialog& owner, const DialogTemplate& dialogTemplate,
     const BaseUnits units = BaseUnitsOf(font());
     setFixedSize(ToPixels(dialogTemplate.rect, units).size());
     SetWidgetText(this, dialogTemplate.caption);
+    CentreWhenShown(*this);
 
     controls_ = MakeControls(this, dialogTemplate.controls, units);
     bool acceptsFiles = false;

@@ -8,12 +8,19 @@
 
 namespace {
 
-QImage ToImage(const IconBitmap& bitmap) {
-    QImage image(IconBitmap::kSize, IconBitmap::kSize, QImage::Format_ARGB32);
-    for (int y = 0; y < IconBitmap::kSize; ++y) {
-        for (int x = 0; x < IconBitmap::kSize; ++x) {
-            const auto row = static_cast<std::size_t>(y);
-            const auto column = static_cast<std::size_t>(x);
+// The source row or column under the centre of a pixel at the given size.
+std::size_t SourceIndex(int index, int size) {
+    return static_cast<std::size_t>((2 * index + 1) * IconBitmap::kSize / (2 * size));
+}
+
+} // namespace
+
+QImage IconImage(const IconBitmap& bitmap, int size) {
+    QImage image(size, size, QImage::Format_ARGB32);
+    for (int y = 0; y < size; ++y) {
+        for (int x = 0; x < size; ++x) {
+            const std::size_t row = SourceIndex(y, size);
+            const std::size_t column = SourceIndex(x, size);
             const std::uint32_t colour = kStandardPalette[bitmap.colours[row][column] & 0x0F];
             image.setPixel(x, y, bitmap.transparent[row][column] ? 0u : 0xFF000000u | colour);
         }
@@ -21,10 +28,13 @@ QImage ToImage(const IconBitmap& bitmap) {
     return image;
 }
 
-} // namespace
-
-Icon::Icon(const IconBitmap& bitmap)
-    : icon_(std::make_shared<const QIcon>(QPixmap::fromImage(ToImage(bitmap)))) {}
+Icon::Icon(const IconBitmap& bitmap) {
+    auto icon = std::make_shared<QIcon>();
+    for (const int scale : {1, 2}) {
+        icon->addPixmap(QPixmap::fromImage(IconImage(bitmap, scale * IconBitmap::kSize)));
+    }
+    icon_ = std::move(icon);
+}
 
 const QIcon& Icon::ToQIcon() const {
     static const QIcon kNullIcon;

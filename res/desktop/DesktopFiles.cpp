@@ -1,10 +1,12 @@
 // Writes the desktop integration files at build time, so that their values come from the
 // program's own icon and version block:
-//   vy-desktop-files icon SIZE OUT.png            the icon, enlarged by whole pixels to SIZE
+//   vy-desktop-files icon SIZE OUT.png            the icon at SIZE, every pixel a whole one of the
+//                                                 32-pixel picture
 //   vy-desktop-files fill IN OUT [NAME=VALUE...]  IN with every @NAME@ replaced by its value
 // The names are the keys of the version strings, VERSION (the file version as 1.0.0.1) and
 // those given on the command line.
 
+#include "Icon.h"
 #include "MainIcon.h"
 #include "VersionInfo.h"
 
@@ -21,6 +23,9 @@
 #include <string_view>
 
 namespace {
+
+constexpr int kSmallestIcon = 16;
+constexpr int kLargestIcon = 1024;
 
 // The values go into XML and desktop-entry lines unescaped.
 constexpr bool IsPlainValue(std::string_view value) {
@@ -46,22 +51,12 @@ int WriteIcon(std::string_view sizeText, const char* outPath) {
     int size = 0;
     const char* const last = sizeText.data() + sizeText.size();
     const auto [end, error] = std::from_chars(sizeText.data(), last, size);
-    if (error != std::errc() || end != last || size < IconBitmap::kSize ||
-        size % IconBitmap::kSize != 0) {
-        std::cerr << "vy-desktop-files: the size must be a multiple of 32\n";
+    if (error != std::errc() || end != last || size < kSmallestIcon || size > kLargestIcon) {
+        std::cerr << "vy-desktop-files: the size must be from " << kSmallestIcon << " to "
+                  << kLargestIcon << '\n';
         return 1;
     }
-    QImage image(IconBitmap::kSize, IconBitmap::kSize, QImage::Format_ARGB32);
-    for (int y = 0; y < IconBitmap::kSize; ++y) {
-        for (int x = 0; x < IconBitmap::kSize; ++x) {
-            const bool transparent = kMainIcon.transparent[y][x];
-            const QRgb rgb = kStandardPalette[kMainIcon.colours[y][x]];
-            image.setPixel(x, y, transparent ? qRgba(0, 0, 0, 0) : (0xFF000000u | rgb));
-        }
-    }
-    // Whole-pixel enlargement keeps the pixel art sharp.
-    const QImage scaled = image.scaled(size, size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
-    if (!scaled.save(QString::fromLocal8Bit(outPath), "PNG")) {
+    if (!IconImage(kMainIcon, size).save(QString::fromLocal8Bit(outPath), "PNG")) {
         std::cerr << "vy-desktop-files: cannot write " << outPath << '\n';
         return 1;
     }

@@ -1,7 +1,10 @@
 #include "ComboBox.h"
 
+#include "DialogTemplate.h"
+#include "DialogUnits.h"
 #include "TestDialog.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QWidget>
 
@@ -71,4 +74,35 @@ TEST(ComboBox, EntriesKeepTheirBytesDataAndPlace) {
     EXPECT_EQ(afterSelect.selected, 3);
     EXPECT_EQ(afterSelect.texts[3], "older");
     EXPECT_EQ(dialog.combo.GetLBText(99), "");
+}
+
+TEST(ComboBox, DropDownListKeepsTheTemplateHeightBelowTheBox) {
+    ProbeDialog dialog;
+    QRect closed;
+    QRect list;
+    int rowHeight = 0;
+    int templateHeight = 0;
+    bool listShown = false;
+    RunModal(dialog, [&](QWidget* window) {
+        CComboBox& combo = dialog.combo;
+        for (int index = 0; index < 256; ++index) {
+            combo.InsertString(-1, "entry " + std::to_string(index));
+        }
+        combo.SetCurSel(200);
+        auto* widget = static_cast<QComboBox*>(combo.Widget());
+        // The probe template gives the combo box 80 dialog units, its list included.
+        templateHeight = ToPixels(DialogRect{0, 0, 0, 80}, BaseUnitsOf(window->font())).height();
+        widget->showPopup();
+        QWidget* popup = widget->view()->window();
+        listShown = popup->isVisible();
+        closed = QRect(widget->mapToGlobal(QPoint(0, 0)), widget->size());
+        list = popup->geometry();
+        rowHeight = widget->view()->visualRect(widget->model()->index(0, 0)).height();
+        widget->hidePopup();
+    });
+    ASSERT_TRUE(listShown);
+    ASSERT_GT(rowHeight, 0);
+    EXPECT_GE(list.top(), closed.bottom()) << "the list opens below the box";
+    EXPECT_LE(closed.height() + list.height(), templateHeight);
+    EXPECT_GT(closed.height() + list.height(), templateHeight - 2 * rowHeight);
 }

@@ -4,7 +4,11 @@
 #include "TestDialog.h"
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QFontDatabase>
+#include <QFontMetrics>
 #include <QMessageBox>
+#include <QScreen>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -17,6 +21,7 @@ struct BoxSeen {
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QStringList buttons;
     bool overDialog = false;
+    int width = 0;
 };
 
 // Reads the next message box and closes it with its OK button.
@@ -30,8 +35,18 @@ void ReadNextBox(BoxSeen& seen, const QWidget* dialogWindow) {
             seen.buttons.append(button->text());
         }
         seen.overDialog = box->parentWidget() == dialogWindow;
+        seen.width = box->width();
         box->button(QMessageBox::Ok)->click();
     });
+}
+
+// What a title bar needs at the least: the caption in a bold title font, and beside it four
+// square buttons (icon, minimise, maximise, close) as tall as a line of that font.
+int TitleBarWidthFor(const QString& caption) {
+    QFont titleFont = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+    titleFont.setBold(true);
+    const QFontMetrics metrics(titleFont);
+    return metrics.horizontalAdvance(caption) + 4 * metrics.height();
 }
 
 } // namespace
@@ -82,4 +97,36 @@ TEST(MessageBox, APresenterStandsInUntilItIsCleared) {
     EXPECT_EQ(calls[0].text, "text");
     EXPECT_EQ(calls[0].caption, "caption");
     EXPECT_EQ(calls[0].type, MB_ICONEXCLAMATION);
+}
+
+TEST(MessageBox, IsWideEnoughForItsCaptionBesideTheTitleBarButtons) {
+    ProbeDialog dialog;
+    BoxSeen readError;
+    BoxSeen fileError;
+    BoxSeen longText;
+    BoxSeen endlessCaption;
+    const std::string longLine(40, 'x');
+    const std::string endless(2000, 'W');
+    int screenWidth = 0;
+    RunModal(dialog, [&](QWidget* window) {
+        screenWidth = window->screen()->availableGeometry().width();
+        ReadNextBox(readError, window);
+        dialog.MessageBox("a.txt", "File Read Error!!!", MB_OK | MB_ICONEXCLAMATION);
+        ReadNextBox(fileError, window);
+        dialog.MessageBox("同じファイルです", "File Error!!!", MB_OK | MB_ICONINFORMATION);
+        ReadNextBox(longText, window);
+        dialog.MessageBox(longLine, "Error!!!", MB_OK | MB_ICONINFORMATION);
+        ReadNextBox(endlessCaption, window);
+        dialog.MessageBox("a.txt", endless, MB_OK | MB_ICONEXCLAMATION);
+    });
+    EXPECT_EQ(readError.caption, QStringLiteral("File Read Error!!!"));
+    EXPECT_GE(readError.width, TitleBarWidthFor(readError.caption));
+    EXPECT_GE(fileError.width, TitleBarWidthFor(fileError.caption));
+    // A text wider than the caption still sets the width.
+    EXPECT_GE(
+        longText.width,
+        QFontMetrics(QApplication::font()).horizontalAdvance(QString::fromStdString(longLine)));
+    // A caption that no title bar could show does not make the box wider than the screen.
+    EXPECT_GT(endlessCaption.width, 0);
+    EXPECT_LE(endlessCaption.width, screenWidth);
 }

@@ -4,6 +4,8 @@
 #include "TestDialog.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QCursor>
 #include <QMenu>
 #include <QTest>
 #include <QWidget>
@@ -141,4 +143,60 @@ TEST(SystemMenu, SysCommandsTakeTheirDefaultHandling) {
     EXPECT_TRUE(minimised);
     EXPECT_EQ(result, IDCANCEL);
     EXPECT_EQ(dialog.sysCommands, (std::vector<unsigned>{SC_MINIMIZE, SC_RESTORE, SC_CLOSE | 0x3}));
+}
+
+TEST(SystemMenu, MoveTakesArrowKeysUntilEnterKeepsOrEscapeUndoes) {
+    ProbeDialog dialog;
+    QPoint afterEnter;
+    QPoint afterEscape;
+    bool moveCursorWhileMoving = false;
+    bool cursorBackAfter = false;
+    bool activeAfter = false;
+    int focusAfter = 0;
+    const int result = RunModal(dialog, [&](QWidget* window) {
+        window->activateWindow();
+        const QPoint start = window->pos();
+        dialog.SendSysCommand(SC_MOVE);
+        const QCursor* cursor = QApplication::overrideCursor();
+        moveCursorWhileMoving = cursor && cursor->shape() == Qt::SizeAllCursor;
+        for (Qt::Key key : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Down, Qt::Key_Return}) {
+            QTest::keyClick(window->focusWidget(), key);
+        }
+        QCoreApplication::processEvents();
+        afterEnter = window->pos() - start;
+        dialog.SendSysCommand(SC_MOVE);
+        for (Qt::Key key : {Qt::Key_Left, Qt::Key_Up, Qt::Key_Up, Qt::Key_Escape}) {
+            QTest::keyClick(window->focusWidget(), key);
+        }
+        QCoreApplication::processEvents();
+        afterEscape = window->pos() - start;
+        cursorBackAfter = QApplication::overrideCursor() == nullptr;
+        activeAfter = window->isActiveWindow();
+        focusAfter = FocusedId(dialog);
+    });
+    EXPECT_EQ(afterEnter, QPoint(16, 8));
+    EXPECT_EQ(afterEscape, QPoint(16, 8)) << "Escape puts the window back where the move began";
+    EXPECT_TRUE(moveCursorWhileMoving);
+    EXPECT_TRUE(cursorBackAfter);
+    EXPECT_TRUE(activeAfter);
+    EXPECT_EQ(focusAfter, kCombo);
+    // Neither Enter nor Escape reached the dialog while they served the move.
+    EXPECT_EQ(result, kLeftOpen);
+    EXPECT_EQ(dialog.events, (std::vector<std::string>{"init"}));
+}
+
+TEST(SystemMenu, AClickEndsAMoveWithoutReachingTheControlUnderIt) {
+    ProbeDialog dialog;
+    bool endedByClick = false;
+    const int result = RunModal(dialog, [&](QWidget* window) {
+        dialog.SendSysCommand(SC_MOVE);
+        QWidget* run = dialog.GetDlgItem(kRun)->Widget();
+        QTest::mouseClick(run, Qt::LeftButton);
+        endedByClick = QApplication::overrideCursor() == nullptr;
+        // Keys reach the dialog again: Escape ends it.
+        QTest::keyClick(window->focusWidget(), Qt::Key_Escape);
+    });
+    EXPECT_TRUE(endedByClick);
+    EXPECT_EQ(result, IDCANCEL);
+    EXPECT_EQ(dialog.events, (std::vector<std::string>{"init", "cancel"}));
 }

@@ -1,0 +1,70 @@
+# Installs the build into PREFIX, as a packager would, and checks what lands where:
+#   cmake -DBUILD_DIR=... -DPREFIX=... -DWITH_QT=ON|OFF -DAPP_ID=... -DWINDOW_CLASS=...
+#         -P CheckInstall.cmake
+cmake_minimum_required(VERSION 3.25)
+file(REMOVE_RECURSE ${PREFIX})
+execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX}
+    RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
+if(NOT result EQUAL 0)
+    message(FATAL_ERROR "cmake --install failed:\n${output}")
+endif()
+
+set(problems)
+
+set(files
+    bin/vy-cmp
+    share/man/man1/vy-cmp.1
+    share/bash-completion/completions/vy-cmp
+    share/doc/vy/LICENSE)
+if(WITH_QT)
+    list(APPEND files
+        bin/vy
+        share/man/man1/vy.1
+        share/applications/${APP_ID}.desktop
+        share/metainfo/${APP_ID}.metainfo.xml)
+endif()
+foreach(file ${files})
+    if(NOT EXISTS ${PREFIX}/${file})
+        set(problems "${problems}\n  ${file} is missing")
+    endif()
+endforeach()
+
+execute_process(COMMAND ${PREFIX}/bin/vy-cmp --version RESULT_VARIABLE result
+    OUTPUT_QUIET ERROR_QUIET)
+if(NOT result EQUAL 0)
+    set(problems "${problems}\n  the installed vy-cmp does not run")
+endif()
+
+if(WITH_QT)
+    # Every icon is a PNG of its folder's size: width and height stand at bytes 16 to 23.
+    foreach(size 16 24 32 48 64 128 256)
+        set(icon ${PREFIX}/share/icons/hicolor/${size}x${size}/apps/vy.png)
+        if(NOT EXISTS ${icon})
+            set(problems "${problems}\n  the ${size}-pixel icon is missing")
+            continue()
+        endif()
+        file(READ ${icon} header OFFSET 16 LIMIT 8 HEX)
+        string(SUBSTRING ${header} 0 8 width)
+        string(SUBSTRING ${header} 8 8 height)
+        math(EXPR width "0x${width}")
+        math(EXPR height "0x${height}")
+        if(NOT width EQUAL size OR NOT height EQUAL size)
+            set(problems "${problems}\n  the ${size}-pixel icon is ${width} x ${height}")
+        endif()
+    endforeach()
+
+    file(STRINGS ${PREFIX}/share/applications/${APP_ID}.desktop entry)
+    foreach(line "Exec=vy" "Icon=vy" "StartupWMClass=${WINDOW_CLASS}")
+        if(NOT line IN_LIST entry)
+            set(problems "${problems}\n  the desktop entry lacks ${line}")
+        endif()
+    endforeach()
+    file(READ ${PREFIX}/share/metainfo/${APP_ID}.metainfo.xml metainfo)
+    if(NOT metainfo MATCHES "<project_license>MIT</project_license>")
+        set(problems "${problems}\n  the metainfo does not name the MIT licence")
+    endif()
+endif()
+
+if(problems)
+    message(FATAL_ERROR "the installation falls short:${problems}")
+endif()
