@@ -60,19 +60,6 @@ int LastInkColumn(QAbstractItemView* view) {
     return -1;
 }
 
-// The row at the top of the list's visible part.
-int TopRow(QAbstractItemView* view) {
-    view->doItemsLayout();
-    return view->indexAt(QPoint(1, 1)).row();
-}
-
-void Refill(CListBox& list, int rows) {
-    list.ResetContent();
-    for (int row = 0; row < rows; ++row) {
-        list.AddString("row " + std::to_string(row));
-    }
-}
-
 void Select(CListBox& list, int row) {
     QAbstractItemView* view = ViewOf(list);
     view->setCurrentIndex(view->model()->index(row, 0));
@@ -187,28 +174,6 @@ TEST(ListBox, TakesTwentyFourThousandRows) {
     });
     EXPECT_EQ(count, 24007);
     EXPECT_EQ(last, "row 24006");
-}
-
-TEST(ListBox, ResetContentGoesBackToTheTop) {
-    ProbeDialog dialog;
-    int topWhenScrolled = -1;
-    int topAfterLongRefill = -1;
-    int topAfterShortRefill = -1;
-    RunModal(dialog, [&](QWidget*) {
-        QAbstractItemView* view = ViewOf(dialog.list);
-        Refill(dialog.list, 10003);
-        TopRow(view);
-        view->verticalScrollBar()->setValue(view->verticalScrollBar()->maximum());
-        topWhenScrolled = TopRow(view);
-        Refill(dialog.list, 10003);
-        topAfterLongRefill = TopRow(view);
-        view->verticalScrollBar()->setValue(0x77);
-        Refill(dialog.list, 18);
-        topAfterShortRefill = TopRow(view);
-    });
-    EXPECT_GT(topWhenScrolled, 9000);
-    EXPECT_EQ(topAfterLongRefill, 0);
-    EXPECT_EQ(topAfterShortRefill, 0);
 }
 
 TEST(ListBox, ALongRowIsDecodedOnceAndOnlyAsFarAsTheListShowsIt) {
