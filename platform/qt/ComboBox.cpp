@@ -55,7 +55,7 @@ int CComboBox::InsertString(int index, std::string_view text) {
         index = combo->count();
     }
     const int selected = combo->currentIndex();
-    combo->insertItem(index, QString::fromStdString(ToScreenText(text)),
+    combo->insertItem(index, QString::fromStdString(ToScreenText(text, TabShown::AsSymbol)),
                       QByteArray(text.data(), static_cast<qsizetype>(text.size())));
     // Qt selects the first entry of an empty box by itself; an inserted entry stays unselected.
     if (selected < 0) {

@@ -6,8 +6,9 @@
 #include <string>
 #include <string_view>
 
-// An unsorted drop-down list. Entry texts are bytes, shown decoded and read back unchanged;
-// every entry carries a number of the caller's (its item data).
+// An unsorted drop-down list. Entry texts are bytes, shown decoded on one line (control
+// characters as symbols) and read back unchanged; every entry carries a number of the caller's
+// (its item data).
 class CComboBox : public CWnd {
 public:
     int GetCount() const;

@@ -1,10 +1,12 @@
 #include "DialogWindow.h"
 
+#include "CutText.h"
 #include "Dialog.h"
 #include "DialogTemplate.h"
 #include "DropFiles.h"
 #include "ScreenPlacement.h"
 #include "SystemMenuPopup.h"
+#include "UriList.h"
 #include "WidgetText.h"
 #include "WindowStyles.h"
 
@@ -12,11 +14,12 @@
 #include <QContextMenuEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFile>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QPushButton>
-#include <QUrl>
+#include <QSysInfo>
+#include <QToolTip>
 
 namespace {
 
@@ -41,18 +44,17 @@ bool IsClickable(const DialogControl& row) {
     return row.controlClass == ControlClass::Button && (row.style & BS_TYPEMASK) != BS_GROUPBOX;
 }
 
-// Only files on this machine can be handed on, as byte paths in the drop's order.
+// Only files on this machine can be handed on, as byte paths in the drop's order. They come
+// from the list's own bytes: Qt's URLs would turn a name that is not UTF-8 into another one.
 std::vector<std::string> LocalPaths(const QMimeData* mimeData) {
-    std::vector<std::string> paths;
-    if (!mimeData || !mimeData->hasUrls()) {
-        return paths;
+    static const QString uriListType = QStringLiteral("text/uri-list");
+    if (!mimeData || !mimeData->hasFormat(uriListType)) {
+        return {};
     }
-    for (const QUrl& url : mimeData->urls()) {
-        if (url.isLocalFile()) {
-            paths.push_back(QFile::encodeName(url.toLocalFile()).toStdString());
-        }
-    }
-    return paths;
+    const QByteArray uriList = mimeData->data(uriListType);
+    return LocalPathsOfUriList(
+        std::string_view(uriList.constData(), static_cast<std::size_t>(uriList.size())),
+        QSysInfo::machineHostName().toStdString());
 }
 
 void AcceptAsCopy(QDropEvent& event) {
@@ -116,6 +118,29 @@ void DialogWindow::FocusFirstTabStop() {
 
 void DialogWindow::reject() {
     owner_.SendCommand(IDCANCEL);
+}
+
+bool DialogWindow::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        ShowCutTextTip(*static_cast<QHelpEvent*>(event));
+        return true;
+    }
+    return QDialog::event(event);
+}
+
+void DialogWindow::ShowCutTextTip(const QHelpEvent& event) {
+    // Labels let the mouse through, so their tooltips are the dialog's to show.
+    for (const TemplateControl& control : controls_) {
+        const QWidget* widget = control.widget;
+        if (!widget->isVisible() || !widget->geometry().contains(event.pos())) {
+            continue;
+        }
+        if (const QString text = CutLabelText(widget); !text.isEmpty()) {
+            QToolTip::showText(event.globalPos(), text, this, widget->geometry());
+            return;
+        }
+    }
+    QToolTip::hideText();
 }
 
 bool DialogWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -7,11 +7,13 @@
 #include <vector>
 
 class CDialog;
+class QHelpEvent;
 class QPushButton;
 struct DialogTemplate;
 
 // The window of a CDialog: a fixed-size QDialog with the template's controls. It turns keys,
-// clicks, the close box, right-clicks and file drops into the dialog's commands and messages.
+// clicks, the close box, right-clicks and file drops into the dialog's commands and messages,
+// and shows the whole text of a label that is cut as its tooltip.
 class DialogWindow : public QDialog {
     Q_OBJECT
 public:
@@ -27,6 +29,7 @@ public slots:
     void reject() override;
 
 protected:
+    bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -40,6 +43,7 @@ private:
     void PressEnter();
     void ShowSystemMenu(const QPoint& globalPos);
     const TemplateControl* DropTargetAt(const QPoint& pos) const;
+    void ShowCutTextTip(const QHelpEvent& event);
 
     CDialog& owner_;
     std::vector<TemplateControl> controls_;

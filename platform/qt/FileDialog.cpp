@@ -1,17 +1,26 @@
 #include "FileDialog.h"
 
+#include "ByteNameFileDialog.h"
 #include "FileFilter.h"
 #include "OwnerWidget.h"
 #include "WinDefs.h"
 
+#include <QDir>
 #include <QFile>
-#include <QFileDialog>
+#include <QFileInfo>
 
 namespace {
 
 CFileDialog::Presenter& ThePresenter() {
     static CFileDialog::Presenter presenter;
     return presenter;
+}
+
+// Where the next dialog opens: the folder of the last choice, for the life of the process. It
+// starts as the folder the program was started in.
+QString& NextFolder() {
+    static QString folder = QDir::currentPath();
+    return folder;
 }
 
 QString DecodedPath(std::string_view bytes) {
@@ -43,7 +52,8 @@ int CFileDialog::DoModal() {
 }
 
 std::optional<std::vector<std::string>> CFileDialog::RunDialog() const {
-    QFileDialog dialog(OwnerWidget(parent_));
+    ByteNameFileDialog dialog(OwnerWidget(parent_));
+    dialog.setDirectory(NextFolder());
     dialog.setAcceptMode(openFileDialog_ ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
     if (!openFileDialog_) {
         dialog.setFileMode(QFileDialog::AnyFile);
@@ -63,11 +73,10 @@ std::optional<std::vector<std::string>> CFileDialog::RunDialog() const {
     if (dialog.exec() != QDialog::Accepted) {
         return std::nullopt;
     }
-    std::vector<std::string> paths;
-    for (const QString& path : dialog.selectedFiles()) {
-        paths.push_back(QFile::encodeName(path).toStdString());
+    if (const QStringList chosen = dialog.selectedFiles(); !chosen.isEmpty()) {
+        NextFolder() = QFileInfo(chosen.constFirst()).absolutePath();
     }
-    return paths;
+    return dialog.SelectedBytePaths();
 }
 
 std::size_t CFileDialog::GetStartPosition() const {

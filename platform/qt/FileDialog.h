@@ -10,7 +10,9 @@
 class CWnd;
 
 // The file-open (or save) dialog. The filter is "name|pattern|" pairs; "*.*" matches every
-// file, names without a dot included. Selected paths come back as bytes.
+// file, names without a dot included. Selected paths come back as bytes, names that are not
+// UTF-8 included. It opens in the folder of the last choice made in any file dialog of the
+// process, or at first in the folder the process started in.
 class CFileDialog {
 public:
     CFileDialog(bool openFileDialog, std::string_view defaultExtension, std::string_view fileName,

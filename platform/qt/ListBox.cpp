@@ -1,20 +1,25 @@
 #include "ListBox.h"
 
 #include "RowList.h"
+#include "RowListModel.h"
 #include "WinDefs.h"
 
 namespace {
 
+RowListView* View(QWidget* widget) {
+    return qobject_cast<RowListView*>(widget);
+}
+
 RowListModel* Rows(QWidget* widget) {
-    const auto* view = qobject_cast<RowListView*>(widget);
+    const RowListView* view = View(widget);
     return view ? &view->Rows() : nullptr;
 }
 
 } // namespace
 
 void CListBox::ResetContent() {
-    if (RowListModel* rows = Rows(widget_)) {
-        rows->Clear();
+    if (RowListView* view = View(widget_)) {
+        view->Clear();
     }
 }
 

@@ -9,7 +9,7 @@
 // to the default tab stops, stored whole and read back unchanged.
 class CListBox : public CWnd {
 public:
-    // LB_RESETCONTENT
+    // LB_RESETCONTENT: also scrolls back to the top, where the next rows start.
     void ResetContent();
     // LB_ADDSTRING: appends after the last row.
     int AddString(std::string_view text);

@@ -1,38 +1,43 @@
 #include "RowList.h"
 
-#include "ScreenText.h"
+#include "RowListModel.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QHelpEvent>
+#include <QKeyEvent>
+#include <QMenu>
 #include <QPainter>
 #include <QTextOption>
+#include <QToolTip>
 
-void RowListModel::Clear() {
-    beginResetModel();
-    rows_.clear();
-    endResetModel();
+#include <algorithm>
+
+namespace {
+
+// The gap between a row's left edge and its text.
+constexpr int kTextMargin = 2;
+// A tooltip shows this much of a row at most; a longer row ends in an ellipsis.
+constexpr std::size_t kTipCharacters = 2000;
+
+const QKeySequence kCopyAllKeys(Qt::CTRL | Qt::SHIFT | Qt::Key_C);
+
+QRectF TextArea(const QRect& rowRect) {
+    return QRectF(rowRect.adjusted(kTextMargin, 0, 0, 0));
 }
 
-int RowListModel::Append(std::string_view row) {
-    const int index = static_cast<int>(rows_.size());
-    beginInsertRows({}, index, index);
-    rows_.emplace_back(row);
-    endInsertRows();
-    return index;
-}
-
-int RowListModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(rows_.size());
-}
-
-QVariant RowListModel::data(const QModelIndex& index, int role) const {
-    if (role != Qt::DisplayRole || !index.isValid()) {
-        return {};
-    }
-    return QString::fromStdString(ToScreenText(Row(index.row())));
-}
+} // namespace
 
 RowDelegate::RowDelegate(qreal tabStopDistance, QObject* parent)
     : QStyledItemDelegate(parent), tabStopDistance_(tabStopDistance) {}
+
+QTextOption RowDelegate::TextOption() const {
+    QTextOption textOption(Qt::AlignLeft | Qt::AlignVCenter);
+    textOption.setWrapMode(QTextOption::NoWrap);
+    textOption.setTabStopDistance(tabStopDistance_);
+    return textOption;
+}
 
 void RowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                         const QModelIndex& index) const {
@@ -44,9 +49,6 @@ void RowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
     QStyle* style = widget ? widget->style() : QApplication::style();
     style->drawControl(QStyle::CE_ItemViewItem, &item, painter, widget);
 
-    QTextOption textOption(Qt::AlignLeft | Qt::AlignVCenter);
-    textOption.setWrapMode(QTextOption::NoWrap);
-    textOption.setTabStopDistance(tabStopDistance_);
     const bool selected = item.state & QStyle::State_Selected;
     const QPalette::ColorGroup group =
         item.state & QStyle::State_Enabled ? QPalette::Normal : QPalette::Disabled;
@@ -55,12 +57,29 @@ void RowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
     painter->setFont(item.font);
     painter->setPen(
         item.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
-    painter->drawText(QRectF(item.rect.adjusted(2, 0, 0, 0)), text, textOption);
+    painter->drawText(TextArea(item.rect), text, TextOption());
     painter->restore();
 }
 
 QSize RowDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex&) const {
     return {option.rect.width(), option.fontMetrics.height()};
+}
+
+bool RowDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view,
+                            const QStyleOptionViewItem& option, const QModelIndex& index) {
+    const auto* rows = qobject_cast<const RowListModel*>(index.model());
+    if (event->type() != QEvent::ToolTip || !rows) {
+        return QStyledItemDelegate::helpEvent(event, view, option, index);
+    }
+    const QString shown = index.data().toString();
+    const QFontMetricsF metrics(option.font);
+    if (metrics.horizontalAdvance(shown, TextOption()) <= TextArea(option.rect).width()) {
+        QToolTip::hideText();
+        return false;
+    }
+    QToolTip::showText(event->globalPos(), rows->TextUpTo(index.row(), kTipCharacters), view,
+                       option.rect);
+    return true;
 }
 
 RowListView::RowListView(qreal tabStopDistance, QWidget* parent)
@@ -73,4 +92,58 @@ RowListView::RowListView(qreal tabStopDistance, QWidget* parent)
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setTextElideMode(Qt::ElideNone);
+}
+
+void RowListView::Clear() {
+    model_->Clear();
+    scrollToTop();
+}
+
+void RowListView::CopySelectedRow() const {
+    const QModelIndexList selected = selectionModel()->selectedIndexes();
+    if (!selected.isEmpty()) {
+        QApplication::clipboard()->setText(model_->WholeText(selected.first().row()));
+    }
+}
+
+void RowListView::CopyAllRows() const {
+    QString all;
+    for (int row = 0; row < model_->rowCount(); ++row) {
+        all += model_->WholeText(row);
+        all += u'\n';
+    }
+    QApplication::clipboard()->setText(all);
+}
+
+void RowListView::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Copy)) {
+        CopySelectedRow();
+        event->accept();
+    } else if (QKeySequence(event->keyCombination()) == kCopyAllKeys) {
+        CopyAllRows();
+        event->accept();
+    } else {
+        QListView::keyPressEvent(event);
+    }
+}
+
+void RowListView::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu menu(this);
+    QAction* copy =
+        menu.addAction(QStringLiteral("コピー(&C)"), this, &RowListView::CopySelectedRow);
+    copy->setShortcut(QKeySequence::Copy);
+    copy->setEnabled(!selectionModel()->selectedIndexes().isEmpty());
+    QAction* copyAll =
+        menu.addAction(QStringLiteral("すべてコピー(&A)"), this, &RowListView::CopyAllRows);
+    copyAll->setShortcut(kCopyAllKeys);
+    copyAll->setEnabled(model_->rowCount() > 0);
+    event->accept();
+    menu.exec(event->globalPos());
+}
+
+void RowListView::resizeEvent(QResizeEvent* event) {
+    QListView::resizeEvent(event);
+    // A character that moves the pen on moves it a pixel at least, so no more of a row than
+    // this can ever be seen; only a row made mostly of zero-width marks shows less than fits.
+    model_->ShowCharacters(static_cast<std::size_t>(std::max(0, width())));
 }

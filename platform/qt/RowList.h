@@ -1,33 +1,12 @@
 #pragma once
 
-#include <QAbstractListModel>
 #include <QListView>
 #include <QStyledItemDelegate>
 
-#include <string>
-#include <string_view>
-#include <vector>
-
-// The rows of a list box, kept as the bytes they were added with; the view asks for the
-// decoded text only of the rows it draws, so long lists stay cheap.
-class RowListModel : public QAbstractListModel {
-    Q_OBJECT
-public:
-    using QAbstractListModel::QAbstractListModel;
-
-    void Clear();
-    int Append(std::string_view row);
-    const std::string& Row(int index) const { return rows_[static_cast<std::size_t>(index)]; }
-
-    int rowCount(const QModelIndex& parent = {}) const override;
-    QVariant data(const QModelIndex& index, int role) const override;
-
-private:
-    std::vector<std::string> rows_;
-};
+class RowListModel;
 
 // Draws a row on one line with its tabs expanded to stops a fixed distance apart, cut at the
-// right edge of the list instead of elided.
+// right edge of the list instead of elided; a row that is cut has the whole of it as tooltip.
 class RowDelegate : public QStyledItemDelegate {
     Q_OBJECT
 public:
@@ -36,18 +15,34 @@ public:
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override;
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+    bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
+                   const QModelIndex& index) override;
 
 private:
+    QTextOption TextOption() const;
+
     qreal tabStopDistance_;
 };
 
 // A list box of the templates: unsorted rows, one selected at a time, a vertical scroll bar
-// when the rows need one and never a horizontal one.
+// when the rows need one and never a horizontal one. Ctrl+C copies the selected row and
+// Ctrl+Shift+C all rows, as the screen shows them; the context menu offers both.
 class RowListView : public QListView {
     Q_OBJECT
 public:
     RowListView(qreal tabStopDistance, QWidget* parent);
     RowListModel& Rows() const { return *model_; }
+
+    // Removes every row and goes back to the top, so the next rows are read from their first.
+    void Clear();
+    void CopySelectedRow() const;
+    // All rows, each ended by a line feed.
+    void CopyAllRows() const;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     RowListModel* model_;

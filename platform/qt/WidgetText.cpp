@@ -29,7 +29,7 @@ void ShowText(QWidget* widget, const QString& text) {
 void SetWidgetText(QWidget* widget, std::string_view bytes) {
     widget->setProperty(kTextProperty,
                         QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
-    ShowText(widget, QString::fromStdString(ToScreenText(bytes)));
+    ShowText(widget, QString::fromStdString(ToScreenText(bytes, TabShown::AsSymbol)));
 }
 
 std::string WidgetText(const QWidget* widget) {

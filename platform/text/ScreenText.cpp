@@ -1,14 +1,14 @@
 #include "ScreenText.h"
 
-#include <iconv.h>
-
-#include <algorithm>
-#include <cstddef>
+#include "Cp932Text.h"
 
 namespace {
 
-constexpr std::string_view kZeroSymbol = "\u2400";
-constexpr std::string_view kReplacement = "\uFFFD";
+constexpr std::string_view kDeleteSymbol = "\u2421";
+constexpr std::string_view kNewlineSymbol = "\u2424";
+// The Unicode line and paragraph separators, which break a line as a line feed does.
+constexpr std::string_view kLineSeparator = "\u2028";
+constexpr std::string_view kParagraphSeparator = "\u2029";
 
 unsigned char ByteAt(std::string_view bytes, std::size_t index) {
     return static_cast<unsigned char>(bytes[index]);
@@ -64,77 +64,36 @@ bool IsUtf8(std::string_view bytes) {
     return true;
 }
 
-bool IsLeadByte(unsigned char byte) {
-    return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+// The first maxCharacters characters of valid UTF-8.
+std::string_view Utf8Start(std::string_view utf8, std::size_t maxCharacters) {
+    std::size_t index = 0;
+    for (std::size_t characters = 0; characters < maxCharacters && index < utf8.size();
+         ++characters) {
+        index += Utf8SequenceLength(utf8, index);
+    }
+    return utf8.substr(0, index);
 }
 
-// A CP932 conversion descriptor for one call, closed on every path. glibc's CP932 table is the
-// exact one: its "SHIFT_JIS" turns the backslash into a yen sign.
-class Cp932Decoder {
-public:
-    Cp932Decoder() : handle_(iconv_open("UTF-8", "CP932")) {}
-    ~Cp932Decoder() {
-        if (IsOpen()) {
-            iconv_close(handle_);
-        }
-    }
-    Cp932Decoder(const Cp932Decoder&) = delete;
-    Cp932Decoder& operator=(const Cp932Decoder&) = delete;
-
-    // Appends the UTF-8 of the bytes up to the first character that the table refuses and
-    // returns how many bytes it took. Without the table (no gconv modules) only ASCII gets through.
-    std::size_t AppendRun(std::string_view bytes, std::string& out) {
-        if (!IsOpen()) {
-            const auto end = std::ranges::find_if(bytes, [](char byte) { return byte & 0x80; });
-            const auto taken = static_cast<std::size_t>(end - bytes.begin());
-            out.append(bytes.substr(0, taken));
-            return taken;
-        }
-        // No CP932 character takes more than three bytes of UTF-8 per byte of its own.
-        const std::size_t start = out.size();
-        out.resize(start + 3 * bytes.size());
-        char* in = const_cast<char*>(bytes.data()); // iconv never writes its input
-        std::size_t inLeft = bytes.size();
-        char* outCursor = out.data() + start;
-        std::size_t outLeft = out.size() - start;
-        if (iconv(handle_, &in, &inLeft, &outCursor, &outLeft) == static_cast<std::size_t>(-1)) {
-            iconv(handle_, nullptr, nullptr, nullptr, nullptr);
-        }
-        out.resize(static_cast<std::size_t>(outCursor - out.data()));
-        return bytes.size() - inLeft;
-    }
-
-private:
-    bool IsOpen() const { return handle_ != reinterpret_cast<iconv_t>(-1); }
-
-    iconv_t handle_;
-};
-
-std::string FromCp932(std::string_view bytes) {
-    Cp932Decoder decoder;
-    std::string out;
-    std::size_t index = decoder.AppendRun(bytes, out);
-    while (index < bytes.size()) {
-        // A refused pair stands in as one character. An ASCII byte after a lead byte, or any
-        // byte that cannot trail, is read again on its own, so that no letter is swallowed.
-        const unsigned char next = index + 1 < bytes.size() ? ByteAt(bytes, index + 1) : 0;
-        const bool refusedPair = IsLeadByte(ByteAt(bytes, index)) && next >= 0x80 && next <= 0xFC;
-        out += kReplacement;
-        index += refusedPair ? 2 : 1;
-        index += decoder.AppendRun(bytes.substr(index), out);
-    }
-    return out;
-}
-
-// UTF-8 holds a zero byte only for U+0000, so the replacement can run after decoding.
-std::string ShowZeroBytes(std::string_view text) {
+// Works on decoded UTF-8, in which a byte below 0x80 is always a character of its own.
+std::string ShowControls(std::string_view text, TabShown tabs) {
     std::string out;
     out.reserve(text.size());
-    for (const char byte : text) {
-        if (byte == '\0') {
-            out += kZeroSymbol;
+    for (std::size_t index = 0; index < text.size(); ++index) {
+        const unsigned char byte = ByteAt(text, index);
+        const std::string_view rest = text.substr(index);
+        if (byte == '\t' && tabs == TabShown::AsTab) {
+            out += '\t';
+        } else if (byte < 0x20) {
+            // U+2400 + byte: E2 90 80 + byte.
+            out += "\xE2\x90";
+            out += static_cast<char>(0x80 + byte);
+        } else if (byte == 0x7F) {
+            out += kDeleteSymbol;
+        } else if (rest.starts_with(kLineSeparator) || rest.starts_with(kParagraphSeparator)) {
+            out += kNewlineSymbol;
+            index += kLineSeparator.size() - 1;
         } else {
-            out += byte;
+            out += static_cast<char>(byte);
         }
     }
     return out;
@@ -142,9 +101,13 @@ std::string ShowZeroBytes(std::string_view text) {
 
 } // namespace
 
-std::string ToScreenText(std::string_view bytes) {
+std::string ToScreenText(std::string_view bytes, TabShown tabs) {
+    return ToScreenTextStart(bytes, std::numeric_limits<std::size_t>::max(), tabs);
+}
+
+std::string ToScreenTextStart(std::string_view bytes, std::size_t maxCharacters, TabShown tabs) {
     if (IsUtf8(bytes)) {
-        return ShowZeroBytes(bytes);
+        return ShowControls(Utf8Start(bytes, maxCharacters), tabs);
     }
-    return ShowZeroBytes(FromCp932(bytes));
+    return ShowControls(Cp932ToUtf8(bytes, maxCharacters), tabs);
 }

@@ -14,7 +14,6 @@
 #include <QDropEvent>
 #include <QMimeData>
 #include <QTest>
-#include <QUrl>
 #include <QWidget>
 #include <QWindow>
 
@@ -99,12 +98,13 @@ std::vector<std::string> RowsOf(const CListBox& list) {
 }
 
 void DropFilesOn(CDialog& dialog, int id, const std::vector<std::string>& paths) {
-    QList<QUrl> urls;
+    QByteArray uriList;
     for (const std::string& path : paths) {
-        urls.append(QUrl::fromLocalFile(QString::fromStdString(path)));
+        const QByteArray bytes(path.data(), static_cast<qsizetype>(path.size()));
+        uriList += "file://" + bytes.toPercentEncoding("/") + "\r\n";
     }
     QMimeData mimeData;
-    mimeData.setUrls(urls);
+    mimeData.setData(QStringLiteral("text/uri-list"), uriList);
     QWidget* control = dialog.GetDlgItem(id)->Widget();
     const QPoint pos = control->mapTo(control->window(), QPoint(control->width() / 2, 8));
     QWindow* handle = control->window()->windowHandle();

@@ -53,7 +53,7 @@ std::vector<ComboEntry> EntriesOf(const CComboBox& combo);
 std::vector<std::string> RowsOf(const CListBox& list);
 
 // Drops local files on the dialog at the middle of a control, as the window system delivers a
-// drop from the file manager.
+// drop from the file manager: a text/uri-list with every byte of the paths kept.
 void DropFilesOn(CDialog& dialog, int id, const std::vector<std::string>& paths);
 
 // Stands in for the message box while it lives, recording every box that would have opened.

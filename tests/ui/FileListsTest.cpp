@@ -5,6 +5,9 @@
 #include "WinDefs.h"
 #include "resource.h"
 
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QLabel>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -32,6 +35,31 @@ CComboBox& File1Combo(CCompareDlg& dialog) {
 }
 CComboBox& File2Combo(CCompareDlg& dialog) {
     return ControlOf<CComboBox>(dialog, IDC_FILE2_COMBO);
+}
+
+// What the screen shows of a control: the entries of a combo box, the text of a label or the
+// rows of a list.
+QStringList ShownEntries(CComboBox& combo) {
+    QStringList shown;
+    const auto* widget = static_cast<QComboBox*>(combo.Widget());
+    for (int index = 0; index < widget->count(); ++index) {
+        shown.append(widget->itemText(index));
+    }
+    return shown;
+}
+
+QString ShownLabel(CCompareDlg& dialog, int id) {
+    return static_cast<QLabel*>(dialog.GetDlgItem(id)->Widget())->text();
+}
+
+QStringList ShownRows(CCompareDlg& dialog) {
+    QStringList shown;
+    const auto* view =
+        static_cast<QAbstractItemView*>(dialog.GetDlgItem(IDC_RESULT_LIST)->Widget());
+    for (int row = 0; row < view->model()->rowCount(); ++row) {
+        shown.append(view->model()->index(row, 0).data().toString());
+    }
+    return shown;
 }
 } // namespace
 
@@ -151,4 +179,43 @@ TEST(FileLists, ExecuteTakesThePathFromTheEntrysSlotNotItsPosition) {
     ASSERT_EQ(messages.boxes.size(), 1u);
     EXPECT_EQ(messages.boxes[0].text, "gone.txt");
     EXPECT_EQ(messages.boxes[0].caption, "File Read Error!!!");
+}
+
+TEST(FileLists, NamesThatAreNotUtf8OrHoldALineFeedAreDroppedShownOnOneLineAndCompared) {
+    TempDir folder;
+    // "テスト.txt" in Shift-JIS, a name of the bytes FF FE and one that holds a line feed.
+    const std::string shiftJis = folder.Write("\x83\x65\x83\x58\x83\x67.txt", "a\n");
+    const std::string notText = folder.Write("\xFF\xFE", "b\n");
+    const std::string twoLines = folder.Write("line\nfeed", "b\n");
+    MessageBoxRecorder messages;
+    CCompareDlg dialog;
+    QStringList rowsShown;
+    QString name1Shown;
+    QString name2Shown;
+    QString name1ShownAfterSecondRun;
+    RunModal(dialog, [&](QWidget*) {
+        UseSettingsDialog(dialog, {"ﾃｷｽﾄ", "OK"}, Qt::Key_Escape);
+        DropFilesOn(dialog, IDC_FILE1_BOX, {shiftJis, twoLines});
+        DropFilesOn(dialog, IDC_FILE2_BOX, {notText});
+        Click(dialog, IDC_EXECUTE);
+        rowsShown = ShownRows(dialog);
+        name1Shown = ShownLabel(dialog, IDC_NAME1);
+        name2Shown = ShownLabel(dialog, IDC_NAME2);
+        File1Combo(dialog).SetCurSel(1);
+        Click(dialog, IDC_EXECUTE);
+        name1ShownAfterSecondRun = ShownLabel(dialog, IDC_NAME1);
+    });
+    EXPECT_TRUE(messages.boxes.empty());
+    EXPECT_EQ(dialog.PathInSlot(0, 0), shiftJis);
+    EXPECT_EQ(dialog.PathInSlot(1, 0), notText);
+    EXPECT_EQ(ShownEntries(File1Combo(dialog)),
+              (QStringList{QStringLiteral("テスト.txt"), QStringLiteral("line\u240Afeed")}));
+    EXPECT_EQ(ShownEntries(File2Combo(dialog)), QStringList{QStringLiteral("\uFFFD\uFFFD")});
+    EXPECT_EQ(name1Shown, QStringLiteral("テスト.txt"));
+    EXPECT_EQ(name2Shown, QStringLiteral("\uFFFD\uFFFD"));
+    EXPECT_EQ(rowsShown, (QStringList{QStringLiteral("1 行"), QStringLiteral("******** テスト.txt"),
+                                      QStringLiteral("a"), QStringLiteral("******** \uFFFD\uFFFD"),
+                                      QStringLiteral("b"), QString()}));
+    EXPECT_EQ(name1ShownAfterSecondRun, QStringLiteral("line\u240Afeed"));
+    EXPECT_EQ(dialog.GetDlgItem(IDC_NAME1)->GetWindowText(), "line\nfeed");
 }

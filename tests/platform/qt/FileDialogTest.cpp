@@ -1,5 +1,6 @@
 #include "FileDialog.h"
 
+#include "ByteNameFileDialog.h"
 #include "FileFilter.h"
 #include "ModalDriver.h"
 #include "WinDefs.h"
@@ -9,9 +10,12 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileSystemModel>
+#include <QMessageBox>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <fstream>
 
 namespace {
 
@@ -29,6 +33,43 @@ std::vector<std::string> Walk(const CFileDialog& dialog) {
 void Touch(const QString& path) {
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+}
+
+void TouchBytes(const std::string& path) {
+    std::ofstream file(path);
+    ASSERT_TRUE(file.good());
+}
+
+std::string BytesOf(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
+
+// What the next file dialog showed when it opened, and what became of the choice made in it.
+struct Choice {
+    QString openedIn;
+    int result = 0;
+    std::vector<std::string> paths;
+};
+
+// Opens a file dialog and chooses the names (quoted, as the name box takes several) in the
+// folder, or cancels when there are none.
+Choice Choose(const QString& folder, const QString& names) {
+    Choice choice;
+    RunOnNextModal([&choice, folder, names](QWidget* modal) {
+        auto* fileDialog = static_cast<QFileDialog*>(modal);
+        choice.openedIn = fileDialog->directory().absolutePath();
+        if (names.isEmpty()) {
+            fileDialog->reject();
+            return;
+        }
+        fileDialog->setDirectory(folder);
+        fileDialog->selectFile(names);
+        static_cast<QDialog*>(fileDialog)->accept();
+    });
+    CFileDialog dialog(true, "", "", kFlags, kAllFiles);
+    choice.result = dialog.DoModal();
+    choice.paths = Walk(dialog);
+    return choice;
 }
 
 } // namespace
@@ -103,4 +144,75 @@ TEST(FileDialog, TheRealDialogListsNamesWithoutADotAndReturnsTheSelection) {
     EXPECT_EQ(result, IDOK);
     const std::string base = QFile::encodeName(folder.path()).toStdString();
     EXPECT_EQ(Walk(dialog), (std::vector<std::string>{base + "/名前.txt", base + "/noext"}));
+}
+
+TEST(FileDialog, OpensWhereTheLastChoiceWasMade) {
+    QTemporaryDir first;
+    QTemporaryDir second;
+    ASSERT_TRUE(first.isValid() && second.isValid());
+    Touch(first.filePath(QStringLiteral("a.txt")));
+    Touch(second.filePath(QStringLiteral("b.txt")));
+
+    const Choice chosenInFirst = Choose(first.path(), QStringLiteral("a.txt"));
+    const Choice cancelled = Choose({}, {});
+    const Choice chosenInSecond = Choose(second.path(), QStringLiteral("b.txt"));
+    const Choice afterSecond = Choose({}, {});
+
+    EXPECT_EQ(chosenInFirst.result, IDOK);
+    EXPECT_EQ(cancelled.result, IDCANCEL);
+    EXPECT_EQ(cancelled.openedIn, first.path());
+    EXPECT_EQ(chosenInSecond.openedIn, first.path());
+    EXPECT_EQ(chosenInSecond.paths, std::vector<std::string>{BytesOf(second.filePath("b.txt"))});
+    EXPECT_EQ(afterSecond.openedIn, second.path());
+}
+
+TEST(FileDialog, NamesThatAreNotUtf8AreChosenAsTheirBytesAndNeverAsAnotherFile) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const std::string base = BytesOf(folder.path());
+    const QString shownBase = folder.path();
+    // "テスト.txt" in Shift-JIS, which Qt shows as "\uFFFDe\uFFFDX\uFFFDg.txt", and FF FE.
+    const std::string shiftJis = base + "/\x83\x65\x83\x58\x83\x67.txt";
+    const std::string notText = base + "/\xFF\xFE";
+    TouchBytes(shiftJis);
+    TouchBytes(notText);
+    // Two pairs of names that Qt shows alike, one of them the very name that Qt shows.
+    TouchBytes(base + "/\x83x");
+    TouchBytes(base + "/\x84x");
+    TouchBytes(base + "/\xEF\xBF\xBDy");
+    TouchBytes(base + "/\x80y");
+    const QString shownShiftJis = QStringLiteral("\uFFFDe\uFFFDX\uFFFDg.txt");
+
+    EXPECT_EQ(BytePathOf(shownBase + u'/' + shownShiftJis), shiftJis);
+    EXPECT_EQ(BytePathOf(shownBase + QStringLiteral("/\uFFFD\uFFFD")), notText);
+    EXPECT_EQ(BytePathOf(shownBase + QStringLiteral("/\uFFFDx")), std::nullopt);
+    EXPECT_EQ(BytePathOf(shownBase + QStringLiteral("/\uFFFDy")), std::nullopt);
+    EXPECT_EQ(BytePathOf(shownBase + QStringLiteral("/gone/\uFFFD")), std::nullopt);
+    EXPECT_EQ(BytePathOf(QStringLiteral("relative\uFFFD")), std::nullopt);
+    EXPECT_EQ(BytePathOf(shownBase + QStringLiteral("/名前.txt")), base + "/名前.txt");
+
+    const Choice chosen =
+        Choose(shownBase, u'"' + shownShiftJis + QStringLiteral("\" \"\uFFFD\uFFFD\""));
+    EXPECT_EQ(chosen.result, IDOK);
+    EXPECT_EQ(chosen.paths, (std::vector<std::string>{shiftJis, notText}));
+
+    // A name that could be either of two files is refused as missing, and the dialog stays.
+    QString refusal;
+    bool openAfterRefusal = false;
+    RunOnNextModal([&](QWidget* modal) {
+        auto* fileDialog = static_cast<QFileDialog*>(modal);
+        fileDialog->setDirectory(shownBase);
+        fileDialog->selectFile(QStringLiteral("\uFFFDy"));
+        RunOnNextModal([&refusal](QWidget* box) {
+            refusal = static_cast<QMessageBox*>(box)->text();
+            static_cast<QMessageBox*>(box)->accept();
+        });
+        static_cast<QDialog*>(fileDialog)->accept();
+        openAfterRefusal = fileDialog->isVisible();
+        fileDialog->reject();
+    });
+    CFileDialog ambiguous(true, "", "", kFlags, kAllFiles);
+    EXPECT_EQ(ambiguous.DoModal(), IDCANCEL);
+    EXPECT_TRUE(refusal.startsWith(QStringLiteral("\uFFFDy\n"))) << refusal.toStdString();
+    EXPECT_TRUE(openAfterRefusal);
 }

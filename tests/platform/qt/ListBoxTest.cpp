@@ -3,10 +3,17 @@
 #include "TestDialog.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
+#include <QClipboard>
 #include <QColor>
+#include <QHelpEvent>
 #include <QImage>
+#include <QMenu>
 #include <QScrollBar>
+#include <QTest>
+#include <QToolTip>
 #include <QWidget>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -21,18 +28,83 @@ QString Shown(CListBox& list, int row) {
     return view->model()->data(view->model()->index(row, 0)).toString();
 }
 
-// The leftmost column of the first row that holds a dark pixel, or -1.
+bool HasInk(const QImage& image, int x, int rowHeight) {
+    for (int y = 0; y < rowHeight; ++y) {
+        if (QColor(image.pixel(x, y)).lightness() < 128) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// The leftmost or rightmost column of the first row that holds a dark pixel, or -1.
 int FirstInkColumn(QAbstractItemView* view) {
     const QImage image = view->viewport()->grab().toImage();
     const int rowHeight = view->visualRect(view->model()->index(0, 0)).height();
     for (int x = 0; x < image.width(); ++x) {
-        for (int y = 0; y < rowHeight; ++y) {
-            if (QColor(image.pixel(x, y)).lightness() < 128) {
-                return x;
-            }
+        if (HasInk(image, x, rowHeight)) {
+            return x;
         }
     }
     return -1;
+}
+
+int LastInkColumn(QAbstractItemView* view) {
+    const QImage image = view->viewport()->grab().toImage();
+    const int rowHeight = view->visualRect(view->model()->index(0, 0)).height();
+    for (int x = image.width() - 1; x >= 0; --x) {
+        if (HasInk(image, x, rowHeight)) {
+            return x;
+        }
+    }
+    return -1;
+}
+
+void Select(CListBox& list, int row) {
+    QAbstractItemView* view = ViewOf(list);
+    view->setCurrentIndex(view->model()->index(row, 0));
+}
+
+QString Clipboard() {
+    return QApplication::clipboard()->text();
+}
+
+void PressOn(CListBox& list, Qt::KeyboardModifiers modifiers) {
+    QTest::keyClick(ViewOf(list), Qt::Key_C, modifiers);
+}
+
+// Right-clicks the row, copies what the menu that opens holds and chooses the item.
+std::vector<std::pair<QString, bool>> ChooseFromRowMenu(CListBox& list, int row,
+                                                        const QString& choice) {
+    std::vector<std::pair<QString, bool>> items;
+    RunOnNextPopup([&items, choice](QWidget* popup) {
+        auto* menu = static_cast<QMenu*>(popup);
+        QAction* chosen = nullptr;
+        for (QAction* action : menu->actions()) {
+            items.emplace_back(action->text(), action->isEnabled());
+            chosen = action->text() == choice ? action : chosen;
+        }
+        if (chosen && chosen->isEnabled()) {
+            chosen->trigger();
+        }
+        menu->close();
+    });
+    QAbstractItemView* view = ViewOf(list);
+    QWidget* window = view->window();
+    const QPoint center =
+        row < 0 ? view->rect().center() : view->visualRect(view->model()->index(row, 0)).center();
+    QTest::mouseClick(window->windowHandle(), Qt::RightButton, {},
+                      view->viewport()->mapTo(window, center));
+    return items;
+}
+
+// The tooltip that a pause of the mouse over the row brings up, or an empty text for none.
+QString TipOverRow(CListBox& list, int row) {
+    QAbstractItemView* view = ViewOf(list);
+    const QPoint pos = view->visualRect(view->model()->index(row, 0)).center();
+    QHelpEvent event(QEvent::ToolTip, pos, view->viewport()->mapToGlobal(pos));
+    QApplication::sendEvent(view->viewport(), &event);
+    return QToolTip::isVisible() ? QToolTip::text() : QString();
 }
 
 } // namespace
@@ -102,4 +174,100 @@ TEST(ListBox, TakesTwentyFourThousandRows) {
     });
     EXPECT_EQ(count, 24007);
     EXPECT_EQ(last, "row 24006");
+}
+
+TEST(ListBox, ALongRowIsDecodedOnceAndOnlyAsFarAsTheListShowsIt) {
+    ProbeDialog dialog;
+    std::string longRow;
+    for (int index = 0; index < (1 << 19); ++index) {
+        longRow += "\x83\x65"; // テ in Shift-JIS
+    }
+    longRow += "\xFF";
+    std::string readBack;
+    QString shown;
+    bool shownAgainFromTheSameText = false;
+    int lastInk = -1;
+    int viewportWidth = 0;
+    RunModal(dialog, [&](QWidget*) {
+        dialog.list.AddString(longRow);
+        QAbstractItemView* view = ViewOf(dialog.list);
+        view->doItemsLayout();
+        lastInk = LastInkColumn(view);
+        viewportWidth = view->viewport()->width();
+        shown = Shown(dialog.list, 0);
+        view->viewport()->grab();
+        shownAgainFromTheSameText = Shown(dialog.list, 0).constData() == shown.constData();
+        readBack = dialog.list.GetText(0);
+    });
+    EXPECT_EQ(readBack, longRow);
+    EXPECT_TRUE(shown.startsWith(QStringLiteral("テテテ")));
+    EXPECT_LE(shown.size(), viewportWidth + 4);
+    EXPECT_TRUE(shownAgainFromTheSameText);
+    // The part decoded still reaches the list's right edge.
+    EXPECT_GE(lastInk, viewportWidth - 8);
+}
+
+TEST(ListBox, CopiesTheSelectedRowOrAllRowsAsTheScreenShowsThem) {
+    ProbeDialog dialog;
+    const std::string longRow = std::string(100000, 'x') + "end";
+    const QString copyItem = QStringLiteral("コピー(&C)");
+    const QString copyAllItem = QStringLiteral("すべてコピー(&A)");
+    QString longCopied;
+    QString rowCopied;
+    QString allCopied;
+    QString menuCopied;
+    std::vector<std::pair<QString, bool>> menuOverRow;
+    std::vector<std::pair<QString, bool>> menuWhenEmpty;
+    RunModal(dialog, [&](QWidget*) {
+        CListBox& list = dialog.list;
+        list.AddString("\x83\x65\x83\x58\x83\x67\tx");
+        list.AddString(std::string("a\0b\x1B", 4));
+        list.AddString(longRow);
+        Select(list, 2);
+        PressOn(list, Qt::ControlModifier);
+        longCopied = Clipboard();
+        Select(list, 0);
+        PressOn(list, Qt::ControlModifier);
+        rowCopied = Clipboard();
+        PressOn(list, Qt::ControlModifier | Qt::ShiftModifier);
+        allCopied = Clipboard();
+        menuOverRow = ChooseFromRowMenu(list, 1, copyItem);
+        menuCopied = Clipboard();
+        list.ResetContent();
+        QApplication::clipboard()->clear();
+        menuWhenEmpty = ChooseFromRowMenu(list, -1, copyAllItem);
+    });
+    EXPECT_EQ(longCopied, QString::fromStdString(longRow));
+    EXPECT_EQ(rowCopied, QStringLiteral("テスト\tx"));
+    EXPECT_EQ(allCopied, QStringLiteral("テスト\tx\na\u2400b\u241B\n") +
+                             QString::fromStdString(longRow) + u'\n');
+    // The right-click picks the row it lands on; the dialog's system menu stays away.
+    EXPECT_EQ(menuOverRow,
+              (std::vector<std::pair<QString, bool>>{{copyItem, true}, {copyAllItem, true}}));
+    EXPECT_EQ(menuCopied, QStringLiteral("a\u2400b\u241B"));
+    EXPECT_EQ(menuWhenEmpty,
+              (std::vector<std::pair<QString, bool>>{{copyItem, false}, {copyAllItem, false}}));
+}
+
+TEST(ListBox, ARowCutAtTheRightEdgeShowsItsWholeTextAsTooltip) {
+    ProbeDialog dialog;
+    const std::string wideRow = std::string(200, 'W') + "\tend";
+    const std::string megabyteRow(std::size_t{1} << 20, 'M');
+    QString tipOverShortRow;
+    QString tipOverWideRow;
+    QString tipOverMegabyteRow;
+    RunModal(dialog, [&](QWidget*) {
+        dialog.list.AddString("short");
+        dialog.list.AddString(wideRow);
+        dialog.list.AddString(megabyteRow);
+        ViewOf(dialog.list)->doItemsLayout();
+        tipOverShortRow = TipOverRow(dialog.list, 0);
+        tipOverWideRow = TipOverRow(dialog.list, 1);
+        tipOverMegabyteRow = TipOverRow(dialog.list, 2);
+        QToolTip::hideText();
+    });
+    EXPECT_EQ(tipOverShortRow, QString());
+    EXPECT_EQ(tipOverWideRow, QString::fromStdString(wideRow));
+    // A row too long to read in a tooltip shows its start.
+    EXPECT_EQ(tipOverMegabyteRow, QString(2000, u'M') + QStringLiteral("…"));
 }
