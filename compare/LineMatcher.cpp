@@ -80,6 +80,10 @@ bool LineMatcher::Equal(std::string_view line1, std::string_view line2) {
         return true;
     if (!foldCase_ && !compressBlanks_)
         return false;
+    // Lines that are equal with blanks compressed stay equal when folded, and most lines that
+    // differ only in blanks are decided here without the encoding checks below.
+    if (compressBlanks_ && EqualWithBlanksCompressed(line1, line2, false))
+        return true;
     // Folding by characters is right for every byte of a UTF-8 line (and plain ASCII is UTF-8);
     // Shift-JIS lines take the way through copies, which knows their double-byte characters.
     if (compressBlanks_ && IsValidUtf8(line1) && IsValidUtf8(line2))
