@@ -1,0 +1,54 @@
+#include "ByteKernels.h"
+
+#include "ByteKernelSet.h"
+
+#include <atomic>
+
+namespace {
+constexpr const ByteKernelSet* kSets[] = {
+#if defined(__x86_64__)
+    &kAvx2ByteKernels,
+    &kSse2ByteKernels,
+#endif
+    &kScalarByteKernels,
+};
+
+// Chosen on first use rather than by a static constructor, so that callers in other static
+// constructors find it ready; choosing twice in a race is harmless.
+constinit std::atomic<const ByteKernelSet*> chosen{nullptr};
+
+const ByteKernelSet& Chosen() {
+    const ByteKernelSet* set = chosen.load(std::memory_order_relaxed);
+    if (set == nullptr) {
+        for (const ByteKernelSet* candidate : kSets) {
+            if (candidate->runsHere()) {
+                set = candidate;
+                break;
+            }
+        }
+        chosen.store(set, std::memory_order_relaxed);
+    }
+    return *set;
+}
+} // namespace
+
+std::span<const ByteKernelSet* const> ByteKernelSets() {
+    return kSets;
+}
+
+std::size_t FirstDifference(const char* a, const char* b, std::size_t n) {
+    return Chosen().firstDifference(a, b, n);
+}
+
+EqualText ScanEqualText(const char* a, const char* b, std::size_t n, bool foldCase,
+                        unsigned char previousByte) {
+    return Chosen().scanEqualText(a, b, n, foldCase, previousByte);
+}
+
+std::size_t CountLineFeeds(const char* p, std::size_t n) {
+    return Chosen().countLineFeeds(p, n);
+}
+
+std::size_t SkipBlanks(const char* p, std::size_t n) {
+    return Chosen().skipBlanks(p, n);
+}

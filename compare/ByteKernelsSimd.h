@@ -1,0 +1,121 @@
+#pragma once
+
+// The byte scans written once over a vector of bytes; each instruction set's source includes this
+// under its own target options with its own Lanes:
+//   Vector: a GCC vector of unsigned char; HighBits(lanes): a bit per byte, its top bit;
+//   CountBits(bits): the number of bits set.
+// Everything here has internal linkage, so that code compiled for one instruction set is never
+// linked into callers of another. Include every header with inline functions before this one.
+
+#include "ByteKernelSet.h"
+
+#include <cstddef>
+#include <cstdint>
+
+namespace {
+template <class Lanes> struct SimdByteKernels {
+    using Vector = typename Lanes::Vector;
+    static constexpr std::size_t kWidth = sizeof(Vector);
+    static constexpr std::uint32_t kAll = static_cast<std::uint32_t>((1ull << kWidth) - 1);
+
+    static Vector Load(const char* at) {
+        Vector lanes;
+        __builtin_memcpy(&lanes, at, sizeof lanes);
+        return lanes;
+    }
+
+    static std::uint32_t Below(std::size_t lane) {
+        return static_cast<std::uint32_t>((1ull << lane) - 1);
+    }
+
+    static std::size_t FirstSet(std::uint32_t bits) { return __builtin_ctz(bits); }
+
+    // Visits blocks of kWidth bytes from the start until visit(at, done) returns true. A last
+    // block short of kWidth is moved back to end at n; done marks its lanes visited before, which
+    // only a count must leave out: a search finds nothing in them that it did not find before.
+    template <class Visit> static void ForEachBlock(std::size_t n, Visit visit) {
+        for (std::size_t at = 0; at < n; at += kWidth) {
+            std::uint32_t done = 0;
+            if (n - at < kWidth) {
+                done = Below(at - (n - kWidth));
+                at = n - kWidth;
+            }
+            if (visit(at, done))
+                return;
+        }
+    }
+
+    static std::size_t FirstDifference(const char* a, const char* b, std::size_t n) {
+        if (n < kWidth)
+            return kScalarByteKernels.firstDifference(a, b, n);
+        std::size_t found = n;
+        ForEachBlock(n, [&](std::size_t at, std::uint32_t) {
+            const std::uint32_t differ = ~Lanes::HighBits(Load(a + at) == Load(b + at)) & kAll;
+            if (differ)
+                found = at + FirstSet(differ);
+            return differ != 0;
+        });
+        return found;
+    }
+
+    static EqualText ScanEqualText(const char* a, const char* b, std::size_t n, bool foldCase,
+                                   unsigned char previousByte) {
+        if (n < kWidth)
+            return kScalarByteKernels.scanEqualText(a, b, n, foldCase, previousByte);
+        EqualText text{n, 0, EqualText::kNoLineFeed};
+        ForEachBlock(n, [&](std::size_t at, std::uint32_t done) {
+            const Vector lanesA = Load(a + at);
+            const Vector lanesB = Load(b + at);
+            const std::uint32_t high = Lanes::HighBits(lanesA);
+            std::uint32_t accepted = Lanes::HighBits(lanesA == lanesB);
+            if (foldCase && accepted != kAll) {
+                const auto before = at > 0 ? static_cast<unsigned char>(a[at - 1]) : previousByte;
+                const std::uint32_t afterHigh = (high << 1) | (before >> 7);
+                const Vector lower = lanesA | 0x20;
+                const auto letters = (lower - 'a') < 26;
+                accepted |= Lanes::HighBits(((lanesA ^ lanesB) == 0x20) & letters) & ~afterHigh;
+            }
+            const std::uint32_t stops = ~accepted & kAll;
+            const std::uint32_t equal = stops ? Below(FirstSet(stops)) : kAll;
+            const std::uint32_t lineFeeds = Lanes::HighBits(lanesA == '\n') & equal & ~done;
+            if (lineFeeds) {
+                text.lineFeeds += Lanes::CountBits(lineFeeds);
+                text.afterLastLineFeed = at + 32 - __builtin_clz(lineFeeds);
+            }
+            if (stops)
+                text.length = at + FirstSet(stops);
+            return stops != 0;
+        });
+        return text;
+    }
+
+    static std::size_t CountLineFeeds(const char* p, std::size_t n) {
+        if (n < kWidth)
+            return kScalarByteKernels.countLineFeeds(p, n);
+        std::size_t count = 0;
+        ForEachBlock(n, [&](std::size_t at, std::uint32_t done) {
+            count += Lanes::CountBits(Lanes::HighBits(Load(p + at) == '\n') & ~done);
+            return false;
+        });
+        return count;
+    }
+
+    static std::size_t SkipBlanks(const char* p, std::size_t n) {
+        if (n < kWidth)
+            return kScalarByteKernels.skipBlanks(p, n);
+        std::size_t found = n;
+        ForEachBlock(n, [&](std::size_t at, std::uint32_t) {
+            const Vector lanes = Load(p + at);
+            const std::uint32_t other = ~Lanes::HighBits((lanes == ' ') | (lanes == '\t')) & kAll;
+            if (other)
+                found = at + FirstSet(other);
+            return other != 0;
+        });
+        return found;
+    }
+
+    static constexpr ByteKernelSet Set(const char* name, bool (*runsHere)()) {
+        return {name, runsHere, FirstDifference, ScanEqualText, CountLineFeeds, SkipBlanks};
+    }
+};
+} // namespace
