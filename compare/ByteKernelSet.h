@@ -25,3 +25,6 @@ extern const ByteKernelSet kAvx2ByteKernels;
 
 // Every set built for this architecture, fastest first; the last is the scalar one.
 std::span<const ByteKernelSet* const> ByteKernelSets();
+
+// The fastest set this processor runs, for callers that make many calls in a row.
+const ByteKernelSet& ChosenByteKernels();

@@ -17,7 +17,13 @@ constexpr const ByteKernelSet* kSets[] = {
 // constructors find it ready; choosing twice in a race is harmless.
 constinit std::atomic<const ByteKernelSet*> chosen{nullptr};
 
-const ByteKernelSet& Chosen() {
+} // namespace
+
+std::span<const ByteKernelSet* const> ByteKernelSets() {
+    return kSets;
+}
+
+const ByteKernelSet& ChosenByteKernels() {
     const ByteKernelSet* set = chosen.load(std::memory_order_relaxed);
     if (set == nullptr) {
         for (const ByteKernelSet* candidate : kSets) {
@@ -30,25 +36,20 @@ const ByteKernelSet& Chosen() {
     }
     return *set;
 }
-} // namespace
-
-std::span<const ByteKernelSet* const> ByteKernelSets() {
-    return kSets;
-}
 
 std::size_t FirstDifference(const char* a, const char* b, std::size_t n) {
-    return Chosen().firstDifference(a, b, n);
+    return ChosenByteKernels().firstDifference(a, b, n);
 }
 
 EqualText ScanEqualText(const char* a, const char* b, std::size_t n, bool foldCase,
                         unsigned char previousByte) {
-    return Chosen().scanEqualText(a, b, n, foldCase, previousByte);
+    return ChosenByteKernels().scanEqualText(a, b, n, foldCase, previousByte);
 }
 
 std::size_t CountLineFeeds(const char* p, std::size_t n) {
-    return Chosen().countLineFeeds(p, n);
+    return ChosenByteKernels().countLineFeeds(p, n);
 }
 
 std::size_t SkipBlanks(const char* p, std::size_t n) {
-    return Chosen().skipBlanks(p, n);
+    return ChosenByteKernels().skipBlanks(p, n);
 }

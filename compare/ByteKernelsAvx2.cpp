@@ -31,6 +31,8 @@ struct Avx2Lanes {
     }
 
     static std::uint32_t CountBits(std::uint32_t bits) { return __builtin_popcount(bits); }
+
+    static const ByteKernelSet& Shorter() { return kSse2ByteKernels; }
 };
 } // namespace
 

@@ -3,7 +3,7 @@
 // The byte scans written once over a vector of bytes; each instruction set's source includes this
 // under its own target options with its own Lanes:
 //   Vector: a GCC vector of unsigned char; HighBits(lanes): a bit per byte, its top bit;
-//   CountBits(bits): the number of bits set.
+//   CountBits(bits): the number of bits set; Shorter(): the set for ranges shorter than a Vector.
 // Everything here has internal linkage, so that code compiled for one instruction set is never
 // linked into callers of another. Include every header with inline functions before this one.
 
@@ -30,24 +30,22 @@ template <class Lanes> struct SimdByteKernels {
 
     static std::size_t FirstSet(std::uint32_t bits) { return __builtin_ctz(bits); }
 
-    // Visits blocks of kWidth bytes from the start until visit(at, done) returns true. A last
-    // block short of kWidth is moved back to end at n; done marks its lanes visited before, which
-    // only a count must leave out: a search finds nothing in them that it did not find before.
+    // Visits blocks of kWidth bytes from the start of n >= kWidth bytes until visit(at, done)
+    // returns true. The last block is moved back to end at n; done marks its lanes visited
+    // before, which only a count must leave out: a search finds nothing new in them.
     template <class Visit> static void ForEachBlock(std::size_t n, Visit visit) {
-        for (std::size_t at = 0; at < n; at += kWidth) {
-            std::uint32_t done = 0;
-            if (n - at < kWidth) {
-                done = Below(at - (n - kWidth));
-                at = n - kWidth;
-            }
-            if (visit(at, done))
+        const std::size_t last = n - kWidth;
+        for (std::size_t at = 0, end = 0;;) {
+            if (visit(at, Below(end - at)) || at == last)
                 return;
+            end = at + kWidth;
+            at = end < last ? end : last;
         }
     }
 
     static std::size_t FirstDifference(const char* a, const char* b, std::size_t n) {
         if (n < kWidth)
-            return kScalarByteKernels.firstDifference(a, b, n);
+            return Lanes::Shorter().firstDifference(a, b, n);
         std::size_t found = n;
         ForEachBlock(n, [&](std::size_t at, std::uint32_t) {
             const std::uint32_t differ = ~Lanes::HighBits(Load(a + at) == Load(b + at)) & kAll;
@@ -61,7 +59,7 @@ template <class Lanes> struct SimdByteKernels {
     static EqualText ScanEqualText(const char* a, const char* b, std::size_t n, bool foldCase,
                                    unsigned char previousByte) {
         if (n < kWidth)
-            return kScalarByteKernels.scanEqualText(a, b, n, foldCase, previousByte);
+            return Lanes::Shorter().scanEqualText(a, b, n, foldCase, previousByte);
         EqualText text{n, 0, EqualText::kNoLineFeed};
         ForEachBlock(n, [&](std::size_t at, std::uint32_t done) {
             const Vector lanesA = Load(a + at);
@@ -91,7 +89,7 @@ template <class Lanes> struct SimdByteKernels {
 
     static std::size_t CountLineFeeds(const char* p, std::size_t n) {
         if (n < kWidth)
-            return kScalarByteKernels.countLineFeeds(p, n);
+            return Lanes::Shorter().countLineFeeds(p, n);
         std::size_t count = 0;
         ForEachBlock(n, [&](std::size_t at, std::uint32_t done) {
             count += Lanes::CountBits(Lanes::HighBits(Load(p + at) == '\n') & ~done);
@@ -102,7 +100,7 @@ template <class Lanes> struct SimdByteKernels {
 
     static std::size_t SkipBlanks(const char* p, std::size_t n) {
         if (n < kWidth)
-            return kScalarByteKernels.skipBlanks(p, n);
+            return Lanes::Shorter().skipBlanks(p, n);
         std::size_t found = n;
         ForEachBlock(n, [&](std::size_t at, std::uint32_t) {
             const Vector lanes = Load(p + at);

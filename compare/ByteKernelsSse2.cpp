@@ -22,6 +22,8 @@ struct Sse2Lanes {
         bits = (bits + (bits >> 4)) & 0x0F0F0F0Fu;
         return (bits * 0x01010101u) >> 24;
     }
+
+    static const ByteKernelSet& Shorter() { return kScalarByteKernels; }
 };
 
 bool RunsOnEveryX86_64() {
