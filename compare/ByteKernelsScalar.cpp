@@ -1,11 +1,8 @@
 #include "ByteKernelSet.h"
 
-namespace {
-bool LettersDifferingInCase(unsigned char a, unsigned char b) {
-    const unsigned lower = a | 0x20u;
-    return (a ^ b) == 0x20 && lower >= 'a' && lower <= 'z';
-}
+#include "CaseFolding.h"
 
+namespace {
 struct ScalarByteKernels {
     static bool RunsHere() { return true; }
 
@@ -23,7 +20,7 @@ struct ScalarByteKernels {
             const auto byteA = static_cast<unsigned char>(a[text.length]);
             const auto byteB = static_cast<unsigned char>(b[text.length]);
             const bool folds =
-                foldCase && previousByte < 0x80 && LettersDifferingInCase(byteA, byteB);
+                foldCase && previousByte < 0x80 && LettersDifferOnlyInCase(byteA, byteB);
             if (byteA != byteB && !folds)
                 break;
             if (byteA == '\n') {

@@ -33,7 +33,8 @@ CompareOutcome RunTextCompare(ResultPanel& panel, std::string path1, std::string
 
     const std::string heading1 = "******** " + DisplayName(path1);
     const std::string heading2 = "******** " + DisplayName(path2);
-    LineMatcher matcher(compareSettings.matchCase == 0, compareSettings.compressBlanks == 1);
+    const LineMatcher matcher({.foldCase = compareSettings.matchCase == 0,
+                               .compressBlanks = compareSettings.compressBlanks == 1});
 
     std::int64_t lines1 = 0;
     std::int64_t lines2 = 0;

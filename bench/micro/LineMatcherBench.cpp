@@ -69,13 +69,12 @@ std::string OneBlankPerRun(const std::string& line) {
 
 struct Case {
     const char* name;
-    bool foldCase;
-    bool compressBlanks;
+    TextOptions options;
     std::vector<std::string> others;
 };
 
 void Run(const Case& bench, const std::vector<std::string>& lines, int rounds) {
-    LineMatcher matcher(bench.foldCase, bench.compressBlanks);
+    const LineMatcher matcher(bench.options);
     double best = 1e300;
     std::size_t equal = 0;
     for (int round = 0; round < rounds; ++round) {
@@ -95,9 +94,9 @@ void Run(const Case& bench, const std::vector<std::string>& lines, int rounds) {
 int main(int argc, char** argv) {
     const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 50;
     const auto lines = MakeLines();
-    std::vector<Case> cases = {{"identical", true, false, lines},
-                               {"case swapped", true, false, {}},
-                               {"blanks changed", true, true, {}}};
+    std::vector<Case> cases = {{"identical", {.foldCase = true}, lines},
+                               {"case swapped", {.foldCase = true}, {}},
+                               {"blanks changed", {.foldCase = true, .compressBlanks = true}, {}}};
     for (const auto& line : lines) {
         cases[1].others.push_back(SwapCase(line));
         cases[2].others.push_back(OneBlankPerRun(line));
