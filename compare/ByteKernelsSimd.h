@@ -76,10 +76,10 @@ template <class Lanes> struct SimdByteKernels {
             const std::uint32_t stops = ~accepted & kAll;
             const std::uint32_t equal = stops ? Below(FirstSet(stops)) : kAll;
             const std::uint32_t lineFeeds = Lanes::HighBits(lanesA == '\n') & equal & ~done;
-            if (lineFeeds) {
-                text.lineFeeds += Lanes::CountBits(lineFeeds);
-                text.afterLastLineFeed = at + 32 - __builtin_clz(lineFeeds);
-            }
+            // Without a branch: whether a block holds a line feed is anyone's guess in text.
+            text.lineFeeds += Lanes::CountBits(lineFeeds);
+            const std::size_t afterLast = at + 32 - __builtin_clz(lineFeeds | 1);
+            text.afterLastLineFeed = lineFeeds ? afterLast : text.afterLastLineFeed;
             if (stops)
                 text.length = at + FirstSet(stops);
             return stops != 0;

@@ -180,3 +180,17 @@ TEST(ByteKernels, CountLineFeedsAndSkipBlanksAgreeWithScalarAtEveryLengthAndAlig
         }
     }
 }
+
+TEST(ByteKernels, ThePublicScansUseASetThatRunsHere) {
+    EXPECT_TRUE(ChosenByteKernels().runsHere());
+    const std::string text = "  \tLine one\nline TWO\n\xE3\x81\x82 three\n" + std::string(40, 'x');
+    std::string other = text;
+    other[4] = 'I';
+    other[text.size() - 1] = 'y';
+    const std::size_t size = text.size();
+    EXPECT_EQ(FirstDifference(text.data(), other.data(), size), 4u);
+    ExpectSame(ScanEqualText(text.data(), other.data(), size, true, 0),
+               {size - 1, 3, text.find("x")});
+    EXPECT_EQ(CountLineFeeds(text.data(), size), 3u);
+    EXPECT_EQ(SkipBlanks(text.data(), size), 3u);
+}
