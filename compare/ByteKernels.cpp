@@ -16,7 +16,6 @@ constexpr const ByteKernelSet* kSets[] = {
 // Chosen on first use rather than by a static constructor, so that callers in other static
 // constructors find it ready; choosing twice in a race is harmless.
 constinit std::atomic<const ByteKernelSet*> chosen{nullptr};
-
 } // namespace
 
 std::span<const ByteKernelSet* const> ByteKernelSets() {

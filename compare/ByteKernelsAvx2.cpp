@@ -3,6 +3,7 @@
 
 #include "ByteKernelSet.h"
 
+#include <cstdint>
 #include <immintrin.h>
 
 namespace {
@@ -26,8 +27,8 @@ namespace {
 struct Avx2Lanes {
     typedef unsigned char Vector __attribute__((vector_size(32)));
 
-    template <class Lanes> static std::uint32_t HighBits(Lanes lanes) {
-        return static_cast<std::uint32_t>(_mm256_movemask_epi8((__m256i)lanes));
+    template <class Bytes> static std::uint32_t HighBits(Bytes bytes) {
+        return static_cast<std::uint32_t>(_mm256_movemask_epi8((__m256i)bytes));
     }
 
     static std::uint32_t CountBits(std::uint32_t bits) { return __builtin_popcount(bits); }

@@ -11,8 +11,8 @@ namespace {
 struct Sse2Lanes {
     typedef unsigned char Vector __attribute__((vector_size(16)));
 
-    template <class Lanes> static std::uint32_t HighBits(Lanes lanes) {
-        return static_cast<std::uint32_t>(_mm_movemask_epi8((__m128i)lanes));
+    template <class Bytes> static std::uint32_t HighBits(Bytes bytes) {
+        return static_cast<std::uint32_t>(_mm_movemask_epi8((__m128i)bytes));
     }
 
     // Without a population-count instruction, which not every processor of this set has.
