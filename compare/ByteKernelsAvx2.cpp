@@ -33,6 +33,12 @@ struct Avx2Lanes {
 
     static std::uint32_t CountBits(std::uint32_t bits) { return __builtin_popcount(bits); }
 
+    static std::size_t SumBytes(Vector bytes) {
+        typedef unsigned long long Sums __attribute__((vector_size(32)));
+        const auto sums = (Sums)_mm256_sad_epu8((__m256i)bytes, _mm256_setzero_si256());
+        return sums[0] + sums[1] + sums[2] + sums[3];
+    }
+
     static const ByteKernelSet& Shorter() { return kSse2ByteKernels; }
 };
 } // namespace

@@ -3,7 +3,8 @@
 // The byte scans written once over a vector of bytes; each instruction set's source includes this
 // under its own target options with its own Lanes:
 //   Vector: a GCC vector of unsigned char; HighBits(lanes): a bit per byte, its top bit;
-//   CountBits(bits): the number of bits set; Shorter(): the set for ranges shorter than a Vector.
+//   CountBits(bits): the number of bits set; SumBytes(lanes): the sum of the bytes;
+//   Shorter(): the set for ranges shorter than a Vector.
 // Everything here has internal linkage, so that code compiled for one instruction set is never
 // linked into callers of another. Include every header with inline functions before this one.
 
@@ -91,11 +92,19 @@ template <class Lanes> struct SimdByteKernels {
         if (n < kWidth)
             return Lanes::Shorter().countLineFeeds(p, n);
         std::size_t count = 0;
-        ForEachBlock(n, [&](std::size_t at, std::uint32_t done) {
-            count += Lanes::CountBits(Lanes::HighBits(Load(p + at) == '\n') & ~done);
-            return false;
-        });
-        return count;
+        std::size_t at = 0;
+        // Each lane counts its own matches (a match is -1, subtracted) for up to 255 blocks,
+        // then the lanes are summed.
+        while (n - at >= kWidth) {
+            const std::size_t blocks = (n - at) / kWidth < 255 ? (n - at) / kWidth : 255;
+            Vector counts{};
+            for (std::size_t block = 0; block < blocks; ++block, at += kWidth)
+                counts -= (Vector)(Load(p + at) == '\n');
+            count += Lanes::SumBytes(counts);
+        }
+        const std::size_t last = n - kWidth;
+        const std::uint32_t notCounted = ~Below(at - last);
+        return count + Lanes::CountBits(Lanes::HighBits(Load(p + last) == '\n') & notCounted);
     }
 
     static std::size_t SkipBlanks(const char* p, std::size_t n) {

@@ -23,6 +23,12 @@ struct Sse2Lanes {
         return (bits * 0x01010101u) >> 24;
     }
 
+    static std::size_t SumBytes(Vector bytes) {
+        typedef unsigned long long Sums __attribute__((vector_size(16)));
+        const auto sums = (Sums)_mm_sad_epu8((__m128i)bytes, _mm_setzero_si128());
+        return sums[0] + sums[1];
+    }
+
     static const ByteKernelSet& Shorter() { return kScalarByteKernels; }
 };
 

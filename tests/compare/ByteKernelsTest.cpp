@@ -183,6 +183,14 @@ TEST(ByteKernels, CountLineFeedsAndSkipBlanksAgreeWithScalarAtEveryLengthAndAlig
     }
 }
 
+TEST(ByteKernels, CountLineFeedsCountsLongRunsOfThemAll) {
+    // Long enough for any count that is held in a byte per lane to overflow unless summed in time.
+    for (const ByteKernelSet* set : FasterSetsThatRunHere())
+        for (const std::size_t length : {4095, 4096, 8160, 8161, 16321, 100003})
+            EXPECT_EQ(set->countLineFeeds(std::string(length, '\n').data(), length), length)
+                << set->name << " length " << length;
+}
+
 TEST(ByteKernels, ThePublicScansUseASetThatRunsHere) {
     EXPECT_TRUE(ChosenByteKernels().runsHere());
     const std::string text = "  \tLine one\nline TWO\n\xE3\x81\x82 three\n" + std::string(40, 'x');
