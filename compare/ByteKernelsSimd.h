@@ -31,17 +31,22 @@ template <class Lanes> struct SimdByteKernels {
 
     static std::size_t FirstSet(std::uint32_t bits) { return __builtin_ctz(bits); }
 
+    // How many of the whole blocks in `bytes` may count matches in byte lanes before the lanes
+    // must be summed: a lane holds 255.
+    static std::size_t CountableBlocks(std::size_t bytes) {
+        return bytes / kWidth < 255 ? bytes / kWidth : 255;
+    }
+
     // Visits blocks of kWidth bytes from the start of n >= kWidth bytes until visit(at, done)
     // returns true. The last block is moved back to end at n; done marks its lanes visited
     // before, which only a count must leave out: a search finds nothing new in them.
     template <class Visit> static void ForEachBlock(std::size_t n, Visit visit) {
-        const std::size_t last = n - kWidth;
-        for (std::size_t at = 0, end = 0;;) {
-            if (visit(at, Below(end - at)) || at == last)
+        std::size_t at = 0;
+        for (; n - at >= kWidth; at += kWidth)
+            if (visit(at, 0))
                 return;
-            end = at + kWidth;
-            at = end < last ? end : last;
-        }
+        if (at < n)
+            visit(n - kWidth, Below(at - (n - kWidth)));
     }
 
     static std::size_t FirstDifference(const char* a, const char* b, std::size_t n) {
@@ -57,34 +62,79 @@ template <class Lanes> struct SimdByteKernels {
         return found;
     }
 
+    // Skips the blocks from `at` on that are equal byte for byte, the common case, and adds
+    // their line feeds, counted in byte lanes (a match is -1, subtracted).
+    static std::size_t SkipEqualBlocks(const char* a, const char* b, std::size_t at, std::size_t n,
+                                       std::size_t& lineFeeds) {
+        for (;;) {
+            const std::size_t start = at;
+            const std::size_t end = at + CountableBlocks(n - at) * kWidth;
+            Vector counts{};
+            for (; at < end; at += kWidth) {
+                const Vector lanesA = Load(a + at);
+                if (Lanes::HighBits(lanesA == Load(b + at)) != kAll)
+                    break;
+                counts -= (Vector)(lanesA == '\n');
+            }
+            if (at == start)
+                return at;
+            lineFeeds += Lanes::SumBytes(counts);
+            if (at < end)
+                return at;
+        }
+    }
+
+    // The index of the last line feed among the first `length` bytes, which hold one.
+    static std::size_t LastLineFeed(const char* p, std::size_t length) {
+        for (; length >= kWidth; length -= kWidth) {
+            const std::uint32_t found = Lanes::HighBits(Load(p + length - kWidth) == '\n');
+            if (found)
+                return length - kWidth + 31 - __builtin_clz(found);
+        }
+        while (p[--length] != '\n') {
+        }
+        return length;
+    }
+
     static EqualText ScanEqualText(const char* a, const char* b, std::size_t n, bool foldCase,
                                    unsigned char previousByte) {
         if (n < kWidth)
             return Lanes::Shorter().scanEqualText(a, b, n, foldCase, previousByte);
         EqualText text{n, 0, EqualText::kNoLineFeed};
-        ForEachBlock(n, [&](std::size_t at, std::uint32_t done) {
+        // A block in which bytes differ, or the last; true when the stretch ends in it.
+        const auto endsIn = [&](std::size_t at, std::uint32_t done) {
             const Vector lanesA = Load(a + at);
             const Vector lanesB = Load(b + at);
-            const std::uint32_t high = Lanes::HighBits(lanesA);
             std::uint32_t accepted = Lanes::HighBits(lanesA == lanesB);
             if (foldCase && accepted != kAll) {
                 const auto before = at > 0 ? static_cast<unsigned char>(a[at - 1]) : previousByte;
-                const std::uint32_t afterHigh = (high << 1) | (before >> 7);
+                const std::uint32_t afterHigh = (Lanes::HighBits(lanesA) << 1) | (before >> 7);
                 const Vector lower = lanesA | 0x20;
                 const auto letters = (lower - 'a') < 26;
                 accepted |= Lanes::HighBits(((lanesA ^ lanesB) == 0x20) & letters) & ~afterHigh;
             }
             const std::uint32_t stops = ~accepted & kAll;
             const std::uint32_t equal = stops ? Below(FirstSet(stops)) : kAll;
-            const std::uint32_t lineFeeds = Lanes::HighBits(lanesA == '\n') & equal & ~done;
-            // Without a branch: whether a block holds a line feed is anyone's guess in text.
-            text.lineFeeds += Lanes::CountBits(lineFeeds);
-            const std::size_t afterLast = at + 32 - __builtin_clz(lineFeeds | 1);
-            text.afterLastLineFeed = lineFeeds ? afterLast : text.afterLastLineFeed;
+            text.lineFeeds += Lanes::CountBits(Lanes::HighBits(lanesA == '\n') & equal & ~done);
             if (stops)
                 text.length = at + FirstSet(stops);
             return stops != 0;
-        });
+        };
+        std::size_t at = 0;
+        bool ended = false;
+        while (!ended && n - at >= kWidth) {
+            at = SkipEqualBlocks(a, b, at, n, text.lineFeeds);
+            if (n - at >= kWidth) {
+                ended = endsIn(at, 0);
+                at += kWidth;
+            }
+        }
+        if (!ended && at < n)
+            endsIn(n - kWidth, Below(at - (n - kWidth)));
+        // Found afterwards rather than tracked: where a block holds one is anyone's guess in
+        // text, and a branch on it would cost more than this look back over the last line.
+        if (text.lineFeeds > 0)
+            text.afterLastLineFeed = LastLineFeed(a, text.length) + 1;
         return text;
     }
 
@@ -93,10 +143,9 @@ template <class Lanes> struct SimdByteKernels {
             return Lanes::Shorter().countLineFeeds(p, n);
         std::size_t count = 0;
         std::size_t at = 0;
-        // Each lane counts its own matches (a match is -1, subtracted) for up to 255 blocks,
-        // then the lanes are summed.
+        // Each lane counts its own matches (a match is -1, subtracted), then the lanes are summed.
         while (n - at >= kWidth) {
-            const std::size_t blocks = (n - at) / kWidth < 255 ? (n - at) / kWidth : 255;
+            const std::size_t blocks = CountableBlocks(n - at);
             Vector counts{};
             for (std::size_t block = 0; block < blocks; ++block, at += kWidth)
                 counts -= (Vector)(Load(p + at) == '\n');

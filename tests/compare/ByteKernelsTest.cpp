@@ -183,12 +183,29 @@ TEST(ByteKernels, CountLineFeedsAndSkipBlanksAgreeWithScalarAtEveryLengthAndAlig
     }
 }
 
-TEST(ByteKernels, CountLineFeedsCountsLongRunsOfThemAll) {
+TEST(ByteKernels, LongRangesAgreeWithScalar) {
     // Long enough for any count that is held in a byte per lane to overflow unless summed in time.
-    for (const ByteKernelSet* set : FasterSetsThatRunHere())
-        for (const std::size_t length : {4095, 4096, 8160, 8161, 16321, 100003})
-            EXPECT_EQ(set->countLineFeeds(std::string(length, '\n').data(), length), length)
-                << set->name << " length " << length;
+    std::mt19937 random(7);
+    for (const ByteKernelSet* set : FasterSetsThatRunHere()) {
+        SCOPED_TRACE(set->name);
+        for (const std::size_t length : {4095, 4096, 8160, 8161, 16321, 100003}) {
+            const std::string lineFeeds(length, '\n');
+            EXPECT_EQ(set->countLineFeeds(lineFeeds.data(), length), length);
+            ExpectSame(set->scanEqualText(lineFeeds.data(), lineFeeds.data(), length, false, 0),
+                       {length, length, length});
+            // Text that differs in case throughout and in one byte near its end.
+            const std::string text = RandomBytes(random, "ab\n  \xE3x", length);
+            std::string other = text;
+            for (char& byte : other)
+                if (byte == 'a' && random() % 4 == 0)
+                    byte = 'A';
+            other[length - 1 - random() % 100] = 'y';
+            for (const bool foldCase : {false, true})
+                ExpectSame(set->scanEqualText(text.data(), other.data(), length, foldCase, 0),
+                           kScalarByteKernels.scanEqualText(text.data(), other.data(), length,
+                                                            foldCase, 0));
+        }
+    }
 }
 
 TEST(ByteKernels, ThePublicScansUseASetThatRunsHere) {
