@@ -62,17 +62,31 @@ template <class Lanes> struct SimdByteKernels {
         return found;
     }
 
-    // Skips the blocks from `at` on that are equal byte for byte, the common case, and adds
-    // their line feeds, counted in byte lanes (a match is -1, subtracted).
+    // Lanes where a and b hold one letter in its two cases.
+    static auto LettersInTwoCases(Vector lanesA, Vector lanesB) {
+        const Vector lower = lanesA | 0x20;
+        return ((lanesA ^ lanesB) == 0x20) & ((lower - 'a') < 26);
+    }
+
+    // Skips the blocks from `at` on that are wholly equal, the common case: byte for byte, or
+    // with folding also where letters differ in case after a byte below 0x80. Adds their line
+    // feeds, counted in byte lanes (a match is -1, subtracted).
     static std::size_t SkipEqualBlocks(const char* a, const char* b, std::size_t at, std::size_t n,
-                                       std::size_t& lineFeeds) {
+                                       bool foldCase, std::size_t& lineFeeds) {
         for (;;) {
             const std::size_t start = at;
             const std::size_t end = at + CountableBlocks(n - at) * kWidth;
             Vector counts{};
             for (; at < end; at += kWidth) {
                 const Vector lanesA = Load(a + at);
-                if (Lanes::HighBits(lanesA == Load(b + at)) != kAll)
+                const Vector lanesB = Load(b + at);
+                const auto same = lanesA == lanesB;
+                // The byte before the first block is not in the range: that block is left to
+                // the caller.
+                if (Lanes::HighBits(same) != kAll &&
+                    (!foldCase || at == 0 ||
+                     Lanes::HighBits(same | (LettersInTwoCases(lanesA, lanesB) &
+                                             (Load(a + at - 1) < 0x80))) != kAll))
                     break;
                 counts -= (Vector)(lanesA == '\n');
             }
@@ -109,9 +123,7 @@ template <class Lanes> struct SimdByteKernels {
             if (foldCase && accepted != kAll) {
                 const auto before = at > 0 ? static_cast<unsigned char>(a[at - 1]) : previousByte;
                 const std::uint32_t afterHigh = (Lanes::HighBits(lanesA) << 1) | (before >> 7);
-                const Vector lower = lanesA | 0x20;
-                const auto letters = (lower - 'a') < 26;
-                accepted |= Lanes::HighBits(((lanesA ^ lanesB) == 0x20) & letters) & ~afterHigh;
+                accepted |= Lanes::HighBits(LettersInTwoCases(lanesA, lanesB)) & ~afterHigh;
             }
             const std::uint32_t stops = ~accepted & kAll;
             const std::uint32_t equal = stops ? Below(FirstSet(stops)) : kAll;
@@ -123,7 +135,7 @@ template <class Lanes> struct SimdByteKernels {
         std::size_t at = 0;
         bool ended = false;
         while (!ended && n - at >= kWidth) {
-            at = SkipEqualBlocks(a, b, at, n, text.lineFeeds);
+            at = SkipEqualBlocks(a, b, at, n, foldCase, text.lineFeeds);
             if (n - at >= kWidth) {
                 ended = endsIn(at, 0);
                 at += kWidth;
