@@ -4,6 +4,7 @@
 #include "CaseFolding.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstdint>
 #include <cstring>
 
@@ -19,15 +20,25 @@ unsigned char ByteAt(std::string_view line, std::size_t at) {
 // The length of the equal start of two ranges, eight bytes at a time: between runs of blanks
 // the stretches are short, too short for a call to pay.
 std::size_t CommonPrefixLength(const char* first, const char* second, std::size_t limit) {
-    std::size_t at = 0;
-    for (; limit - at >= 8; at += 8) {
+    const auto differenceIn = [&](std::size_t at) {
         std::uint64_t word1;
         std::uint64_t word2;
         std::memcpy(&word1, first + at, sizeof word1);
         std::memcpy(&word2, second + at, sizeof word2);
-        if (word1 != word2)
-            break;
+        return word1 ^ word2;
+    };
+    if constexpr (std::endian::native == std::endian::little) {
+        if (limit >= 8) {
+            // The last word may overlap the one before: its bytes up to `at` are equal.
+            for (std::size_t at = 0;; at = at + 8 < limit - 8 ? at + 8 : limit - 8) {
+                if (const std::uint64_t difference = differenceIn(at))
+                    return at + static_cast<std::size_t>(std::countr_zero(difference)) / 8;
+                if (at == limit - 8)
+                    return limit;
+            }
+        }
     }
+    std::size_t at = 0;
     while (at < limit && first[at] == second[at])
         ++at;
     return at;
