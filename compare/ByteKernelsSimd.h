@@ -37,23 +37,23 @@ template <class Lanes> struct SimdByteKernels {
         return bytes / kWidth < 255 ? bytes / kWidth : 255;
     }
 
-    // Visits blocks of kWidth bytes from the start of n >= kWidth bytes until visit(at, done)
-    // returns true. The last block is moved back to end at n; done marks its lanes visited
-    // before, which only a count must leave out: a search finds nothing new in them.
+    // For searches: visits blocks of kWidth bytes from the start of n >= kWidth bytes until
+    // visit(at) returns true. The last block is moved back to end at n; the lanes it shares with
+    // the block before hold nothing new for a search.
     template <class Visit> static void ForEachBlock(std::size_t n, Visit visit) {
         std::size_t at = 0;
         for (; n - at >= kWidth; at += kWidth)
-            if (visit(at, 0))
+            if (visit(at))
                 return;
         if (at < n)
-            visit(n - kWidth, Below(at - (n - kWidth)));
+            visit(n - kWidth);
     }
 
     static std::size_t FirstDifference(const char* a, const char* b, std::size_t n) {
         if (n < kWidth)
             return Lanes::Shorter().firstDifference(a, b, n);
         std::size_t found = n;
-        ForEachBlock(n, [&](std::size_t at, std::uint32_t) {
+        ForEachBlock(n, [&](std::size_t at) {
             const std::uint32_t differ = ~Lanes::HighBits(Load(a + at) == Load(b + at)) & kAll;
             if (differ)
                 found = at + FirstSet(differ);
@@ -172,7 +172,7 @@ template <class Lanes> struct SimdByteKernels {
         if (n < kWidth)
             return Lanes::Shorter().skipBlanks(p, n);
         std::size_t found = n;
-        ForEachBlock(n, [&](std::size_t at, std::uint32_t) {
+        ForEachBlock(n, [&](std::size_t at) {
             const Vector lanes = Load(p + at);
             const std::uint32_t other = ~Lanes::HighBits((lanes == ' ') | (lanes == '\t')) & kAll;
             if (other)
