@@ -1,52 +1,54 @@
 #include "ByteKernels.h"
 
-#include <algorithm>
-#include <cstring>
+#include "ByteKernelSet.h"
 
-std::size_t FirstDifference(const unsigned char* a, const unsigned char* b, std::size_t n) {
-    std::size_t at = 0;
-    constexpr std::size_t kStep = 4096;
-    while (at + kStep <= n && std::memcmp(a + at, b + at, kStep) == 0)
-        at += kStep;
-    while (at < n && a[at] == b[at])
-        ++at;
-    return at;
-}
+#include <atomic>
 
 namespace {
-bool IsLetter(unsigned char c) {
-    return (c | 0x20) >= 'a' && (c | 0x20) <= 'z';
-}
+constexpr const ByteKernelSet* kSets[] = {
+#if defined(__x86_64__)
+    &kAvx2ByteKernels,
+    &kSse2ByteKernels,
+#endif
+    &kScalarByteKernels,
+};
+
+// Chosen on first use rather than by a static constructor, so that callers in other static
+// constructors find it ready; choosing twice in a race is harmless.
+constinit std::atomic<const ByteKernelSet*> chosen{nullptr};
 } // namespace
 
-EqualTextRun ScanEqualText(const unsigned char* a, const unsigned char* b, std::size_t n,
-                           bool foldCase, unsigned char previousByte) {
-    EqualTextRun run{0, 0, EqualTextRun::npos};
-    std::size_t at = 0;
-    for (; at < n; ++at) {
-        const unsigned char x = a[at];
-        const unsigned char y = b[at];
-        if (x != y) {
-            const unsigned char before = at ? a[at - 1] : previousByte;
-            if (!(foldCase && (x ^ y) == 0x20 && IsLetter(x) && before < 0x80))
+std::span<const ByteKernelSet* const> ByteKernelSets() {
+    return kSets;
+}
+
+const ByteKernelSet& ChosenByteKernels() {
+    const ByteKernelSet* set = chosen.load(std::memory_order_relaxed);
+    if (set == nullptr) {
+        for (const ByteKernelSet* candidate : kSets) {
+            if (candidate->runsHere()) {
+                set = candidate;
                 break;
+            }
         }
-        if (x == '\n') {
-            ++run.lineFeeds;
-            run.afterLastLineFeed = at + 1;
-        }
+        chosen.store(set, std::memory_order_relaxed);
     }
-    run.length = at;
-    return run;
+    return *set;
 }
 
-std::size_t CountLineFeeds(const unsigned char* p, std::size_t n) {
-    return static_cast<std::size_t>(std::count(p, p + n, '\n'));
+std::size_t FirstDifference(const char* a, const char* b, std::size_t n) {
+    return ChosenByteKernels().firstDifference(a, b, n);
 }
 
-std::size_t SkipBlanks(const unsigned char* p, std::size_t n) {
-    std::size_t at = 0;
-    while (at < n && (p[at] == ' ' || p[at] == '\t'))
-        ++at;
-    return at;
+EqualText ScanEqualText(const char* a, const char* b, std::size_t n, bool foldCase,
+                        unsigned char previousByte) {
+    return ChosenByteKernels().scanEqualText(a, b, n, foldCase, previousByte);
+}
+
+std::size_t CountLineFeeds(const char* p, std::size_t n) {
+    return ChosenByteKernels().countLineFeeds(p, n);
+}
+
+std::size_t SkipBlanks(const char* p, std::size_t n) {
+    return ChosenByteKernels().skipBlanks(p, n);
 }

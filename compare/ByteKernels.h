@@ -2,17 +2,31 @@
 
 #include <cstddef>
 
-// PROVISIONAL scalar stand-ins until the run-time-chosen kernels land.
-std::size_t FirstDifference(const unsigned char* a, const unsigned char* b, std::size_t n);
+// What ScanEqualText found: an equal stretch from the start of both ranges and its line feeds.
+struct EqualText {
+    static constexpr std::size_t kNoLineFeed = static_cast<std::size_t>(-1);
 
-struct EqualTextRun {
-    static constexpr std::size_t npos = static_cast<std::size_t>(-1);
-    std::size_t length;
-    std::size_t lineFeeds;
-    std::size_t afterLastLineFeed;
+    std::size_t length;            // bytes in the stretch
+    std::size_t lineFeeds;         // '\n' bytes in it
+    std::size_t afterLastLineFeed; // the offset just past the last of them, or kNoLineFeed
 };
 
-EqualTextRun ScanEqualText(const unsigned char* a, const unsigned char* b, std::size_t n,
-                           bool foldCase, unsigned char previousByte);
-std::size_t CountLineFeeds(const unsigned char* p, std::size_t n);
-std::size_t SkipBlanks(const unsigned char* p, std::size_t n);
+// The byte scans under the comparisons' inner loops, each in the fastest form the processor runs
+// (chosen once). Each reads only the n bytes of its ranges, allocates nothing, takes no lock and
+// calls nothing outside this module, so a caller may abandon one at any instruction.
+
+// The index of the first byte where a and b differ, or n.
+std::size_t FirstDifference(const char* a, const char* b, std::size_t n);
+
+// The stretch from the start where a and b are equal. With foldCase it also takes in a pair of
+// letters that differ only in case when the byte before them in a (previousByte before index 0)
+// is below 0x80: such a letter is a character of its own in UTF-8 and in Shift-JIS alike, since
+// a Shift-JIS second byte always follows a byte of 0x81 or above.
+EqualText ScanEqualText(const char* a, const char* b, std::size_t n, bool foldCase,
+                        unsigned char previousByte);
+
+// The number of '\n' bytes.
+std::size_t CountLineFeeds(const char* p, std::size_t n);
+
+// The index of the first byte that is neither a blank nor a tab, or n.
+std::size_t SkipBlanks(const char* p, std::size_t n);

@@ -7,10 +7,8 @@ namespace {
 constexpr std::uint64_t kOnes = 0x0101010101010101;
 constexpr std::uint64_t kHighBits = kOnes * 0x80;
 
-// Without a branch: letters come in no predictable order, and mispredictions would dominate.
 unsigned char ToUpper(unsigned char byte) {
-    const bool lower = byte >= 'a' && byte <= 'z';
-    return static_cast<unsigned char>(byte - (lower ? 'a' - 'A' : 0));
+    return byte >= 'a' && byte <= 'z' ? static_cast<unsigned char>(byte - ('a' - 'A')) : byte;
 }
 
 bool IsShiftJisLead(unsigned char byte) {
@@ -89,28 +87,20 @@ bool IsValidUtf8(std::string_view text) {
     return true;
 }
 
+bool IsShiftJisSecondByte(std::string_view line, std::size_t at) {
+    // The run of possible first bytes before it starts a character, since the byte before the
+    // run cannot be one; from there the run pairs off, so an odd run ends in a first byte.
+    std::size_t firstBytes = 0;
+    while (firstBytes < at && IsShiftJisLead(static_cast<unsigned char>(line[at - 1 - firstBytes])))
+        ++firstBytes;
+    return firstBytes % 2 == 1 && IsShiftJisTrail(static_cast<unsigned char>(line[at]));
+}
+
 void FoldCase(std::string& line) {
-    char* at = line.data();
-    char* const end = at + line.size();
-    // Most lines are plain ASCII: fold eight bytes at a time while they are, and look closer
-    // only from the first byte that is not.
-    for (; end - at >= 8; at += 8) {
-        std::uint64_t word;
-        std::memcpy(&word, at, sizeof word);
-        if (word & kHighBits)
-            break;
-        // Every byte is below 0x80, so these sums carry into no neighbour.
-        const std::uint64_t fromA = word + kOnes * (0x80 - 'a');
-        const std::uint64_t pastZ = word + kOnes * (0x80 - 'z' - 1);
-        word -= ((fromA & ~pastZ) & kHighBits) >> 2;
-        std::memcpy(at, &word, sizeof word);
-    }
-    for (; at != end && static_cast<unsigned char>(*at) < 0x80; ++at)
-        *at = static_cast<char>(ToUpper(static_cast<unsigned char>(*at)));
-    if (at == end)
-        return;
-    if (IsValidUtf8(std::string_view(at, static_cast<std::size_t>(end - at))))
-        FoldEveryLetter(at, end);
+    char* const begin = line.data();
+    char* const end = begin + line.size();
+    if (IsValidUtf8(line))
+        FoldEveryLetter(begin, end);
     else
-        FoldShiftJis(at, end);
+        FoldShiftJis(begin, end);
 }

@@ -1,9 +1,10 @@
 #include "LineMatcher.h"
 
+#include "ByteKernelSet.h"
 #include "CaseFolding.h"
-#include "CompressBlanks.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstdint>
 #include <cstring>
 
@@ -12,88 +13,94 @@ bool IsBlank(char byte) {
     return byte == ' ' || byte == '\t';
 }
 
-char ToUpper(char byte) {
-    return byte >= 'a' && byte <= 'z' ? static_cast<char>(byte - ('a' - 'A')) : byte;
+unsigned char ByteAt(std::string_view line, std::size_t at) {
+    return static_cast<unsigned char>(line[at]);
 }
 
-// The length of the common start of two byte ranges, found eight bytes at a time.
+// The length of the equal start of two ranges, eight bytes at a time: between runs of blanks
+// the stretches are short, too short for a call to pay.
 std::size_t CommonPrefixLength(const char* first, const char* second, std::size_t limit) {
-    std::size_t at = 0;
-    for (; limit - at >= 8; at += 8) {
+    const auto differenceIn = [&](std::size_t at) {
         std::uint64_t word1;
         std::uint64_t word2;
         std::memcpy(&word1, first + at, sizeof word1);
         std::memcpy(&word2, second + at, sizeof word2);
-        if (word1 != word2)
-            break;
+        return word1 ^ word2;
+    };
+    if constexpr (std::endian::native == std::endian::little) {
+        if (limit >= 8) {
+            // The last word may overlap the one before: its bytes up to `at` are equal.
+            for (std::size_t at = 0;; at = at + 8 < limit - 8 ? at + 8 : limit - 8) {
+                if (const std::uint64_t difference = differenceIn(at))
+                    return at + static_cast<std::size_t>(std::countr_zero(difference)) / 8;
+                if (at == limit - 8)
+                    return limit;
+            }
+        }
     }
+    std::size_t at = 0;
     while (at < limit && first[at] == second[at])
         ++at;
     return at;
 }
 
-std::size_t SkipBlanks(std::string_view line, std::size_t at) {
+// Runs of blanks are short, too short for a call to pay.
+std::size_t SkipBlanksFrom(std::string_view line, std::size_t at) {
     while (at < line.size() && IsBlank(line[at]))
         ++at;
     return at;
 }
+} // namespace
 
-// Compares two lines as if each run of blanks were one blank, without copying them. Folds
-// every a-z when asked, so it serves only lines in which every byte is a character of its own.
-bool EqualWithBlanksCompressed(std::string_view line1, std::string_view line2, bool foldCase) {
+LineMatcher::LineMatcher(TextOptions options) : options_(options), kernels_(&ChosenByteKernels()) {}
+
+// Walks both lines side by side, the compressed blanks and the folded letters taken in as they
+// come. Folding a letter decides nothing about the rest of the line unless a byte of 0x80 or
+// above stands before it: then the letter may be the second byte of a Shift-JIS character,
+// which stays as it is unless the whole line is UTF-8. The blanks compressed do not change that
+// reading: blanks are neither first nor second bytes, and a run of them is still UTF-8.
+bool LineMatcher::Equal(std::string_view line1, std::string_view line2) const noexcept {
+    if (line1.size() == line2.size() &&
+        kernels_->firstDifference(line1.data(), line2.data(), line1.size()) == line1.size())
+        return true;
+    if (!options_.compressBlanks && (!options_.foldCase || line1.size() != line2.size()))
+        return false;
+
+    bool equalOnlyAsUtf8 = false;
     std::size_t at1 = 0;
     std::size_t at2 = 0;
     for (;;) {
-        const std::size_t same =
-            CommonPrefixLength(line1.data() + at1, line2.data() + at2,
-                               std::min(line1.size() - at1, line2.size() - at2));
+        const std::size_t limit = std::min(line1.size() - at1, line2.size() - at2);
+        std::size_t same = CommonPrefixLength(line1.data() + at1, line2.data() + at2, limit);
+        // Letters that differ in case tend to go on doing so: a scan takes them in.
+        if (same < limit && options_.foldCase &&
+            LettersDifferOnlyInCase(ByteAt(line1, at1 + same), ByteAt(line2, at2 + same))) {
+            const unsigned char previous = at1 + same > 0 ? ByteAt(line1, at1 + same - 1) : 0;
+            same += kernels_
+                        ->scanEqualText(line1.data() + at1 + same, line2.data() + at2 + same,
+                                        limit - same, true, previous)
+                        .length;
+        }
         at1 += same;
         at2 += same;
-        // A run of blanks that the common start ended in may go on longer on either side.
-        if (same > 0 && IsBlank(line1[at1 - 1])) {
-            at1 = SkipBlanks(line1, at1);
-            at2 = SkipBlanks(line2, at2);
-            continue;
-        }
         const bool end1 = at1 == line1.size();
         const bool end2 = at2 == line2.size();
-        if (end1 || end2)
-            return end1 && end2;
-        const bool blank1 = IsBlank(line1[at1]);
-        const bool blank2 = IsBlank(line2[at2]);
-        if (blank1 && blank2) {
-            at1 = SkipBlanks(line1, at1);
-            at2 = SkipBlanks(line2, at2);
+        // A run of blanks that the equal stretch ended in may go on longer on either side.
+        const bool inBlanks = (same > 0 && IsBlank(line1[at1 - 1])) ||
+                              (!end1 && !end2 && IsBlank(line1[at1]) && IsBlank(line2[at2]));
+        if (options_.compressBlanks && inBlanks) {
+            at1 = SkipBlanksFrom(line1, at1);
+            at2 = SkipBlanksFrom(line2, at2);
             continue;
         }
-        if (blank1 || blank2 || !foldCase || ToUpper(line1[at1]) != ToUpper(line2[at2]))
+        if (end1 || end2)
+            return end1 && end2 && (!equalOnlyAsUtf8 || IsValidUtf8(line1));
+        if (!options_.foldCase || !LettersDifferOnlyInCase(ByteAt(line1, at1), ByteAt(line2, at2)))
             return false;
+        // The scan stopped at letters after a byte of 0x80 or above; the line before them is
+        // the same on both sides up to case, so line1 tells how Shift-JIS reads them.
+        equalOnlyAsUtf8 = equalOnlyAsUtf8 || IsShiftJisSecondByte(line1, at1);
         ++at1;
         ++at2;
     }
-}
-} // namespace
-
-bool LineMatcher::Equal(std::string_view line1, std::string_view line2) {
-    // Both options map equal lines to equal lines, so only lines that differ as read need work.
-    if (line1 == line2)
-        return true;
-    if (!foldCase_ && !compressBlanks_)
-        return false;
-    // Folding by characters is right for every byte of a UTF-8 line (and plain ASCII is UTF-8);
-    // Shift-JIS lines take the way through copies, which knows their double-byte characters.
-    if (compressBlanks_ && IsValidUtf8(line1) && IsValidUtf8(line2))
-        return EqualWithBlanksCompressed(line1, line2, foldCase_);
-    Normalise(line1, work1_);
-    Normalise(line2, work2_);
-    return work1_ == work2_;
-}
-
-void LineMatcher::Normalise(std::string_view line, std::string& work) const {
-    if (compressBlanks_)
-        CompressBlanks(line, work);
-    else
-        work.assign(line);
-    if (foldCase_)
-        FoldCase(work);
 }

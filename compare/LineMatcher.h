@@ -1,27 +1,21 @@
 #pragma once
 
-#include <string>
+#include "TextOptions.h"
+
+struct ByteKernelSet;
+
 #include <string_view>
 
-struct LineMatcherOptions {
-    bool foldCase;
-    bool compressBlanks;
-};
-
-// Decides whether two lines count as equal under the text options: compressed blanks
-// and folded case. Keeps its work copies between calls, so memory follows the longest line.
+// Decides whether two lines count as equal under the text options, reading them where they lie:
+// it copies nothing, allocates nothing, takes no lock and throws nothing, so that its caller may
+// abandon it at any instruction (as when a mapped page under a line goes away).
 class LineMatcher {
 public:
-    explicit LineMatcher(LineMatcherOptions options)
-        : foldCase_(options.foldCase), compressBlanks_(options.compressBlanks) {}
+    explicit LineMatcher(TextOptions options);
 
-    bool Equal(std::string_view line1, std::string_view line2);
+    bool Equal(std::string_view line1, std::string_view line2) const noexcept;
 
 private:
-    void Normalise(std::string_view line, std::string& work) const;
-
-    bool foldCase_;
-    bool compressBlanks_;
-    std::string work1_;
-    std::string work2_;
+    TextOptions options_;
+    const ByteKernelSet* kernels_;
 };

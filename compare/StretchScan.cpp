@@ -15,8 +15,8 @@ std::optional<Side> CoverStretch(FileWindow& window1, FileWindow& window2, std::
 
 std::optional<Side> ScanStretch(const FileWindow& window1, const FileWindow& window2,
                                 std::int64_t from, std::int64_t to, DifferenceList& list) {
-    const unsigned char* const bytes1 = window1.At(from);
-    const unsigned char* const bytes2 = window2.At(from);
+    const char* const bytes1 = window1.At(from);
+    const char* const bytes2 = window2.At(from);
     const auto count = static_cast<std::size_t>(to - from);
     const void* const fault = RunGuarded([&] {
         std::size_t at = 0;
@@ -24,7 +24,8 @@ std::optional<Side> ScanStretch(const FileWindow& window1, const FileWindow& win
             at += FirstDifference(bytes1 + at, bytes2 + at, count - at);
             if (at == count)
                 break;
-            list.Add({from + static_cast<std::int64_t>(at), bytes1[at], bytes2[at]});
+            list.Add({from + static_cast<std::int64_t>(at), static_cast<unsigned char>(bytes1[at]),
+                      static_cast<unsigned char>(bytes2[at])});
             ++at;
         }
     });

@@ -40,7 +40,7 @@ public:
         : panel_(panel), stream1_(file1, tuning), stream2_(file2, tuning),
           heading1_(std::move(heading1)), heading2_(std::move(heading2)),
           foldCase_(settings.matchCase == 0), compressBlanks_(settings.compressBlanks == 1),
-          matcher_(LineMatcherOptions{foldCase_, compressBlanks_}), unit_{"行", tuning.lineLimit},
+          matcher_(TextOptions{foldCase_, compressBlanks_}), unit_{"行", tuning.lineLimit},
           stopAtFirstDifference_(tuning.stopAtFirstDifference) {}
 
     CompareOutcome Run();
@@ -109,17 +109,18 @@ CompareOutcome TextRun::Run() {
 
 std::optional<Side> TextRun::WalkWhileEqual(std::optional<Disagreement>& disagreement) {
     const std::size_t count = std::min(stream1_.Available(), stream2_.Available());
-    const unsigned char* const bytes1 = stream1_.Here();
-    const unsigned char* const bytes2 = stream2_.Here();
-    EqualTextRun run{};
+    const char* const bytes1 = stream1_.Here();
+    const char* const bytes2 = stream2_.Here();
+    EqualText run{};
     unsigned char previous = previous_;
     Disagreement found{};
     if (const void* fault = RunGuarded([&] {
             run = ScanEqualText(bytes1, bytes2, count, foldCase_, previous_);
             if (run.length > 0)
-                previous = bytes1[run.length - 1];
+                previous = static_cast<unsigned char>(bytes1[run.length - 1]);
             if (run.length < count)
-                found = {bytes1[run.length], bytes2[run.length]};
+                found = {static_cast<unsigned char>(bytes1[run.length]),
+                         static_cast<unsigned char>(bytes2[run.length])};
         }))
         return Blame(fault);
     std::size_t rest = run.length;
@@ -186,11 +187,10 @@ std::optional<Side> TextRun::MatchLinePair(bool& goOn) {
                 --text1;
             if (end2.lineFeed && text2 > stream2_.LineStart() && *stream2_.At(text2 - 1) == '\r')
                 --text2;
-            equal =
-                matcher_.Equal({reinterpret_cast<const char*>(stream1_.At(stream1_.LineStart())),
-                                static_cast<std::size_t>(text1 - stream1_.LineStart())},
-                               {reinterpret_cast<const char*>(stream2_.At(stream2_.LineStart())),
-                                static_cast<std::size_t>(text2 - stream2_.LineStart())});
+            equal = matcher_.Equal({stream1_.At(stream1_.LineStart()),
+                                    static_cast<std::size_t>(text1 - stream1_.LineStart())},
+                                   {stream2_.At(stream2_.LineStart()),
+                                    static_cast<std::size_t>(text2 - stream2_.LineStart())});
         }))
         return Blame(fault);
     ++lines1_;

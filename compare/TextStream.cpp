@@ -43,7 +43,7 @@ TextStream::Status TextStream::FindLineEnd(LineEnd& end) {
         if (RunGuarded([&] { found = std::memchr(Here(), '\n', Available()); }))
             return Status::Failed;
         if (found) {
-            end = {position_ + (static_cast<const unsigned char*>(found) - Here()), true};
+            end = {position_ + (static_cast<const char*>(found) - Here()), true};
             return Status::Ok;
         }
         Advance(Available());
@@ -59,7 +59,7 @@ TextStream::Status TextStream::MoveOut(std::int64_t from, std::int64_t to, std::
     for (std::int64_t at = from; at < to;) {
         const std::int64_t piece = std::min(to, at + step_);
         char* const into = bytes.data() + (at - from);
-        const unsigned char* const source = At(at);
+        const char* const source = At(at);
         if (RunGuarded([&] { std::memcpy(into, source, static_cast<std::size_t>(piece - at)); }))
             return Status::Failed;
         at = piece;
@@ -82,7 +82,7 @@ TextStream::Status TextStream::CountRemainingLines(std::int64_t& lines) {
         unsigned char last = 0;
         if (RunGuarded([&] {
                 lineFeeds = CountLineFeeds(Here(), Available());
-                last = Here()[Available() - 1];
+                last = static_cast<unsigned char>(Here()[Available() - 1]);
             }))
             return Status::Failed;
         lines += static_cast<std::int64_t>(lineFeeds);

@@ -31,8 +31,8 @@ public:
     std::int64_t LineStart() const { return lineStart_; }
     std::size_t Available() const { return static_cast<std::size_t>(window_.End() - position_); }
     // The bytes from Position() on; mapped ones may be read only inside RunGuarded.
-    const unsigned char* Here() const { return window_.At(position_); }
-    const unsigned char* At(std::int64_t offset) const { return window_.At(offset); }
+    const char* Here() const { return window_.At(position_); }
+    const char* At(std::int64_t offset) const { return window_.At(offset); }
     const FileWindow& Window() const { return window_; }
 
     void Advance(std::size_t count) { position_ += static_cast<std::int64_t>(count); }

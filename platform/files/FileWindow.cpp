@@ -65,8 +65,10 @@ FileWindow::~FileWindow() {
     std::free(buffer_);
 }
 
-const unsigned char* FileWindow::At(std::int64_t offset) const {
-    return mapped_ ? map_ + (offset - mapOffset_) : buffer_ + (offset - bufferOffset_);
+const char* FileWindow::At(std::int64_t offset) const {
+    const unsigned char* const byte =
+        mapped_ ? map_ + (offset - mapOffset_) : buffer_ + (offset - bufferOffset_);
+    return reinterpret_cast<const char*>(byte);
 }
 
 bool FileWindow::Holds(const void* address) const {
@@ -163,7 +165,7 @@ bool FileWindow::MoveMappedBytesToBuffer() {
         return false;
     const auto count = static_cast<std::size_t>(end_ - begin_);
     if (count > 0) {
-        const unsigned char* const from = At(begin_);
+        const char* const from = At(begin_);
         if (RunGuarded([&] { std::memcpy(buffer_, from, count); }))
             return false;
     }

@@ -40,7 +40,7 @@ public:
     std::int64_t End() const { return end_; }
     // Where the byte at `offset` is held, Begin() <= offset <= End(). Mapped bytes may be read
     // only inside RunGuarded, since a cut file takes its pages away.
-    const unsigned char* At(std::int64_t offset) const;
+    const char* At(std::int64_t offset) const;
     // Whether a faulting address lies in this window's mapping.
     bool Holds(const void* address) const;
     // Whether the file's length is its reported size unless it changes: true for a mappable file

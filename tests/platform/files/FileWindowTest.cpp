@@ -151,7 +151,7 @@ TEST(FileWindow, AFileCutUnderTheWindowFails) {
     ASSERT_EQ(window.Extend(64 * 1024), Status::Ok);
     ASSERT_EQ(truncate(path.c_str(), 0), 0);
     const void* fault = RunGuarded(
-        [&] { static_cast<void>(*static_cast<const volatile unsigned char*>(window.At(50'000))); });
+        [&] { static_cast<void>(*static_cast<const volatile char*>(window.At(50'000))); });
     ASSERT_NE(fault, nullptr);
     EXPECT_TRUE(window.Holds(fault));
 }

@@ -1,0 +1,189 @@
+#pragma once
+
+// The byte scans written once over a vector of bytes; each instruction set's source includes this
+// under its own target options with its own Lanes:
+//   Vector: a GCC vector of unsigned char; HighBits(lanes): a bit per byte, its top bit;
+//   CountBits(bits): the number of bits set; SumBytes(lanes): the sum of the bytes;
+//   Shorter(): the set for ranges shorter than a Vector.
+// Everything here has internal linkage, so that code compiled for one instruction set is never
+// linked into callers of another. Include every header with inline functions before this one.
+
+#include "ByteKernelSet.h"
+
+#include <cstddef>
+#include <cstdint>
+
+namespace {
+template <class Lanes> struct SimdByteKernels {
+    using Vector = typename Lanes::Vector;
+    static constexpr std::size_t kWidth = sizeof(Vector);
+    static constexpr std::uint32_t kAll = static_cast<std::uint32_t>((1ull << kWidth) - 1);
+
+    static Vector Load(const char* at) {
+        Vector lanes;
+        __builtin_memcpy(&lanes, at, sizeof lanes);
+        return lanes;
+    }
+
+    static std::uint32_t Below(std::size_t lane) {
+        return static_cast<std::uint32_t>((1ull << lane) - 1);
+    }
+
+    static std::size_t FirstSet(std::uint32_t bits) { return __builtin_ctz(bits); }
+
+    // How many of the whole blocks in `bytes` may count matches in byte lanes before the lanes
+    // must be summed: a lane holds 255.
+    static std::size_t CountableBlocks(std::size_t bytes) {
+        return bytes / kWidth < 255 ? bytes / kWidth : 255;
+    }
+
+    // For searches: visits blocks of kWidth bytes from the start of n >= kWidth bytes until
+    // visit(at) returns true. The last block is moved back to end at n; the lanes it shares with
+    // the block before hold nothing new for a search.
+    template <class Visit> static void ForEachBlock(std::size_t n, Visit visit) {
+        std::size_t at = 0;
+        for (; n - at >= kWidth; at += kWidth)
+            if (visit(at))
+                return;
+        if (at < n)
+            visit(n - kWidth);
+    }
+
+    static std::size_t FirstDifference(const char* a, const char* b, std::size_t n) {
+        if (n < kWidth)
+            return Lanes::Shorter().firstDifference(a, b, n);
+        std::size_t found = n;
+        ForEachBlock(n, [&](std::size_t at) {
+            const std::uint32_t differ = ~Lanes::HighBits(Load(a + at) == Load(b + at)) & kAll;
+            if (differ)
+                found = at + FirstSet(differ);
+            return differ != 0;
+        });
+        return found;
+    }
+
+    // Lanes where a and b hold one letter in its two cases.
+    static auto LettersInTwoCases(Vector lanesA, Vector lanesB) {
+        const Vector lower = lanesA | 0x20;
+        return ((lanesA ^ lanesB) == 0x20) & ((lower - 'a') < 26);
+    }
+
+    // Skips the blocks from `at` on that are wholly equal, the common case: byte for byte, or
+    // with folding also where letters differ in case after a byte below 0x80. Adds their line
+    // feeds, counted in byte lanes (a match is -1, subtracted).
+    static std::size_t SkipEqualBlocks(const char* a, const char* b, std::size_t at, std::size_t n,
+                                       bool foldCase, std::size_t& lineFeeds) {
+        for (;;) {
+            const std::size_t start = at;
+            const std::size_t end = at + CountableBlocks(n - at) * kWidth;
+            Vector counts{};
+            for (; at < end; at += kWidth) {
+                const Vector lanesA = Load(a + at);
+                const Vector lanesB = Load(b + at);
+                const auto same = lanesA == lanesB;
+                // The byte before the first block is not in the range: that block is left to
+                // the caller.
+                if (Lanes::HighBits(same) != kAll &&
+                    (!foldCase || at == 0 ||
+                     Lanes::HighBits(same | (LettersInTwoCases(lanesA, lanesB) &
+                                             (Load(a + at - 1) < 0x80))) != kAll))
+                    break;
+                counts -= (Vector)(lanesA == '\n');
+            }
+            if (at == start)
+                return at;
+            lineFeeds += Lanes::SumBytes(counts);
+            if (at < end)
+                return at;
+        }
+    }
+
+    // The index of the last line feed among the first `length` bytes, which hold one.
+    static std::size_t LastLineFeed(const char* p, std::size_t length) {
+        for (; length >= kWidth; length -= kWidth) {
+            const std::uint32_t found = Lanes::HighBits(Load(p + length - kWidth) == '\n');
+            if (found)
+                return length - kWidth + 31 - __builtin_clz(found);
+        }
+        while (p[--length] != '\n') {
+        }
+        return length;
+    }
+
+    static EqualText ScanEqualText(const char* a, const char* b, std::size_t n, bool foldCase,
+                                   unsigned char previousByte) {
+        if (n < kWidth)
+            return Lanes::Shorter().scanEqualText(a, b, n, foldCase, previousByte);
+        EqualText text{n, 0, EqualText::kNoLineFeed};
+        // A block in which bytes differ, or the last; true when the stretch ends in it.
+        const auto endsIn = [&](std::size_t at, std::uint32_t done) {
+            const Vector lanesA = Load(a + at);
+            const Vector lanesB = Load(b + at);
+            std::uint32_t accepted = Lanes::HighBits(lanesA == lanesB);
+            if (foldCase && accepted != kAll) {
+                const auto before = at > 0 ? static_cast<unsigned char>(a[at - 1]) : previousByte;
+                const std::uint32_t afterHigh = (Lanes::HighBits(lanesA) << 1) | (before >> 7);
+                accepted |= Lanes::HighBits(LettersInTwoCases(lanesA, lanesB)) & ~afterHigh;
+            }
+            const std::uint32_t stops = ~accepted & kAll;
+            const std::uint32_t equal = stops ? Below(FirstSet(stops)) : kAll;
+            text.lineFeeds += Lanes::CountBits(Lanes::HighBits(lanesA == '\n') & equal & ~done);
+            if (stops)
+                text.length = at + FirstSet(stops);
+            return stops != 0;
+        };
+        std::size_t at = 0;
+        bool ended = false;
+        while (!ended && n - at >= kWidth) {
+            at = SkipEqualBlocks(a, b, at, n, foldCase, text.lineFeeds);
+            if (n - at >= kWidth) {
+                ended = endsIn(at, 0);
+                at += kWidth;
+            }
+        }
+        if (!ended && at < n)
+            endsIn(n - kWidth, Below(at - (n - kWidth)));
+        // Found afterwards rather than tracked: where a block holds one is anyone's guess in
+        // text, and a branch on it would cost more than this look back over the last line.
+        if (text.lineFeeds > 0)
+            text.afterLastLineFeed = LastLineFeed(a, text.length) + 1;
+        return text;
+    }
+
+    static std::size_t CountLineFeeds(const char* p, std::size_t n) {
+        if (n < kWidth)
+            return Lanes::Shorter().countLineFeeds(p, n);
+        std::size_t count = 0;
+        std::size_t at = 0;
+        // Each lane counts its own matches (a match is -1, subtracted), then the lanes are summed.
+        while (n - at >= kWidth) {
+            const std::size_t blocks = CountableBlocks(n - at);
+            Vector counts{};
+            for (std::size_t block = 0; block < blocks; ++block, at += kWidth)
+                counts -= (Vector)(Load(p + at) == '\n');
+            count += Lanes::SumBytes(counts);
+        }
+        const std::size_t last = n - kWidth;
+        const std::uint32_t notCounted = ~Below(at - last);
+        return count + Lanes::CountBits(Lanes::HighBits(Load(p + last) == '\n') & notCounted);
+    }
+
+    static std::size_t SkipBlanks(const char* p, std::size_t n) {
+        if (n < kWidth)
+            return Lanes::Shorter().skipBlanks(p, n);
+        std::size_t found = n;
+        ForEachBlock(n, [&](std::size_t at) {
+            const Vector lanes = Load(p + at);
+            const std::uint32_t other = ~Lanes::HighBits((lanes == ' ') | (lanes == '\t')) & kAll;
+            if (other)
+                found = at + FirstSet(other);
+            return other != 0;
+        });
+        return found;
+    }
+
+    static constexpr ByteKernelSet Set(const char* name, bool (*runsHere)()) {
+        return {name, runsHere, FirstDifference, ScanEqualText, CountLineFeeds, SkipBlanks};
+    }
+};
+} // namespace

@@ -1,0 +1,223 @@
+#include "ByteKernels.h"
+
+#include "ByteKernelSet.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <memory>
+#include <new>
+#include <random>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace {
+// The faster sets that this processor runs; each must agree with the scalar one.
+std::vector<const ByteKernelSet*> FasterSetsThatRunHere() {
+    std::vector<const ByteKernelSet*> sets;
+    for (const ByteKernelSet* set : ByteKernelSets())
+        if (set != &kScalarByteKernels && set->runsHere())
+            sets.push_back(set);
+    return sets;
+}
+
+// A copy of the bytes at the given distance past a 32-byte boundary, at the very end of its
+// allocation, so that a scan that reads past its range trips the address sanitizer.
+class Placed {
+public:
+    Placed(std::string_view bytes, std::size_t alignment)
+        : storage_(static_cast<char*>(::operator new(alignment + bytes.size(), kAlignment))),
+          data_(storage_.get() + alignment) {
+        bytes.copy(data_, bytes.size());
+    }
+    char* data() const { return data_; }
+
+private:
+    static constexpr std::align_val_t kAlignment{32};
+    struct Release {
+        void operator()(char* storage) const { ::operator delete(storage, kAlignment); }
+    };
+
+    std::unique_ptr<char, Release> storage_;
+    char* data_;
+};
+
+std::string RandomBytes(std::mt19937& random, std::string_view alphabet, std::size_t length) {
+    std::string bytes;
+    for (std::size_t at = 0; at < length; ++at)
+        bytes.push_back(alphabet[random() % alphabet.size()]);
+    return bytes;
+}
+
+void ExpectSame(const EqualText& found, const EqualText& wanted) {
+    EXPECT_EQ(found.length, wanted.length);
+    EXPECT_EQ(found.lineFeeds, wanted.lineFeeds);
+    EXPECT_EQ(found.afterLastLineFeed, wanted.afterLastLineFeed);
+}
+
+constexpr std::size_t kLongest = 200;
+} // namespace
+
+TEST(ByteKernels, ScalarScansFindWhatTheySay) {
+    const ByteKernelSet& scalar = kScalarByteKernels;
+    EXPECT_EQ(scalar.firstDifference("abc", "abd", 3), 2u);
+    EXPECT_EQ(scalar.firstDifference("abc", "abc", 3), 3u);
+    EXPECT_EQ(scalar.firstDifference("", "", 0), 0u);
+
+    ExpectSame(scalar.scanEqualText("ab\ncd\nX", "ab\ncd\nY", 8, false, 0), {6, 2, 6});
+    ExpectSame(scalar.scanEqualText("ab", "ab", 2, false, 0), {2, 0, EqualText::kNoLineFeed});
+    ExpectSame(scalar.scanEqualText("Hi\nzZ!", "hI\nZz?", 6, true, 0), {5, 1, 3});
+    ExpectSame(scalar.scanEqualText("Hi", "hI", 2, false, 0), {0, 0, EqualText::kNoLineFeed});
+    // A letter after a byte of 0x80 or above may be a Shift-JIS second byte: never folded here.
+    EXPECT_EQ(scalar
+                  .scanEqualText("x\x83"
+                                 "a",
+                                 "x\x83"
+                                 "A",
+                                 3, true, 0)
+                  .length,
+              2u);
+    EXPECT_EQ(scalar
+                  .scanEqualText("\x7F"
+                                 "a",
+                                 "\x7F"
+                                 "A",
+                                 2, true, 0)
+                  .length,
+              2u);
+    EXPECT_EQ(scalar.scanEqualText("a", "A", 1, true, 0x80).length, 0u);
+    EXPECT_EQ(scalar.scanEqualText("a", "A", 1, true, 0x7F).length, 1u);
+    // Only letters fold: these pairs also differ in the 0x20 bit alone.
+    for (const char* other : {"@`", "[{", "^~", "\xC1\xE1"})
+        EXPECT_EQ(scalar.scanEqualText(other, other + 1, 1, true, 0).length, 0u) << other;
+
+    EXPECT_EQ(scalar.countLineFeeds("\na\n\r\n", 5), 3u);
+    EXPECT_EQ(scalar.skipBlanks(" \t  x ", 6), 4u);
+    EXPECT_EQ(scalar.skipBlanks(" \t", 2), 2u);
+    for (const char* other : {"\r", "\n", "\f", "\v", "\x81\x40"})
+        EXPECT_EQ(scalar.skipBlanks(other, 1), 0u);
+}
+
+TEST(ByteKernels, FirstDifferenceAgreesWithScalarAtEveryLengthAlignmentAndPosition) {
+    std::mt19937 random(4711);
+    const std::string bytes = RandomBytes(random, "ab\n\x80\xFF", kLongest);
+    for (const ByteKernelSet* set : FasterSetsThatRunHere()) {
+        SCOPED_TRACE(set->name);
+        for (std::size_t length = 0; length <= kLongest; ++length) {
+            for (std::size_t alignment = 0; alignment < 32; ++alignment) {
+                const std::string_view range(bytes.data(), length);
+                const Placed a(range, alignment);
+                for (std::size_t differing = 0; differing <= length; ++differing) {
+                    std::string other(range);
+                    if (differing < length)
+                        other[differing] = static_cast<char>(other[differing] ^ 0x01);
+                    const Placed b(other, (alignment * 7 + 3) % 32);
+                    ASSERT_EQ(set->firstDifference(a.data(), b.data(), length), differing)
+                        << "length " << length << " alignment " << alignment;
+                }
+            }
+        }
+    }
+}
+
+TEST(ByteKernels, ScanEqualTextAgreesWithScalarAtEveryLengthAndAlignment) {
+    // Letters of both cases next to bytes of 0x80 and above, line feeds, and the non-letters
+    // that differ from each other in the 0x20 bit alone.
+    const std::string_view alphabet = "aAzZqQ@`[{\n\n \t\x80\x81\x83\xC1\xE1\xFF";
+    std::mt19937 random(1207);
+    for (const ByteKernelSet* set : FasterSetsThatRunHere()) {
+        SCOPED_TRACE(set->name);
+        for (std::size_t length = 0; length <= kLongest; ++length) {
+            for (std::size_t round = 0; round < 32 * 6; ++round) {
+                const std::string text = RandomBytes(random, alphabet, length);
+                std::string other = text;
+                const unsigned flips = random() % 4; // no letter's case, a few, many or all
+                for (char& byte : other) {
+                    const bool letter = (byte | 0x20) >= 'a' && (byte | 0x20) <= 'z';
+                    if (letter && flips > 0 && (flips == 3 || random() % (flips * 8) == 0))
+                        byte = static_cast<char>(byte ^ 0x20);
+                }
+                if (length > 0 && random() % 2 == 0)
+                    other[random() % length] = alphabet[random() % alphabet.size()];
+                const bool foldCase = random() % 4 != 0;
+                const auto previous =
+                    static_cast<unsigned char>("\0a\x7F\x80\x81\xFF"[random() % 6]);
+                const Placed a(text, round % 32);
+                const Placed b(other, random() % 32);
+                ExpectSame(set->scanEqualText(a.data(), b.data(), length, foldCase, previous),
+                           kScalarByteKernels.scanEqualText(text.data(), other.data(), length,
+                                                            foldCase, previous));
+                if (HasFailure())
+                    FAIL() << '"' << text << "\" vs \"" << other << "\" fold " << foldCase
+                           << " previous " << int{previous};
+            }
+        }
+    }
+}
+
+TEST(ByteKernels, CountLineFeedsAndSkipBlanksAgreeWithScalarAtEveryLengthAndAlignment) {
+    std::mt19937 random(31);
+    for (const ByteKernelSet* set : FasterSetsThatRunHere()) {
+        SCOPED_TRACE(set->name);
+        for (std::size_t length = 0; length <= kLongest; ++length) {
+            for (std::size_t alignment = 0; alignment < 32; ++alignment) {
+                const std::string text = RandomBytes(random, "\n\nx \x8A", length);
+                const Placed placed(text, alignment);
+                ASSERT_EQ(set->countLineFeeds(placed.data(), length),
+                          kScalarByteKernels.countLineFeeds(text.data(), length))
+                    << '"' << text << '"';
+                // A run of blanks and tabs that ends at every position, by any other byte.
+                const std::string blanks = RandomBytes(random, " \t", length);
+                const Placed run(blanks, alignment);
+                for (std::size_t end = 0; end <= length; ++end) {
+                    if (end < length)
+                        run.data()[end] = "\n\r\x89\xA0x"[end % 5];
+                    ASSERT_EQ(set->skipBlanks(run.data(), length), end)
+                        << "length " << length << " alignment " << alignment;
+                    if (end < length)
+                        run.data()[end] = blanks[end];
+                }
+            }
+        }
+    }
+}
+
+TEST(ByteKernels, LongRangesAgreeWithScalar) {
+    // Long enough for any count that is held in a byte per lane to overflow unless summed in time.
+    std::mt19937 random(7);
+    for (const ByteKernelSet* set : FasterSetsThatRunHere()) {
+        SCOPED_TRACE(set->name);
+        for (const std::size_t length : {4095, 4096, 8160, 8161, 16321, 100003}) {
+            const std::string lineFeeds(length, '\n');
+            EXPECT_EQ(set->countLineFeeds(lineFeeds.data(), length), length);
+            ExpectSame(set->scanEqualText(lineFeeds.data(), lineFeeds.data(), length, false, 0),
+                       {length, length, length});
+            // Text that differs in case throughout and in one byte near its end.
+            const std::string text = RandomBytes(random, "ab\n  \xE3x", length);
+            std::string other = text;
+            for (char& byte : other)
+                if (byte == 'a' && random() % 4 == 0)
+                    byte = 'A';
+            other[length - 1 - random() % 100] = 'y';
+            for (const bool foldCase : {false, true})
+                ExpectSame(set->scanEqualText(text.data(), other.data(), length, foldCase, 0),
+                           kScalarByteKernels.scanEqualText(text.data(), other.data(), length,
+                                                            foldCase, 0));
+        }
+    }
+}
+
+TEST(ByteKernels, ThePublicScansUseASetThatRunsHere) {
+    EXPECT_TRUE(ChosenByteKernels().runsHere());
+    const std::string text = "  \tLine one\nline TWO\n\xE3\x81\x82 three\n" + std::string(40, 'x');
+    std::string other = text;
+    other[4] = 'I';
+    other[text.size() - 1] = 'y';
+    const std::size_t size = text.size();
+    EXPECT_EQ(FirstDifference(text.data(), other.data(), size), 4u);
+    ExpectSame(ScanEqualText(text.data(), other.data(), size, true, 0),
+               {size - 1, 3, text.find("x")});
+    EXPECT_EQ(CountLineFeeds(text.data(), size), 3u);
+    EXPECT_EQ(SkipBlanks(text.data(), size), 3u);
+}
