@@ -2,7 +2,7 @@
 
 #include "ByteDifference.h"
 #include "DifferenceTexts.h"
-#include "File.h"
+#include "FilePair.h"
 #include "FileWindow.h"
 #include "ResultPanel.h"
 #include "SecondWorker.h"
@@ -35,10 +35,6 @@ std::string DifferenceRow(const ByteDifference& difference) {
     return row;
 }
 
-CompareOutcome Failure(Side side) {
-    return side == Side::File1 ? CompareOutcome::File1Failed : CompareOutcome::File2Failed;
-}
-
 // One comparison of two open files: the windows, the count and the listing.
 class BinaryRun {
 public:
@@ -56,6 +52,7 @@ private:
     std::size_t Room() const { return static_cast<std::size_t>(unit_.limit + 1 - differences_); }
     bool WantsSecondWorker(std::int64_t sharedLength) const;
     std::optional<CompareOutcome> RunInParallel(std::int64_t sharedLength);
+    std::optional<CompareOutcome> CompareStretch(std::int64_t from, std::int64_t to);
     CompareOutcome RunInTurn(std::int64_t position);
     bool List(const DifferenceList& list);
     CompareOutcome Finish();
@@ -118,20 +115,16 @@ std::optional<CompareOutcome> BinaryRun::RunInParallel(std::int64_t sharedLength
         window1_.Release(from);
         window2_.Release(from);
         if (const auto failed = CoverStretch(window1_, window2_, to))
-            return Failure(*failed);
-        list_.Reset(Room());
-        const auto lost = ScanStretch(window1_, window2_, from, to, list_);
-        if (!List(list_))
-            return Finish();
-        if (lost)
-            return Failure(*lost);
+            return FailureOf(*failed);
+        if (const auto outcome = CompareStretch(from, to))
+            return outcome;
         if (to == sharedLength)
             break;
         const auto theirs = worker->Take(static_cast<std::size_t>(to / step_));
         if (!List(theirs.differences))
             return Finish();
         if (theirs.failed)
-            return Failure(*theirs.failed);
+            return FailureOf(*theirs.failed);
     }
     window1_.Release(sharedLength);
     window2_.Release(sharedLength);
@@ -159,14 +152,21 @@ CompareOutcome BinaryRun::RunInTurn(std::int64_t position) {
         const std::int64_t end = std::min(window1_.End(), window2_.End());
         if (end == position)
             return Finish();
-        list_.Reset(Room());
-        const auto lost = ScanStretch(window1_, window2_, position, end, list_);
-        if (!List(list_))
-            return Finish();
-        if (lost)
-            return Failure(*lost);
+        if (const auto outcome = CompareStretch(position, end))
+            return *outcome;
         position = end;
     }
+}
+
+// Compares and lists the stretch that both windows hold; the outcome when that ends the run.
+std::optional<CompareOutcome> BinaryRun::CompareStretch(std::int64_t from, std::int64_t to) {
+    list_.Reset(Room());
+    const auto lost = ScanStretch(window1_, window2_, from, to, list_);
+    if (!List(list_))
+        return Finish();
+    if (lost)
+        return FailureOf(*lost);
+    return std::nullopt;
 }
 
 // Lists the differences in order; false once the listing is over.
@@ -230,10 +230,8 @@ CompareOutcome RunBinaryCompare(ResultPanel& panel, std::string path1, std::stri
     panel.AddRow(kHeading);
     CFile file1;
     CFile file2;
-    if (!file1.Open(path1))
-        return CompareOutcome::File1Failed;
-    if (!file2.Open(path2))
-        return CompareOutcome::File2Failed;
+    if (const auto unopened = OpenBoth(file1, file2, path1, path2))
+        return FailureOf(*unopened);
     try {
         return BinaryRun(panel, file1, file2, tuning).Run();
     } catch (const std::bad_alloc&) {

@@ -9,6 +9,10 @@
 // A failed file stops the comparison; the rows written so far stay.
 enum class CompareOutcome { Same, Different, File1Failed, File2Failed };
 
+inline CompareOutcome FailureOf(Side side) {
+    return side == Side::File1 ? CompareOutcome::File1Failed : CompareOutcome::File2Failed;
+}
+
 // How a whole run ended, for callers that act on it, such as the command line's exit status.
 enum class RunOutcome { Same, Different, CheckFailed, ReadFailed };
 

@@ -3,7 +3,7 @@
 #include "ByteKernels.h"
 #include "DifferenceTexts.h"
 #include "DisplayName.h"
-#include "File.h"
+#include "FilePair.h"
 #include "LineMatcher.h"
 #include "PageFaultGuard.h"
 #include "ResultPanel.h"
@@ -25,10 +25,6 @@ std::string_view LineCountVerdict(std::int64_t lines1, std::int64_t lines2) {
 
 bool IsBlank(unsigned char byte) {
     return byte == ' ' || byte == '\t';
-}
-
-CompareOutcome Failure(Side side) {
-    return side == Side::File1 ? CompareOutcome::File1Failed : CompareOutcome::File2Failed;
 }
 
 // One comparison of two open files. Both files are walked side by side as streams of bytes while
@@ -99,11 +95,11 @@ CompareOutcome TextRun::Run() {
         else if (!(failed = WalkWhileEqual(disagreement)) && disagreement)
             failed = BlanksOnly(*disagreement) ? SkipBlankRuns() : MatchLinePair(goOn);
         if (failed)
-            return Failure(*failed);
+            return FailureOf(*failed);
     }
     if (limitPassed_ && !stopAtFirstDifference_)
         if (const auto failed = CountTheRest())
-            return Failure(*failed);
+            return FailureOf(*failed);
     return Finish();
 }
 
@@ -267,10 +263,8 @@ CompareOutcome RunTextCompare(ResultPanel& panel, std::string path1, std::string
                               const CompareSettings& settings, const CompareTuning& tuning) {
     CFile file1;
     CFile file2;
-    if (!file1.Open(path1))
-        return CompareOutcome::File1Failed;
-    if (!file2.Open(path2))
-        return CompareOutcome::File2Failed;
+    if (const auto unopened = OpenBoth(file1, file2, path1, path2))
+        return FailureOf(*unopened);
     try {
         return TextRun(panel, file1, file2, "******** " + DisplayName(path1),
                        "******** " + DisplayName(path2), settings, tuning)
