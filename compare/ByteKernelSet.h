@@ -12,7 +12,6 @@ struct ByteKernelSet {
     EqualText (*scanEqualText)(const char* a, const char* b, std::size_t n, bool foldCase,
                                unsigned char previousByte);
     std::size_t (*countLineFeeds)(const char* p, std::size_t n);
-    std::size_t (*skipBlanks)(const char* p, std::size_t n);
 };
 
 // Byte by byte; builds and runs anywhere, and is what the others must agree with.

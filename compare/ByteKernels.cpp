@@ -48,7 +48,3 @@ EqualText ScanEqualText(const char* a, const char* b, std::size_t n, bool foldCa
 std::size_t CountLineFeeds(const char* p, std::size_t n) {
     return ChosenByteKernels().countLineFeeds(p, n);
 }
-
-std::size_t SkipBlanks(const char* p, std::size_t n) {
-    return ChosenByteKernels().skipBlanks(p, n);
-}

@@ -27,6 +27,3 @@ EqualText ScanEqualText(const char* a, const char* b, std::size_t n, bool foldCa
 
 // The number of '\n' bytes.
 std::size_t CountLineFeeds(const char* p, std::size_t n);
-
-// The index of the first byte that is neither a blank nor a tab, or n.
-std::size_t SkipBlanks(const char* p, std::size_t n);

@@ -38,13 +38,6 @@ struct ScalarByteKernels {
             count += p[at] == '\n';
         return count;
     }
-
-    static std::size_t SkipBlanks(const char* p, std::size_t n) {
-        std::size_t at = 0;
-        while (at < n && (p[at] == ' ' || p[at] == '\t'))
-            ++at;
-        return at;
-    }
 };
 } // namespace
 
@@ -54,5 +47,4 @@ constinit const ByteKernelSet kScalarByteKernels{
     ScalarByteKernels::FirstDifference,
     ScalarByteKernels::ScanEqualText,
     ScalarByteKernels::CountLineFeeds,
-    ScalarByteKernels::SkipBlanks,
 };

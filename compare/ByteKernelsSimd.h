@@ -168,22 +168,8 @@ template <class Lanes> struct SimdByteKernels {
         return count + Lanes::CountBits(Lanes::HighBits(Load(p + last) == '\n') & notCounted);
     }
 
-    static std::size_t SkipBlanks(const char* p, std::size_t n) {
-        if (n < kWidth)
-            return Lanes::Shorter().skipBlanks(p, n);
-        std::size_t found = n;
-        ForEachBlock(n, [&](std::size_t at) {
-            const Vector lanes = Load(p + at);
-            const std::uint32_t other = ~Lanes::HighBits((lanes == ' ') | (lanes == '\t')) & kAll;
-            if (other)
-                found = at + FirstSet(other);
-            return other != 0;
-        });
-        return found;
-    }
-
     static constexpr ByteKernelSet Set(const char* name, bool (*runsHere)()) {
-        return {name, runsHere, FirstDifference, ScanEqualText, CountLineFeeds, SkipBlanks};
+        return {name, runsHere, FirstDifference, ScanEqualText, CountLineFeeds};
     }
 };
 } // namespace

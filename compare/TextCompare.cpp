@@ -23,8 +23,56 @@ std::string_view LineCountVerdict(std::int64_t lines1, std::int64_t lines2) {
     return "File2 が File1 より行数が多い";
 }
 
-bool IsBlank(unsigned char byte) {
+bool IsBlank(char byte) {
     return byte == ' ' || byte == '\t';
+}
+
+// How far a walk of two streams' bytes got, and what it passed on the way.
+struct Walk {
+    std::size_t at1 = 0;
+    std::size_t at2 = 0;
+    std::size_t lineFeeds = 0;
+    std::size_t lineStart1 = 0; // just past the last line feed passed, where there was one
+    std::size_t lineStart2 = 0;
+    unsigned char previous = '\n'; // the byte before at1
+    bool disagree = false;         // stopped where only the whole line pair can tell
+};
+
+// Walks the bytes of both streams side by side while they agree: equal bytes, letters that
+// differ only in case where the fast fold takes them, and runs of blanks of any length where
+// compression makes each one blank. Stops where either range ends or the streams disagree
+// otherwise. Touches nothing but the bytes and the walk, so it may be abandoned at a fault.
+void WalkAgreeing(const char* bytes1, std::size_t size1, const char* bytes2, std::size_t size2,
+                  bool compressBlanks, bool foldCase, Walk& walk) {
+    for (;;) {
+        const std::size_t count = std::min(size1 - walk.at1, size2 - walk.at2);
+        const EqualText run =
+            ScanEqualText(bytes1 + walk.at1, bytes2 + walk.at2, count, foldCase, walk.previous);
+        if (run.lineFeeds > 0) {
+            walk.lineFeeds += run.lineFeeds;
+            walk.lineStart1 = walk.at1 + run.afterLastLineFeed;
+            walk.lineStart2 = walk.at2 + run.afterLastLineFeed;
+        }
+        if (run.length > 0)
+            walk.previous = static_cast<unsigned char>(bytes1[walk.at1 + run.length - 1]);
+        walk.at1 += run.length;
+        walk.at2 += run.length;
+        if (run.length == count)
+            return;
+        // A run of blanks that is longer on one side, or blanks against tabs: one blank each.
+        const bool blank1 = IsBlank(bytes1[walk.at1]);
+        const bool blank2 = IsBlank(bytes2[walk.at2]);
+        const bool afterBlank = walk.previous == ' ' || walk.previous == '\t';
+        if (!compressBlanks || !((blank1 && blank2) || (afterBlank && (blank1 || blank2)))) {
+            walk.disagree = true;
+            return;
+        }
+        while (walk.at1 < size1 && IsBlank(bytes1[walk.at1]))
+            ++walk.at1;
+        while (walk.at2 < size2 && IsBlank(bytes2[walk.at2]))
+            ++walk.at2;
+        walk.previous = ' ';
+    }
 }
 
 // One comparison of two open files. Both files are walked side by side as streams of bytes while
@@ -42,15 +90,7 @@ public:
     CompareOutcome Run();
 
 private:
-    // Where the streams stopped agreeing, if they did before a window ran dry.
-    struct Disagreement {
-        unsigned char byte1;
-        unsigned char byte2;
-    };
-
-    std::optional<Side> WalkWhileEqual(std::optional<Disagreement>& disagreement);
-    bool BlanksOnly(const Disagreement& disagreement) const;
-    std::optional<Side> SkipBlankRuns();
+    std::optional<Side> WalkWhileEqual(bool& disagree);
     std::optional<Side> MatchLinePair(bool& goOn);
     std::optional<Side> ListLinePair(std::int64_t end1, std::int64_t end2);
     std::optional<Side> AddLine(TextStream& stream, Side side, std::int64_t end);
@@ -89,11 +129,11 @@ CompareOutcome TextRun::Run() {
         if (status2 == TextStream::Status::Failed)
             return CompareOutcome::File2Failed;
         std::optional<Side> failed;
-        std::optional<Disagreement> disagreement;
-        if (status1 == TextStream::Status::End || status2 == TextStream::Status::End)
+        bool disagree = true;
+        if (status1 != TextStream::Status::End && status2 != TextStream::Status::End)
+            failed = WalkWhileEqual(disagree);
+        if (!failed && disagree)
             failed = MatchLinePair(goOn);
-        else if (!(failed = WalkWhileEqual(disagreement)) && disagreement)
-            failed = BlanksOnly(*disagreement) ? SkipBlankRuns() : MatchLinePair(goOn);
         if (failed)
             return FailureOf(*failed);
     }
@@ -103,56 +143,30 @@ CompareOutcome TextRun::Run() {
     return Finish();
 }
 
-std::optional<Side> TextRun::WalkWhileEqual(std::optional<Disagreement>& disagreement) {
-    const std::size_t count = std::min(stream1_.Available(), stream2_.Available());
+std::optional<Side> TextRun::WalkWhileEqual(bool& disagree) {
     const char* const bytes1 = stream1_.Here();
     const char* const bytes2 = stream2_.Here();
-    EqualText run{};
-    unsigned char previous = previous_;
-    Disagreement found{};
-    if (const void* fault = RunGuarded([&] {
-            run = ScanEqualText(bytes1, bytes2, count, foldCase_, previous_);
-            if (run.length > 0)
-                previous = static_cast<unsigned char>(bytes1[run.length - 1]);
-            if (run.length < count)
-                found = {static_cast<unsigned char>(bytes1[run.length]),
-                         static_cast<unsigned char>(bytes2[run.length])};
-        }))
+    const std::size_t size1 = stream1_.Available();
+    const std::size_t size2 = stream2_.Available();
+    Walk walk{};
+    walk.previous = previous_;
+    if (const void* fault = RunGuarded(
+            [&] { WalkAgreeing(bytes1, size1, bytes2, size2, compressBlanks_, foldCase_, walk); }))
         return Blame(fault);
-    std::size_t rest = run.length;
-    if (run.lineFeeds > 0) {
-        const auto lineFeeds = static_cast<std::int64_t>(run.lineFeeds);
-        lineNumber_ += lineFeeds;
-        lines1_ += lineFeeds;
-        lines2_ += lineFeeds;
-        const auto lineStart = static_cast<std::int64_t>(run.afterLastLineFeed);
-        stream1_.StartLineAt(stream1_.Position() + lineStart);
-        stream2_.StartLineAt(stream2_.Position() + lineStart);
-        rest -= run.afterLastLineFeed;
+    const auto lineFeeds = static_cast<std::int64_t>(walk.lineFeeds);
+    lineNumber_ += lineFeeds;
+    lines1_ += lineFeeds;
+    lines2_ += lineFeeds;
+    const std::int64_t base1 = stream1_.Position();
+    const std::int64_t base2 = stream2_.Position();
+    if (lineFeeds > 0) {
+        stream1_.StartLineAt(base1 + static_cast<std::int64_t>(walk.lineStart1));
+        stream2_.StartLineAt(base2 + static_cast<std::int64_t>(walk.lineStart2));
     }
-    stream1_.Advance(rest);
-    stream2_.Advance(rest);
-    previous_ = previous;
-    if (run.length < count)
-        disagreement = found;
-    return std::nullopt;
-}
-
-// Whether the streams disagree only in how long a run of blanks is, which compression ignores.
-bool TextRun::BlanksOnly(const Disagreement& disagreement) const {
-    if (!compressBlanks_)
-        return false;
-    const bool blank1 = IsBlank(disagreement.byte1);
-    const bool blank2 = IsBlank(disagreement.byte2);
-    return (blank1 && blank2) || (IsBlank(previous_) && (blank1 || blank2));
-}
-
-std::optional<Side> TextRun::SkipBlankRuns() {
-    if (stream1_.SkipBlanks() == TextStream::Status::Failed)
-        return Side::File1;
-    if (stream2_.SkipBlanks() == TextStream::Status::Failed)
-        return Side::File2;
-    previous_ = ' ';
+    stream1_.MoveTo(base1 + static_cast<std::int64_t>(walk.at1));
+    stream2_.MoveTo(base2 + static_cast<std::int64_t>(walk.at2));
+    previous_ = walk.previous;
+    disagree = walk.disagree;
     return std::nullopt;
 }
 
@@ -237,14 +251,27 @@ std::optional<Side> TextRun::AddLine(TextStream& stream, Side side, std::int64_t
     return std::nullopt;
 }
 
+// Counts the lines that remain, taking the files in turn a window at a time, which reads the
+// two at once as fast as the walk does.
 std::optional<Side> TextRun::CountTheRest() {
-    std::int64_t rest = 0;
-    if (stream1_.CountRemainingLines(rest) == TextStream::Status::Failed)
-        return Side::File1;
-    lines1_ += rest;
-    if (stream2_.CountRemainingLines(rest) == TextStream::Status::Failed)
-        return Side::File2;
-    lines2_ += rest;
+    TextStream::LineCount rest1;
+    TextStream::LineCount rest2;
+    for (bool more1 = true, more2 = true; more1 || more2;) {
+        if (more1) {
+            const auto status = stream1_.CountOn(rest1);
+            if (status == TextStream::Status::Failed)
+                return Side::File1;
+            more1 = status == TextStream::Status::Ok;
+        }
+        if (more2) {
+            const auto status = stream2_.CountOn(rest2);
+            if (status == TextStream::Status::Failed)
+                return Side::File2;
+            more2 = status == TextStream::Status::Ok;
+        }
+    }
+    lines1_ += rest1.Lines();
+    lines2_ += rest2.Lines();
     return std::nullopt;
 }
 

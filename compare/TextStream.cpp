@@ -17,19 +17,6 @@ TextStream::Status TextStream::Fill() {
     return window_.Extend(position_ + step_);
 }
 
-TextStream::Status TextStream::SkipBlanks() {
-    for (;;) {
-        if (const Status status = Fill(); status != Status::Ok)
-            return status;
-        std::size_t skipped = 0;
-        if (RunGuarded([&] { skipped = ::SkipBlanks(Here(), Available()); }))
-            return Status::Failed;
-        Advance(skipped);
-        if (position_ < window_.End())
-            return Status::Ok;
-    }
-}
-
 TextStream::Status TextStream::FindLineEnd(LineEnd& end) {
     for (;;) {
         const Status status = Fill();
@@ -68,27 +55,20 @@ TextStream::Status TextStream::MoveOut(std::int64_t from, std::int64_t to, std::
     return Status::Ok;
 }
 
-TextStream::Status TextStream::CountRemainingLines(std::int64_t& lines) {
-    lines = 0;
-    bool unfinished = false; // bytes after the last line feed
-    for (;;) {
-        lineStart_ = position_;
-        const Status status = Fill();
-        if (status == Status::End)
-            break;
-        if (status == Status::Failed)
-            return status;
-        std::size_t lineFeeds = 0;
-        unsigned char last = 0;
-        if (RunGuarded([&] {
-                lineFeeds = CountLineFeeds(Here(), Available());
-                last = static_cast<unsigned char>(Here()[Available() - 1]);
-            }))
-            return Status::Failed;
-        lines += static_cast<std::int64_t>(lineFeeds);
-        unfinished = last != '\n';
-        Advance(Available());
-    }
-    lines += unfinished ? 1 : 0;
+TextStream::Status TextStream::CountOn(LineCount& count) {
+    lineStart_ = position_;
+    const Status status = Fill();
+    if (status != Status::Ok)
+        return status;
+    std::size_t lineFeeds = 0;
+    char last = 0;
+    if (RunGuarded([&] {
+            lineFeeds = CountLineFeeds(Here(), Available());
+            last = Here()[Available() - 1];
+        }))
+        return Status::Failed;
+    count.lineFeeds += static_cast<std::int64_t>(lineFeeds);
+    count.unfinished = last != '\n';
+    Advance(Available());
     return Status::Ok;
 }

@@ -36,18 +36,24 @@ public:
     const FileWindow& Window() const { return window_; }
 
     void Advance(std::size_t count) { position_ += static_cast<std::int64_t>(count); }
+    void MoveTo(std::int64_t offset) { position_ = offset; }
     // Ends the current line: the next one starts at `offset`, where the stream goes on.
     void StartLineAt(std::int64_t offset) { position_ = lineStart_ = offset; }
-    // Moves past blanks and tabs.
-    Status SkipBlanks();
     // Finds the end of the current line, bringing all of it into the window.
     Status FindLineEnd(LineEnd& end);
     // The bytes [from, to) of the window as a string of their own, handed over piece by piece so
     // that a long mapped line is never held twice; the window lets go of them. Failed when they
     // are lost or no memory can hold them.
     Status MoveOut(std::int64_t from, std::int64_t to, std::string& bytes);
-    // Counts the lines from Position() to the end, without keeping them.
-    Status CountRemainingLines(std::int64_t& lines);
+    // Lines counted, not kept: line feeds, and bytes after the last of them, which make a line.
+    struct LineCount {
+        std::int64_t lineFeeds = 0;
+        bool unfinished = false;
+        std::int64_t Lines() const { return lineFeeds + (unfinished ? 1 : 0); }
+    };
+    // Counts the lines in the next window's worth of bytes from Position() on; End when no
+    // bytes remain.
+    Status CountOn(LineCount& count);
 
 private:
     FileWindow window_;

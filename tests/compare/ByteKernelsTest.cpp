@@ -93,10 +93,6 @@ TEST(ByteKernels, ScalarScansFindWhatTheySay) {
         EXPECT_EQ(scalar.scanEqualText(other, other + 1, 1, true, 0).length, 0u) << other;
 
     EXPECT_EQ(scalar.countLineFeeds("\na\n\r\n", 5), 3u);
-    EXPECT_EQ(scalar.skipBlanks(" \t  x ", 6), 4u);
-    EXPECT_EQ(scalar.skipBlanks(" \t", 2), 2u);
-    for (const char* other : {"\r", "\n", "\f", "\v", "\x81\x40"})
-        EXPECT_EQ(scalar.skipBlanks(other, 1), 0u);
 }
 
 TEST(ByteKernels, FirstDifferenceAgreesWithScalarAtEveryLengthAlignmentAndPosition) {
@@ -156,7 +152,7 @@ TEST(ByteKernels, ScanEqualTextAgreesWithScalarAtEveryLengthAndAlignment) {
     }
 }
 
-TEST(ByteKernels, CountLineFeedsAndSkipBlanksAgreeWithScalarAtEveryLengthAndAlignment) {
+TEST(ByteKernels, CountLineFeedsAgreesWithScalarAtEveryLengthAndAlignment) {
     std::mt19937 random(31);
     for (const ByteKernelSet* set : FasterSetsThatRunHere()) {
         SCOPED_TRACE(set->name);
@@ -167,17 +163,6 @@ TEST(ByteKernels, CountLineFeedsAndSkipBlanksAgreeWithScalarAtEveryLengthAndAlig
                 ASSERT_EQ(set->countLineFeeds(placed.data(), length),
                           kScalarByteKernels.countLineFeeds(text.data(), length))
                     << '"' << text << '"';
-                // A run of blanks and tabs that ends at every position, by any other byte.
-                const std::string blanks = RandomBytes(random, " \t", length);
-                const Placed run(blanks, alignment);
-                for (std::size_t end = 0; end <= length; ++end) {
-                    if (end < length)
-                        run.data()[end] = "\n\r\x89\xA0x"[end % 5];
-                    ASSERT_EQ(set->skipBlanks(run.data(), length), end)
-                        << "length " << length << " alignment " << alignment;
-                    if (end < length)
-                        run.data()[end] = blanks[end];
-                }
             }
         }
     }
@@ -219,5 +204,4 @@ TEST(ByteKernels, ThePublicScansUseASetThatRunsHere) {
     ExpectSame(ScanEqualText(text.data(), other.data(), size, true, 0),
                {size - 1, 3, text.find("x")});
     EXPECT_EQ(CountLineFeeds(text.data(), size), 3u);
-    EXPECT_EQ(SkipBlanks(text.data(), size), 3u);
 }
