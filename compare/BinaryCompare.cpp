@@ -5,6 +5,7 @@
 #include "FilePair.h"
 #include "FileWindow.h"
 #include "ResultPanel.h"
+#include "SecondCore.h"
 #include "SecondWorker.h"
 #include "StretchScan.h"
 

@@ -17,8 +17,8 @@ struct CompareTuning {
     // Stop at the first difference without listing it; in binary mode, answer at once when the
     // lengths already differ.
     bool stopAtFirstDifference = false;
-    // Binary comparisons of large files take a second worker when a core is free; 1 keeps one,
-    // 2 forces two.
+    // Large binary comparisons, and the counting of lines past the text limit, take a second
+    // worker when a core is free; 1 keeps one, 2 forces two.
     unsigned workers = 0;
     FileAccess access;
 };

@@ -3,7 +3,6 @@
 #include "StretchScan.h"
 
 #include <algorithm>
-#include <sched.h>
 
 SecondWorker::SecondWorker(const CFile& file1, const CFile& file2, const Plan& plan)
     : file1_(file1), file2_(file2), plan_(plan), slots_{Slot(plan.capacity), Slot(plan.capacity)},
@@ -58,9 +57,4 @@ void SecondWorker::Work() {
         if (slot.failed)
             return;
     }
-}
-
-bool SecondCoreFree() {
-    cpu_set_t cores;
-    return ::sched_getaffinity(0, sizeof cores, &cores) == 0 && CPU_COUNT(&cores) >= 2;
 }

@@ -61,6 +61,3 @@ private:
     std::condition_variable changed_;
     std::thread thread_;
 };
-
-// Whether this process may run on a second core.
-bool SecondCoreFree();

@@ -7,11 +7,14 @@
 #include "LineMatcher.h"
 #include "PageFaultGuard.h"
 #include "ResultPanel.h"
+#include "SecondCore.h"
 #include "TextStream.h"
 
 #include <algorithm>
 #include <new>
 #include <optional>
+#include <system_error>
+#include <thread>
 
 namespace {
 
@@ -85,7 +88,8 @@ public:
           heading1_(std::move(heading1)), heading2_(std::move(heading2)),
           foldCase_(settings.matchCase == 0), compressBlanks_(settings.compressBlanks == 1),
           matcher_(TextOptions{foldCase_, compressBlanks_}), unit_{"行", tuning.lineLimit},
-          stopAtFirstDifference_(tuning.stopAtFirstDifference) {}
+          stopAtFirstDifference_(tuning.stopAtFirstDifference),
+          useSecondCore_(tuning.workers == 2 || (tuning.workers == 0 && SecondCoreFree())) {}
 
     CompareOutcome Run();
 
@@ -111,6 +115,7 @@ private:
     LineMatcher matcher_;
     const DifferenceUnit unit_;
     const bool stopAtFirstDifference_;
+    const bool useSecondCore_;
     std::int64_t lineNumber_ = 1;
     std::int64_t lines1_ = 0;
     std::int64_t lines2_ = 0;
@@ -251,25 +256,37 @@ std::optional<Side> TextRun::AddLine(TextStream& stream, Side side, std::int64_t
     return std::nullopt;
 }
 
-// Counts the lines that remain, taking the files in turn a window at a time, which reads the
-// two at once as fast as the walk does.
+// Counts what remains of one file's lines; the status of its last step, End or Failed.
+TextStream::Status CountToTheEnd(TextStream& stream, TextStream::LineCount& count) {
+    TextStream::Status status;
+    while ((status = stream.CountOn(count)) == TextStream::Status::Ok) {
+    }
+    return status;
+}
+
+// Counts the lines that remain in both files, on two cores at once where a second one is free:
+// one core reads a single file more slowly than two files side by side.
 std::optional<Side> TextRun::CountTheRest() {
     TextStream::LineCount rest1;
     TextStream::LineCount rest2;
-    for (bool more1 = true, more2 = true; more1 || more2;) {
-        if (more1) {
-            const auto status = stream1_.CountOn(rest1);
-            if (status == TextStream::Status::Failed)
-                return Side::File1;
-            more1 = status == TextStream::Status::Ok;
-        }
-        if (more2) {
-            const auto status = stream2_.CountOn(rest2);
-            if (status == TextStream::Status::Failed)
-                return Side::File2;
-            more2 = status == TextStream::Status::Ok;
+    TextStream::Status end1;
+    TextStream::Status end2 = TextStream::Status::End;
+    std::thread second;
+    if (useSecondCore_) {
+        try {
+            second = std::thread([&] { end2 = CountToTheEnd(stream2_, rest2); });
+        } catch (const std::system_error&) {
         }
     }
+    end1 = CountToTheEnd(stream1_, rest1);
+    if (second.joinable())
+        second.join();
+    else
+        end2 = CountToTheEnd(stream2_, rest2);
+    if (end1 == TextStream::Status::Failed)
+        return Side::File1;
+    if (end2 == TextStream::Status::Failed)
+        return Side::File2;
     lines1_ += rest1.Lines();
     lines2_ += rest2.Lines();
     return std::nullopt;
