@@ -19,25 +19,28 @@ char Upper(unsigned char byte) {
     return static_cast<char>(IsLowerLetter(byte) ? byte - 'a' + 'A' : byte);
 }
 
-// The length of the UTF-8 character that starts at index, or 0 when none does there. The table
-// of well-formed sequences: the second byte's range depends on the first, the rest are 80-BF.
+// The length of the UTF-8 character that starts at index, or 0 when none does there. Past ASCII,
+// the table of well-formed sequences: the second byte's range depends on the first, the rest
+// are 80-BF.
 std::size_t Utf8CharacterLength(std::string_view bytes, std::size_t index) {
     struct Form {
         unsigned char firstLow, firstHigh, secondLow, secondHigh;
         std::size_t length;
     };
     static constexpr Form kForms[] = {
-        {0x00, 0x7F, 0, 0, 1},       {0xC2, 0xDF, 0x80, 0xBF, 2}, {0xE0, 0xE0, 0xA0, 0xBF, 3},
-        {0xE1, 0xEC, 0x80, 0xBF, 3}, {0xED, 0xED, 0x80, 0x9F, 3}, {0xEE, 0xEF, 0x80, 0xBF, 3},
-        {0xF0, 0xF0, 0x90, 0xBF, 4}, {0xF1, 0xF3, 0x80, 0xBF, 4}, {0xF4, 0xF4, 0x80, 0x8F, 4},
+        {0xC2, 0xDF, 0x80, 0xBF, 2}, {0xE0, 0xE0, 0xA0, 0xBF, 3}, {0xE1, 0xEC, 0x80, 0xBF, 3},
+        {0xED, 0xED, 0x80, 0x9F, 3}, {0xEE, 0xEF, 0x80, 0xBF, 3}, {0xF0, 0xF0, 0x90, 0xBF, 4},
+        {0xF1, 0xF3, 0x80, 0xBF, 4}, {0xF4, 0xF4, 0x80, 0x8F, 4},
     };
     const unsigned char first = ByteAt(bytes, index);
+    if (first < 0x80)
+        return 1;
     for (const Form& form : kForms) {
         if (!InRange(first, form.firstLow, form.firstHigh))
             continue;
         if (bytes.size() - index < form.length)
             return 0;
-        if (form.length > 1 && !InRange(ByteAt(bytes, index + 1), form.secondLow, form.secondHigh))
+        if (!InRange(ByteAt(bytes, index + 1), form.secondLow, form.secondHigh))
             return 0;
         for (std::size_t next = 2; next < form.length; ++next)
             if (!InRange(ByteAt(bytes, index + next), 0x80, 0xBF))
@@ -59,19 +62,18 @@ bool IsShiftJisSecondByte(unsigned char byte) {
 
 std::vector<std::string> SplitLines(std::string_view bytes) {
     std::vector<std::string> lines;
-    std::string line;
-    for (std::size_t index = 0; index < bytes.size(); ++index) {
-        if (bytes[index] != '\n') {
-            line += bytes[index];
-            continue;
+    while (!bytes.empty()) {
+        const std::size_t lineFeed = bytes.find('\n');
+        std::string_view line = bytes.substr(0, lineFeed);
+        if (lineFeed == std::string_view::npos) {
+            lines.emplace_back(line);
+            break;
         }
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        lines.push_back(line);
-        line.clear();
+        if (line.ends_with('\r'))
+            line.remove_suffix(1);
+        lines.emplace_back(line);
+        bytes.remove_prefix(lineFeed + 1);
     }
-    if (!bytes.empty() && bytes.back() != '\n')
-        lines.push_back(line);
     return lines;
 }
 
@@ -86,21 +88,15 @@ bool IsUtf8(std::string_view bytes) {
 }
 
 std::string FoldCase(std::string_view line) {
-    std::string folded;
-    if (IsUtf8(line)) {
-        for (std::size_t index = 0; index < line.size(); ++index)
-            folded += Upper(ByteAt(line, index));
-        return folded;
-    }
+    std::string folded(line);
+    const bool utf8 = IsUtf8(line);
     for (std::size_t index = 0; index < line.size(); ++index) {
-        const bool pair = IsShiftJisFirstByte(ByteAt(line, index)) && index + 1 < line.size() &&
-                          IsShiftJisSecondByte(ByteAt(line, index + 1));
-        if (pair) {
-            folded += line.substr(index, 2);
+        const bool pair = !utf8 && IsShiftJisFirstByte(ByteAt(line, index)) &&
+                          index + 1 < line.size() && IsShiftJisSecondByte(ByteAt(line, index + 1));
+        if (pair)
             ++index;
-        } else {
-            folded += Upper(ByteAt(line, index));
-        }
+        else
+            folded[index] = Upper(ByteAt(line, index));
     }
     return folded;
 }
@@ -120,6 +116,8 @@ std::string CompressBlanks(std::string_view line) {
 }
 
 bool LinesEqual(std::string_view line1, std::string_view line2, TextOptions options) {
+    if (line1 == line2)
+        return true; // whatever the options do, they do alike to both
     std::string work1(line1);
     std::string work2(line2);
     if (options.compressBlanks) {
