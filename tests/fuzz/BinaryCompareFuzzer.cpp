@@ -9,19 +9,17 @@
 #include <cstddef>
 #include <cstdint>
 
-namespace {
-constexpr reference::Limits kLimits{};
-} // namespace
-
 // A whole binary comparison of two files against the reference model.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static const fuzz::TwoFiles files;
-    const auto contents = fuzz::ContentsOf(fuzz::Split(data, size));
-    files.Write(contents.bytes1, contents.bytes2);
+    const auto input = fuzz::Split(data, size);
+    files.Write(input.first, input.second);
 
+    const CompareTuning tuning = fuzz::TuningOf(input.options);
     MemoryResultPanel panel;
-    const CompareOutcome outcome = RunBinaryCompare(panel, files.Path1(), files.Path2());
-    fuzz::CheckComparison(panel, outcome,
-                          reference::CompareBinary(contents.bytes1, contents.bytes2, kLimits));
+    const CompareOutcome outcome = RunBinaryCompare(panel, files.Path1(), files.Path2(), tuning);
+    fuzz::CheckComparison(
+        panel, outcome,
+        reference::CompareBinary(input.first, input.second, fuzz::LimitsOf(tuning)));
     return 0;
 }

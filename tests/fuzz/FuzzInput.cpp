@@ -4,18 +4,9 @@
 
 namespace fuzz {
 namespace {
-constexpr std::size_t kFirstBlockBytes = 256 * 1024;
-
-bool WantsLargeFiles(std::uint8_t options) {
-    return (options >> 2 & 7) == 7;
-}
-
-// One long line that ends 1 to 128 bytes before the end of the first block.
-std::string LeadingLine(std::uint8_t options) {
-    std::string line(kFirstBlockBytes - (std::size_t{1} << (options >> 5)), 'x');
-    line.back() = '\n';
-    return line;
-}
+constexpr std::size_t kWindowSizes[] = {1, 2, 3, 7, 64, 4096, 65536, CompareTuning{}.windowSize};
+constexpr std::int64_t kByteLimits[] = {0, 1, 3, CompareTuning{}.byteLimit};
+constexpr std::int64_t kLineLimits[] = {0, 1, 3, CompareTuning{}.lineLimit};
 } // namespace
 
 SplitInput Split(const std::uint8_t* data, std::size_t size) {
@@ -33,11 +24,19 @@ SplitInput Split(const std::uint8_t* data, std::size_t size) {
     return input;
 }
 
-FileContents ContentsOf(const SplitInput& input) {
-    if (!WantsLargeFiles(input.options))
-        return {std::string(input.first), std::string(input.second)};
-    const std::string leadingLine = LeadingLine(input.options);
-    return {leadingLine + std::string(input.first), leadingLine + std::string(input.second)};
+CompareTuning TuningOf(std::uint8_t options) {
+    CompareTuning tuning;
+    tuning.windowSize = kWindowSizes[options >> 2 & 7];
+    tuning.byteLimit = kByteLimits[options >> 5 & 3];
+    tuning.lineLimit = kLineLimits[options >> 5 & 3];
+    const bool read = options & 0x80;
+    tuning.access.map = !read;
+    tuning.workers = read ? 1 : 2;
+    return tuning;
+}
+
+reference::Limits LimitsOf(const CompareTuning& tuning) {
+    return {tuning.byteLimit, tuning.lineLimit};
 }
 
 } // namespace fuzz

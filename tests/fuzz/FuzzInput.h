@@ -1,5 +1,8 @@
 #pragma once
 
+#include "CompareTuning.h"
+#include "ReferenceComparison.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -26,13 +29,14 @@ inline bool CompressBlanks(std::uint8_t options) {
     return options & 2;
 }
 
-// The two files of a run: the two strings; or, when bits 2 to 4 of the options are all set, the
-// two strings after one equal long line that ends 2^(bits 5 to 7) bytes before 256 KiB, so that
-// the strings straddle the end of the first block that the engine reads.
-struct FileContents {
-    std::string bytes1;
-    std::string bytes2;
-};
-FileContents ContentsOf(const SplitInput& input);
+// How the engine goes about a run, from the rest of the options: bits 2 to 4 choose the window
+// size, from one byte up to the default, so that lines, CR LF pairs and blank runs straddle
+// window edges; bits 5 and 6 the limits, from 0 up to the default, so that the listing's end and
+// the counting after it are reached with small inputs; bit 7 reading instead of mapping with one
+// worker, against mapping with two.
+CompareTuning TuningOf(std::uint8_t options);
+
+// The limits the tuning holds, for the reference model.
+reference::Limits LimitsOf(const CompareTuning& tuning);
 
 } // namespace fuzz

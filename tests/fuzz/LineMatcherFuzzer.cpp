@@ -8,8 +8,8 @@
 #include <cstdint>
 #include <string>
 
-// LineMatcher against the reference model's line equality under all four option pairs. One
-// matcher judges several pairs in turn, as in a run, so that what it keeps between calls counts.
+// LineMatcher against the reference model's line equality under all four option pairs, each
+// pair of lines both ways round.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const auto input = fuzz::Split(data, size);
     const std::string_view line1 = input.first;
@@ -17,7 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const bool foldCase : {false, true}) {
         for (const bool compressBlanks : {false, true}) {
             const reference::TextOptions options{foldCase, compressBlanks};
-            LineMatcher matcher(foldCase, compressBlanks);
+            const LineMatcher matcher(TextOptions{foldCase, compressBlanks});
             const std::string what = std::string("fold ") + (foldCase ? "on" : "off") +
                                      ", compress " + (compressBlanks ? "on" : "off") + ": ";
             fuzz::CheckEqual(what + "line1 against line2", matcher.Equal(line1, line2),
