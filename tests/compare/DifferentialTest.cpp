@@ -1,0 +1,177 @@
+#include "BinaryCompare.h"
+#include "MemoryResultPanel.h"
+#include "ReferenceComparison.h"
+#include "TempDir.h"
+#include "TextCompare.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+// The engine against the plain reference model on thousands of generated file pairs, with
+// windows so small that lines, CR LF pairs and runs of blanks fall across their edges, with one
+// worker and with two, read or mapped, and with limits small enough to be passed.
+namespace {
+
+using Random = std::mt19937;
+
+std::size_t Below(Random& random, std::size_t bound) {
+    return std::uniform_int_distribution<std::size_t>(0, bound - 1)(random);
+}
+
+template <class T, std::size_t N> const T& AnyOf(Random& random, const T (&choices)[N]) {
+    return choices[Below(random, N)];
+}
+
+// A line of the kinds people compare: words in both cases, Japanese in UTF-8 or Shift-JIS (also
+// with second bytes that are letters), runs of blanks and tabs, stray CRs.
+std::string RandomLine(Random& random) {
+    static const char* const kPieces[] = {
+        "word",      "Word",         "WORD",         "x",        " ",        "  ",       "\t",
+        " \t ",      "\xE3\x81\x82", "\xE6\xBC\xA2", "\x83\x41", "\x83\x61", "\x82\xA0", "\x83\x7A",
+        "\x8A\x72z", "\r",           "\xFF",         "0",        "",
+    };
+    std::string line;
+    for (std::size_t pieces = Below(random, 12); pieces > 0; --pieces)
+        line += AnyOf(random, kPieces);
+    return line;
+}
+
+std::string RandomText(Random& random) {
+    std::string text;
+    const bool crlf = Below(random, 3) == 0;
+    for (std::size_t lines = Below(random, 40); lines > 0; --lines)
+        text += RandomLine(random) + (crlf ? "\r\n" : "\n");
+    if (Below(random, 3) == 0)
+        text += RandomLine(random); // no line end at the end
+    return text;
+}
+
+// The second file: the first with a few of the changes that comparisons are run to find.
+std::string ChangedText(Random& random, std::string text) {
+    for (std::size_t changes = Below(random, 6); changes > 0 && !text.empty(); --changes) {
+        const std::size_t at = Below(random, text.size());
+        switch (Below(random, 7)) {
+        case 0:
+            text[at] = static_cast<char>(text[at] ^ 0x20); // case, or a blank against NUL
+            break;
+        case 1:
+            text.insert(at, AnyOf(random, {" ", "\t", "  "}));
+            break;
+        case 2:
+            text.erase(at, 1 + Below(random, 3));
+            break;
+        case 3:
+            text.insert(at, RandomLine(random) + "\n");
+            break;
+        case 4:
+            text.insert(at, "\r");
+            break;
+        case 5:
+            text.resize(at);
+            break;
+        default:
+            text[at] = static_cast<char>(Below(random, 256));
+        }
+    }
+    return text;
+}
+
+// Bytes with runs that repeat, so that equal stretches are long and differences come in places.
+std::string RandomBytes(Random& random, std::size_t size) {
+    std::string bytes(size, '\0');
+    for (std::size_t at = 0; at < size; ++at)
+        bytes[at] = static_cast<char>(at % 97 + (Below(random, 50) == 0 ? Below(random, 256) : 0));
+    return bytes;
+}
+
+std::string ChangedBytes(Random& random, std::string bytes) {
+    if (bytes.empty())
+        return bytes;
+    switch (Below(random, 4)) {
+    case 0: // a few scattered
+        for (std::size_t changes = Below(random, 8); changes > 0; --changes)
+            bytes[Below(random, bytes.size())] ^= static_cast<char>(1 + Below(random, 255));
+        break;
+    case 1: { // a stretch in which every byte differs
+        const std::size_t at = Below(random, bytes.size());
+        for (std::size_t i = at; i < std::min(bytes.size(), at + Below(random, 3000)); ++i)
+            bytes[i] = static_cast<char>(~bytes[i]);
+        break;
+    }
+    case 2:
+        bytes.resize(Below(random, bytes.size()));
+        break;
+    default:
+        bytes += bytes.substr(0, Below(random, 100));
+    }
+    return bytes;
+}
+
+CompareTuning RandomTuning(Random& random) {
+    static const std::size_t kWindows[] = {1, 2, 3, 5, 8, 13, 64, 4096, 65536};
+    static const std::int64_t kLimits[] = {0, 1, 2, 5, 10000};
+    CompareTuning tuning;
+    tuning.windowSize = AnyOf(random, kWindows);
+    tuning.access.map = Below(random, 4) != 0;
+    tuning.workers = 1 + static_cast<unsigned>(Below(random, 2));
+    tuning.byteLimit = AnyOf(random, kLimits);
+    tuning.lineLimit = std::min<std::int64_t>(tuning.byteLimit, 4000);
+    return tuning;
+}
+
+// Expects the run to show what the model does, naming the pair when it does not.
+void ExpectAgreement(const MemoryResultPanel& panel, CompareOutcome outcome,
+                     const reference::Comparison& expected, int pair) {
+    SCOPED_TRACE("pair " + std::to_string(pair));
+    ASSERT_TRUE(outcome == CompareOutcome::Same || outcome == CompareOutcome::Different);
+    EXPECT_EQ(panel.rows, expected.rows);
+    EXPECT_EQ(panel.lengthVerdict, expected.lengthVerdict);
+    EXPECT_EQ(panel.differenceSummary, expected.differenceSummary);
+    EXPECT_EQ(outcome == CompareOutcome::Same, expected.same);
+}
+
+} // namespace
+
+TEST(Differential, TextRunsAgreeWithTheReferenceModel) {
+    TempDir dir;
+    Random random(20261207);
+    for (int pair = 0; pair < 3000 && !HasFailure(); ++pair) {
+        const std::string text1 = RandomText(random);
+        const std::string text2 = ChangedText(random, text1);
+        const bool matchCase = Below(random, 2);
+        const bool compressBlanks = Below(random, 2);
+        const CompareTuning tuning = RandomTuning(random);
+        const auto path1 = dir.Write("a.txt", text1);
+        const auto path2 = dir.Write("b.txt", text2);
+        MemoryResultPanel panel;
+        const CompareOutcome outcome = RunTextCompare(
+            panel, path1, path2, {CompareMode::Text, matchCase, compressBlanks}, tuning);
+        ExpectAgreement(panel, outcome,
+                        reference::CompareText(text1, text2, path1, path2,
+                                               {!matchCase, compressBlanks},
+                                               {tuning.byteLimit, tuning.lineLimit}),
+                        pair);
+    }
+}
+
+TEST(Differential, BinaryRunsAgreeWithTheReferenceModel) {
+    TempDir dir;
+    Random random(7122026);
+    for (int pair = 0; pair < 1500 && !HasFailure(); ++pair) {
+        const CompareTuning tuning = RandomTuning(random);
+        // A few hundred windows at most: each costs its own mapping.
+        const std::size_t size =
+            Below(random, std::min<std::size_t>(40'000, 300 * tuning.windowSize));
+        const std::string bytes1 = RandomBytes(random, size);
+        const std::string bytes2 = ChangedBytes(random, bytes1);
+        MemoryResultPanel panel;
+        const CompareOutcome outcome =
+            RunBinaryCompare(panel, dir.Write("a.bin", bytes1), dir.Write("b.bin", bytes2), tuning);
+        ExpectAgreement(
+            panel, outcome,
+            reference::CompareBinary(bytes1, bytes2, {tuning.byteLimit, tuning.lineLimit}), pair);
+    }
+}
