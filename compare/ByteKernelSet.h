@@ -12,6 +12,8 @@ struct ByteKernelSet {
     EqualText (*scanEqualText)(const char* a, const char* b, std::size_t n, bool foldCase,
                                unsigned char previousByte);
     std::size_t (*countLineFeeds)(const char* p, std::size_t n);
+    void (*walkText)(const char* a, std::size_t n1, const char* b, std::size_t n2,
+                     TextWalkRules rules, TextWalk& walk);
 };
 
 // Byte by byte; builds and runs anywhere, and is what the others must agree with.

@@ -48,3 +48,8 @@ EqualText ScanEqualText(const char* a, const char* b, std::size_t n, bool foldCa
 std::size_t CountLineFeeds(const char* p, std::size_t n) {
     return ChosenByteKernels().countLineFeeds(p, n);
 }
+
+void WalkText(const char* a, std::size_t n1, const char* b, std::size_t n2, TextWalkRules rules,
+              TextWalk& walk) {
+    ChosenByteKernels().walkText(a, n1, b, n2, rules, walk);
+}

@@ -11,6 +11,24 @@ struct EqualText {
     std::size_t afterLastLineFeed; // the offset just past the last of them, or kNoLineFeed
 };
 
+// How far a walk of two texts side by side got while they agreed; a walk goes on from where the
+// last one stopped.
+struct TextWalk {
+    std::size_t at1 = 0;        // bytes passed in the first text
+    std::size_t at2 = 0;        // and in the second
+    std::size_t lineFeeds = 0;  // line feeds passed, the same in both
+    std::size_t lineStart1 = 0; // just past the last of them in each, once there is one
+    std::size_t lineStart2 = 0;
+    unsigned char previous = '\n'; // the byte before at1
+    bool disagree = false;         // stopped where the texts disagree, not where one ran out
+};
+
+// What counts as agreeing in a walk.
+struct TextWalkRules {
+    bool foldCase;       // letters that differ in case, after a byte below 0x80 (see ScanEqualText)
+    bool compressBlanks; // runs of blanks and tabs of any length, each as one blank
+};
+
 // The byte scans under the comparisons' inner loops, each in the fastest form the processor runs
 // (chosen once). Each reads only the n bytes of its ranges, allocates nothing, takes no lock and
 // calls nothing outside this module, so a caller may abandon one at any instruction.
@@ -27,3 +45,9 @@ EqualText ScanEqualText(const char* a, const char* b, std::size_t n, bool foldCa
 
 // The number of '\n' bytes.
 std::size_t CountLineFeeds(const char* p, std::size_t n);
+
+// Walks a (n1 bytes) and b (n2 bytes) side by side from walk.at1 and walk.at2 while they agree
+// under the rules, and stops where either runs out or they disagree otherwise. Runs of blanks are
+// skipped from the blank masks of the bytes already loaded.
+void WalkText(const char* a, std::size_t n1, const char* b, std::size_t n2, TextWalkRules rules,
+              TextWalk& walk);

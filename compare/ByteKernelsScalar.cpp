@@ -38,6 +38,41 @@ struct ScalarByteKernels {
             count += p[at] == '\n';
         return count;
     }
+
+    static bool IsBlank(unsigned char byte) { return byte == ' ' || byte == '\t'; }
+
+    static void WalkText(const char* a, std::size_t n1, const char* b, std::size_t n2,
+                         TextWalkRules rules, TextWalk& walk) {
+        while (walk.at1 < n1 && walk.at2 < n2) {
+            const auto byteA = static_cast<unsigned char>(a[walk.at1]);
+            const auto byteB = static_cast<unsigned char>(b[walk.at2]);
+            const bool folds =
+                rules.foldCase && walk.previous < 0x80 && LettersDifferOnlyInCase(byteA, byteB);
+            if (byteA == byteB || folds) {
+                if (byteA == '\n') {
+                    ++walk.lineFeeds;
+                    walk.lineStart1 = walk.at1 + 1;
+                    walk.lineStart2 = walk.at2 + 1;
+                }
+                walk.previous = byteA;
+                ++walk.at1;
+                ++walk.at2;
+                continue;
+            }
+            // Runs of blanks of other lengths, or blanks against tabs: one blank each.
+            const bool blanks = (IsBlank(byteA) && IsBlank(byteB)) ||
+                                (IsBlank(walk.previous) && (IsBlank(byteA) || IsBlank(byteB)));
+            if (!rules.compressBlanks || !blanks) {
+                walk.disagree = true;
+                return;
+            }
+            while (walk.at1 < n1 && IsBlank(static_cast<unsigned char>(a[walk.at1])))
+                ++walk.at1;
+            while (walk.at2 < n2 && IsBlank(static_cast<unsigned char>(b[walk.at2])))
+                ++walk.at2;
+            walk.previous = ' ';
+        }
+    }
 };
 } // namespace
 
@@ -47,4 +82,5 @@ constinit const ByteKernelSet kScalarByteKernels{
     ScalarByteKernels::FirstDifference,
     ScalarByteKernels::ScanEqualText,
     ScalarByteKernels::CountLineFeeds,
+    ScalarByteKernels::WalkText,
 };

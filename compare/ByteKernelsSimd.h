@@ -168,8 +168,85 @@ template <class Lanes> struct SimdByteKernels {
         return count + Lanes::CountBits(Lanes::HighBits(Load(p + last) == '\n') & notCounted);
     }
 
+    // Moves a walk past a stretch that agrees byte for byte, or with letters folded.
+    static void Pass(TextWalk& walk, const char* a, const EqualText& stretch) {
+        if (stretch.lineFeeds > 0) {
+            walk.lineFeeds += stretch.lineFeeds;
+            walk.lineStart1 = walk.at1 + stretch.afterLastLineFeed;
+            walk.lineStart2 = walk.at2 + stretch.afterLastLineFeed;
+        }
+        if (stretch.length > 0)
+            walk.previous = static_cast<unsigned char>(a[walk.at1 + stretch.length - 1]);
+        walk.at1 += stretch.length;
+        walk.at2 += stretch.length;
+    }
+
+    // The length of the run of set bits from bit 0.
+    static std::size_t RunLength(std::uint32_t bits) {
+        return static_cast<std::size_t>(__builtin_ctzll(~static_cast<unsigned long long>(bits)));
+    }
+
+    static bool IsBlank(char byte) { return byte == ' ' || byte == '\t'; }
+
+    static std::uint32_t Blanks(Vector lanes) {
+        return Lanes::HighBits((lanes == ' ') | (lanes == '\t'));
+    }
+
+    static void WalkText(const char* a, std::size_t n1, const char* b, std::size_t n2,
+                         TextWalkRules rules, TextWalk& walk) {
+        if (!rules.compressBlanks) {
+            const std::size_t n = n1 - walk.at1 < n2 - walk.at2 ? n1 - walk.at1 : n2 - walk.at2;
+            const EqualText run =
+                ScanEqualText(a + walk.at1, b + walk.at2, n, rules.foldCase, walk.previous);
+            Pass(walk, a, run);
+            walk.disagree = run.length < n;
+            return;
+        }
+        // Runs of blanks come every few dozen bytes: each disagreement is settled from the lanes
+        // in hand, and the walk loads its next lanes where it has got to on each side.
+        while (n1 - walk.at1 >= kWidth && n2 - walk.at2 >= kWidth) {
+            const Vector lanesA = Load(a + walk.at1);
+            const Vector lanesB = Load(b + walk.at2);
+            std::uint32_t stops = ~Lanes::HighBits(lanesA == lanesB) & kAll;
+            // Folding is looked at only where the first difference is no blank.
+            if (rules.foldCase && stops && !IsBlank(a[walk.at1 + FirstSet(stops)]) &&
+                !IsBlank(b[walk.at2 + FirstSet(stops)])) {
+                const std::uint32_t afterHigh =
+                    (Lanes::HighBits(lanesA) << 1) | (walk.previous >> 7);
+                stops &= ~(Lanes::HighBits(LettersInTwoCases(lanesA, lanesB)) & ~afterHigh);
+            }
+            const std::size_t agree = stops ? FirstSet(stops) : kWidth;
+            const std::uint32_t lineFeeds = Lanes::HighBits(lanesA == '\n') & Below(agree);
+            if (lineFeeds) {
+                const std::size_t last = 31 - __builtin_clz(lineFeeds);
+                walk.lineFeeds += Lanes::CountBits(lineFeeds);
+                walk.lineStart1 = walk.at1 + last + 1;
+                walk.lineStart2 = walk.at2 + last + 1;
+            }
+            if (agree > 0)
+                walk.previous = static_cast<unsigned char>(a[walk.at1 + agree - 1]);
+            walk.at1 += agree;
+            walk.at2 += agree;
+            if (!stops)
+                continue;
+            const std::uint32_t blanksA = Blanks(lanesA) >> agree;
+            const std::uint32_t blanksB = Blanks(lanesB) >> agree;
+            if (!((blanksA & blanksB & 1) ||
+                  (IsBlank(walk.previous) && ((blanksA | blanksB) & 1)))) {
+                walk.disagree = true;
+                return;
+            }
+            // A run that reaches past the lanes goes on at the start of the next ones, where the
+            // other side's next byte then disagrees with it after a blank.
+            walk.at1 += RunLength(blanksA);
+            walk.at2 += RunLength(blanksB);
+            walk.previous = ' ';
+        }
+        Lanes::Shorter().walkText(a, n1, b, n2, rules, walk);
+    }
+
     static constexpr ByteKernelSet Set(const char* name, bool (*runsHere)()) {
-        return {name, runsHere, FirstDifference, ScanEqualText, CountLineFeeds};
+        return {name, runsHere, FirstDifference, ScanEqualText, CountLineFeeds, WalkText};
     }
 };
 } // namespace

@@ -11,9 +11,7 @@
 #include "TextStream.h"
 
 #include <algorithm>
-#include <bit>
 #include <cstdint>
-#include <cstring>
 #include <new>
 #include <optional>
 #include <system_error>
@@ -27,144 +25,6 @@ std::string_view LineCountVerdict(std::int64_t lines1, std::int64_t lines2) {
     if (lines1 == lines2)
         return "File1 と File2 の行数は同じ";
     return "File2 が File1 より行数が多い";
-}
-
-bool IsBlank(char byte) {
-    return byte == ' ' || byte == '\t';
-}
-
-constexpr std::uint64_t kOnes = 0x0101010101010101;
-
-// The top bit of each byte of the word that is `byte`, and no other.
-std::uint64_t BytesEqualTo(std::uint64_t word, unsigned char byte) {
-    const std::uint64_t other = word ^ (kOnes * byte);
-    return ~(((other & (kOnes * 0x7F)) + kOnes * 0x7F) | other) & (kOnes * 0x80);
-}
-
-// Byte positions within a word, in memory order.
-constexpr bool kLittleEndian = std::endian::native == std::endian::little;
-
-std::size_t FirstByteWithBit(std::uint64_t bits) {
-    return static_cast<std::size_t>(kLittleEndian ? std::countr_zero(bits)
-                                                  : std::countl_zero(bits)) /
-           8;
-}
-
-std::size_t LastByteWithBit(std::uint64_t bits) {
-    return 7 - static_cast<std::size_t>(kLittleEndian ? std::countl_zero(bits)
-                                                      : std::countr_zero(bits)) /
-                   8;
-}
-
-std::uint64_t FirstBytes(std::size_t count) {
-    if (count == 8)
-        return ~std::uint64_t{0};
-    const std::uint64_t low = (std::uint64_t{1} << (8 * count)) - 1;
-    return kLittleEndian ? low : ~(~std::uint64_t{0} >> (8 * count));
-}
-
-// The equal start of two ranges, looked at eight bytes at a time for a few words: between runs
-// of blanks the streams agree for a few dozen bytes only, too few to pay for the vector scan.
-EqualText EqualWords(const char* a, const char* b, std::size_t n) {
-    constexpr int kWords = 8;
-    EqualText text{0, 0, EqualText::kNoLineFeed};
-    for (int word = 0; word < kWords && n - text.length >= 8; ++word) {
-        std::uint64_t word1;
-        std::uint64_t word2;
-        std::memcpy(&word1, a + text.length, sizeof word1);
-        std::memcpy(&word2, b + text.length, sizeof word2);
-        const std::uint64_t differ = word1 ^ word2;
-        const std::size_t equal = differ ? FirstByteWithBit(differ) : 8;
-        if (const std::uint64_t lineFeeds = BytesEqualTo(word1, '\n') & FirstBytes(equal)) {
-            // One bit a byte: a multiplication adds them up, with no call to count bits.
-            text.lineFeeds += static_cast<std::size_t>(((lineFeeds >> 7) * kOnes) >> 56);
-            text.afterLastLineFeed = text.length + LastByteWithBit(lineFeeds) + 1;
-        }
-        text.length += equal;
-        if (differ)
-            break;
-    }
-    return text;
-}
-
-// How far a walk of two streams' bytes got, and what it passed on the way.
-struct Walk {
-    std::size_t at1 = 0;
-    std::size_t at2 = 0;
-    std::size_t lineFeeds = 0;
-    std::size_t lineStart1 = 0; // just past the last line feed passed, where there was one
-    std::size_t lineStart2 = 0;
-    unsigned char previous = '\n'; // the byte before at1
-    bool disagree = false;         // stopped where only the whole line pair can tell
-};
-
-// Moves the walk past a stretch that agrees.
-void Pass(Walk& walk, const char* bytes1, const EqualText& stretch) {
-    if (stretch.lineFeeds > 0) {
-        walk.lineFeeds += stretch.lineFeeds;
-        walk.lineStart1 = walk.at1 + stretch.afterLastLineFeed;
-        walk.lineStart2 = walk.at2 + stretch.afterLastLineFeed;
-    }
-    if (stretch.length > 0)
-        walk.previous = static_cast<unsigned char>(bytes1[walk.at1 + stretch.length - 1]);
-    walk.at1 += stretch.length;
-    walk.at2 += stretch.length;
-}
-
-// The length of the run of blanks and tabs at the start of a range, found a word at a time: runs
-// come in every length, and a branch per byte would guess their ends wrong.
-std::size_t BlankRun(const char* bytes, std::size_t n) {
-    std::size_t at = 0;
-    for (; n - at >= 8; at += 8) {
-        std::uint64_t word;
-        std::memcpy(&word, bytes + at, sizeof word);
-        const std::uint64_t others =
-            ~(BytesEqualTo(word, ' ') | BytesEqualTo(word, '\t')) & (kOnes * 0x80);
-        if (others)
-            return at + FirstByteWithBit(others);
-    }
-    while (at < n && IsBlank(bytes[at]))
-        ++at;
-    return at;
-}
-
-// Whether the walk stands where compression makes both streams one blank: a run of blanks that
-// is longer on one side, or blanks against tabs.
-bool AtBlankRuns(const Walk& walk, const char* bytes1, const char* bytes2) {
-    const bool blank1 = IsBlank(bytes1[walk.at1]);
-    const bool blank2 = IsBlank(bytes2[walk.at2]);
-    const bool afterBlank = walk.previous == ' ' || walk.previous == '\t';
-    return (blank1 && blank2) || (afterBlank && (blank1 || blank2));
-}
-
-// Walks the bytes of both streams side by side while they agree: equal bytes, letters that
-// differ only in case where the fast fold takes them, and runs of blanks of any length where
-// compression makes each one blank. Stops where either range ends or the streams disagree
-// otherwise. Touches nothing but the bytes and the walk, so it may be abandoned at a fault.
-void WalkAgreeing(const char* bytes1, std::size_t size1, const char* bytes2, std::size_t size2,
-                  bool compressBlanks, bool foldCase, Walk& walk) {
-    for (;;) {
-        std::size_t count = std::min(size1 - walk.at1, size2 - walk.at2);
-        const EqualText words = EqualWords(bytes1 + walk.at1, bytes2 + walk.at2, count);
-        Pass(walk, bytes1, words);
-        count -= words.length;
-        const bool differ = count > 0 && bytes1[walk.at1] != bytes2[walk.at2];
-        if (!differ || !compressBlanks || !AtBlankRuns(walk, bytes1, bytes2)) {
-            // A long stretch, or a difference that folding may take: the vector scan.
-            const EqualText run =
-                ScanEqualText(bytes1 + walk.at1, bytes2 + walk.at2, count, foldCase, walk.previous);
-            Pass(walk, bytes1, run);
-            if (run.length == count)
-                return;
-            if (!compressBlanks || !AtBlankRuns(walk, bytes1, bytes2)) {
-                walk.disagree = true;
-                return;
-            }
-        }
-        walk.at1 += BlankRun(bytes1 + walk.at1, size1 - walk.at1);
-        walk.at2 += BlankRun(bytes2 + walk.at2, size2 - walk.at2);
-        walk.previous = ' ';
-    }
 }
 
 // One comparison of two open files. Both files are walked side by side as streams of bytes while
@@ -242,10 +102,11 @@ std::optional<Side> TextRun::WalkWhileEqual(bool& disagree) {
     const char* const bytes2 = stream2_.Here();
     const std::size_t size1 = stream1_.Available();
     const std::size_t size2 = stream2_.Available();
-    Walk walk{};
+    TextWalk walk;
     walk.previous = previous_;
-    if (const void* fault = RunGuarded(
-            [&] { WalkAgreeing(bytes1, size1, bytes2, size2, compressBlanks_, foldCase_, walk); }))
+    if (const void* fault = RunGuarded([&] {
+            WalkText(bytes1, size1, bytes2, size2, {foldCase_, compressBlanks_}, walk);
+        }))
         return Blame(fault);
     const auto lineFeeds = static_cast<std::int64_t>(walk.lineFeeds);
     lineNumber_ += lineFeeds;

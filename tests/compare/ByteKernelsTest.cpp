@@ -152,6 +152,54 @@ TEST(ByteKernels, ScanEqualTextAgreesWithScalarAtEveryLengthAndAlignment) {
     }
 }
 
+TEST(ByteKernels, WalkTextAgreesWithScalarUnderEveryRule) {
+    // Runs of blanks and tabs of every length against each other and against other bytes, next
+    // to letters of both cases, line feeds and bytes of 0x80 and above.
+    const std::string_view alphabet = "aAbB  \t\t   \n\n\x80\x83x.";
+    std::mt19937 random(2412);
+    for (const ByteKernelSet* set : FasterSetsThatRunHere()) {
+        SCOPED_TRACE(set->name);
+        for (int round = 0; round < 40'000; ++round) {
+            const std::string text = RandomBytes(random, alphabet, random() % kLongest);
+            // The other text: blanks and tabs traded and runs made longer or shorter, cases
+            // swapped, now and then another byte.
+            std::string other;
+            for (const char byte : text) {
+                if (byte == ' ' || byte == '\t')
+                    other += std::string_view(" \t  \t ").substr(random() % 4, random() % 3);
+                else if (random() % 40 == 0)
+                    other += alphabet[random() % alphabet.size()];
+                else
+                    other += random() % 3 == 0 && ((byte | 0x20) >= 'a' && (byte | 0x20) <= 'z')
+                                 ? static_cast<char>(byte ^ 0x20)
+                                 : byte;
+            }
+            const TextWalkRules rules{random() % 2 == 0, random() % 4 != 0};
+            TextWalk start;
+            start.at1 = text.empty() ? 0 : random() % 3 % (text.size() + 1);
+            start.at2 = std::min(start.at1, other.size());
+            start.previous = static_cast<unsigned char>(" a\x80\n"[random() % 4]);
+            const Placed a(text, random() % 32);
+            const Placed b(other, random() % 32);
+            TextWalk found = start;
+            TextWalk wanted = start;
+            set->walkText(a.data(), text.size(), b.data(), other.size(), rules, found);
+            kScalarByteKernels.walkText(text.data(), text.size(), other.data(), other.size(), rules,
+                                        wanted);
+            EXPECT_EQ(found.at1, wanted.at1);
+            EXPECT_EQ(found.at2, wanted.at2);
+            EXPECT_EQ(found.lineFeeds, wanted.lineFeeds);
+            EXPECT_EQ(found.lineStart1, wanted.lineStart1);
+            EXPECT_EQ(found.lineStart2, wanted.lineStart2);
+            EXPECT_EQ(found.previous, wanted.previous);
+            EXPECT_EQ(found.disagree, wanted.disagree);
+            if (HasFailure())
+                FAIL() << '"' << text << "\" vs \"" << other << "\" fold " << rules.foldCase
+                       << " compress " << rules.compressBlanks;
+        }
+    }
+}
+
 TEST(ByteKernels, CountLineFeedsAgreesWithScalarAtEveryLengthAndAlignment) {
     std::mt19937 random(31);
     for (const ByteKernelSet* set : FasterSetsThatRunHere()) {
