@@ -188,6 +188,15 @@ template <class Lanes> struct SimdByteKernels {
 
     static bool IsBlank(char byte) { return byte == ' ' || byte == '\t'; }
 
+    // Moves past a run of blanks found in the lanes, and past the rest of it beyond them.
+    static void SkipRun(const char* bytes, std::size_t n, std::size_t& at, std::size_t run,
+                        std::size_t inLanes) {
+        at += run;
+        if (run == inLanes)
+            while (at < n && IsBlank(bytes[at]))
+                ++at;
+    }
+
     static std::uint32_t Blanks(Vector lanes) {
         return Lanes::HighBits((lanes == ' ') | (lanes == '\t'));
     }
@@ -236,10 +245,10 @@ template <class Lanes> struct SimdByteKernels {
                 walk.disagree = true;
                 return;
             }
-            // A run that reaches past the lanes goes on at the start of the next ones, where the
-            // other side's next byte then disagrees with it after a blank.
-            walk.at1 += RunLength(blanksA);
-            walk.at2 += RunLength(blanksB);
+            // A run that reaches past the lanes is followed to its end byte by byte.
+            const std::size_t inLanes = kWidth - agree;
+            SkipRun(a, n1, walk.at1, RunLength(blanksA), inLanes);
+            SkipRun(b, n2, walk.at2, RunLength(blanksB), inLanes);
             walk.previous = ' ';
         }
         Lanes::Shorter().walkText(a, n1, b, n2, rules, walk);

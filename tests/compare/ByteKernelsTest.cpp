@@ -174,6 +174,9 @@ TEST(ByteKernels, WalkTextAgreesWithScalarUnderEveryRule) {
                                  ? static_cast<char>(byte ^ 0x20)
                                  : byte;
             }
+            // Now and then a run longer than the lanes on one side.
+            if (random() % 4 == 0 && !other.empty())
+                other.insert(random() % other.size(), std::string(16 + random() % 50, ' '));
             const TextWalkRules rules{random() % 2 == 0, random() % 4 != 0};
             TextWalk start;
             start.at1 = text.empty() ? 0 : random() % 3 % (text.size() + 1);
