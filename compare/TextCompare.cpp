@@ -196,10 +196,10 @@ std::optional<Side> TextRun::ListLinePair(std::int64_t end1, std::int64_t end2) 
 // Lists the current line of a stream as read; a line that cannot be held fails its file.
 std::optional<Side> TextRun::AddLine(TextStream& stream, Side side, std::int64_t end) {
     try {
-        std::string line;
+        TextStream::MovedBytes line;
         if (stream.MoveOut(stream.LineStart(), end, line) == TextStream::Status::Failed)
             return side;
-        panel_.AddRow(line);
+        panel_.AddRow(line.View());
     } catch (const std::bad_alloc&) {
         return side;
     }

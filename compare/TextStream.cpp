@@ -37,15 +37,17 @@ TextStream::Status TextStream::FindLineEnd(LineEnd& end) {
     }
 }
 
-TextStream::Status TextStream::MoveOut(std::int64_t from, std::int64_t to, std::string& bytes) {
+TextStream::Status TextStream::MoveOut(std::int64_t from, std::int64_t to, MovedBytes& moved) {
+    moved.size = static_cast<std::size_t>(to - from);
     try {
-        bytes.resize(static_cast<std::size_t>(to - from));
+        // Not filled first: its pages come as the copy reaches them, while the window's go.
+        moved.bytes = std::make_unique_for_overwrite<char[]>(moved.size);
     } catch (const std::bad_alloc&) {
         return Status::Failed;
     }
     for (std::int64_t at = from; at < to;) {
         const std::int64_t piece = std::min(to, at + step_);
-        char* const into = bytes.data() + (at - from);
+        char* const into = moved.bytes.get() + (at - from);
         const char* const source = At(at);
         if (RunGuarded([&] { std::memcpy(into, source, static_cast<std::size_t>(piece - at)); }))
             return Status::Failed;

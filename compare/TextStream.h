@@ -5,7 +5,8 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <string>
+#include <memory>
+#include <string_view>
 
 class CFile;
 
@@ -41,10 +42,16 @@ public:
     void StartLineAt(std::int64_t offset) { position_ = lineStart_ = offset; }
     // Finds the end of the current line, bringing all of it into the window.
     Status FindLineEnd(LineEnd& end);
-    // The bytes [from, to) of the window as a string of their own, handed over piece by piece so
-    // that a long mapped line is never held twice; the window lets go of them. Failed when they
-    // are lost or no memory can hold them.
-    Status MoveOut(std::int64_t from, std::int64_t to, std::string& bytes);
+    // Bytes moved out of the window into memory of their own.
+    struct MovedBytes {
+        std::unique_ptr<char[]> bytes;
+        std::size_t size = 0;
+        std::string_view View() const { return {bytes.get(), size}; }
+    };
+    // Moves the bytes [from, to) out of the window piece by piece, the window letting go of each
+    // piece as it is copied, so that a long line is never held twice. Failed when they are lost
+    // or no memory can hold them.
+    Status MoveOut(std::int64_t from, std::int64_t to, MovedBytes& moved);
     // Lines counted, not kept: line feeds, and bytes after the last of them, which make a line.
     struct LineCount {
         std::int64_t lineFeeds = 0;

@@ -12,6 +12,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -26,14 +27,16 @@ struct Outcome {
     int status = -1;
     std::string out;
     std::string err;
+    long peakKib = 0; // the most memory vy-cmp held at once
 };
 
 // Where vy-cmp's output goes.
 enum class Streams {
-    Separate, // standard output and standard error each to a file of its own
-    Together, // both to one file, as with 2>&1
-    FullDisk, // standard output to /dev/full, standard error to a file
-    Terminal, // both to a terminal
+    Separate,  // standard output and standard error each to a file of its own
+    Together,  // both to one file, as with 2>&1
+    FullDisk,  // standard output to /dev/full, standard error to a file
+    Discarded, // standard output to /dev/null, standard error to a file
+    Terminal,  // both to a terminal
 };
 
 class VyCmp : public testing::Test {
@@ -63,12 +66,15 @@ protected:
         if (streams == Streams::Terminal)
             outcome.out = ReadUntilClosed(terminal);
         int status = 0;
-        EXPECT_EQ(waitpid(child, &status, 0), child);
+        rusage usage{};
+        EXPECT_EQ(wait4(child, &status, 0, &usage), child);
+        outcome.peakKib = usage.ru_maxrss;
         EXPECT_TRUE(WIFEXITED(status));
         outcome.status = WEXITSTATUS(status);
         if (streams == Streams::Separate || streams == Streams::Together)
             outcome.out = ReadWholeFile(outPath);
-        if (streams == Streams::Separate || streams == Streams::FullDisk)
+        if (streams == Streams::Separate || streams == Streams::FullDisk ||
+            streams == Streams::Discarded)
             outcome.err = ReadWholeFile(errPath);
         return outcome;
     }
@@ -82,8 +88,9 @@ protected:
             return tcsetattr(STDOUT_FILENO, TCSANOW, &mode) == 0;
         }
         const int in = open("/dev/null", O_RDONLY);
-        const int out = streams == Streams::FullDisk
-                            ? open("/dev/full", O_WRONLY)
+        const int out = streams == Streams::FullDisk ? open("/dev/full", O_WRONLY)
+                        : streams == Streams::Discarded
+                            ? open("/dev/null", O_WRONLY)
                             : open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
         const int err = streams == Streams::Together
                             ? out
@@ -320,4 +327,37 @@ TEST_F(VyCmp, ALineTooLongForTheMemoryIsAReadErrorOfItsFile) {
     const auto outcome = Run({"--text", "a.txt", "b.txt"}, Streams::Together, rlim_t{128} << 20);
     EXPECT_EQ(outcome.status, 2);
     EXPECT_EQ(outcome.out, "File1: a.txt\nFile2: b.txt\nFile Read Error!!!: a.txt\n");
+}
+
+TEST_F(VyCmp, MemoryFollowsTheLongestLinesNotTheFileSize) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "the address sanitizer's own memory would be counted";
+#endif
+    // The child starts as a copy of this process, which counts towards its peak until it runs
+    // vy-cmp, so the files are written a little at a time.
+    const auto write = [&](const char* name, std::string_view piece, std::size_t copies,
+                           std::string_view end) {
+        std::ofstream file(dir.PathOf(name), std::ios::binary);
+        for (std::size_t copy = 0; copy < copies; ++copy)
+            file << piece;
+        file << end;
+    };
+    const std::string kibibyte(1024, 'a');
+
+    // Two lines of 48 MiB that differ at their ends are held, each once.
+    write("a.txt", kibibyte, 48 << 10, "x\n");
+    write("b.txt", kibibyte, 48 << 10, "y\n");
+    auto outcome = Run({"--text", "a.txt", "b.txt"}, Streams::Discarded);
+    EXPECT_EQ(outcome.status, 1);
+    const long lines = 2 * (48 << 10);
+    EXPECT_LE(outcome.peakKib, lines + lines / 10 + (16 << 10));
+    EXPECT_GE(outcome.peakKib, lines); // what is measured is what it should be
+
+    // 96 MiB of short lines that differ in case and blanks on every line take no more than the
+    // windows.
+    write("c.txt", "Some words  and\tmore of them\n", 3'500'000, "");
+    write("d.txt", "SOME WORDS AND  MORE OF THEM\n", 3'500'000, "");
+    outcome = Run({"--text", "--compress-blanks", "c.txt", "d.txt"}, Streams::Discarded);
+    EXPECT_EQ(outcome.status, 0);
+    EXPECT_LE(outcome.peakKib, 32 << 10);
 }
