@@ -67,9 +67,9 @@ private:
     std::int64_t begin_ = 0;
     std::int64_t end_ = 0;
 
-    unsigned char* map_ = nullptr;
-    std::int64_t mapOffset_ = 0; // file offset of map_[0], a whole number of pages
+    unsigned char* map_ = nullptr; // the whole file, from offset 0
     std::size_t mapLength_ = 0;
+    std::int64_t droppedTo_ = 0; // the mapped pages before this offset have been let go of
 
     unsigned char* buffer_ = nullptr;
     std::int64_t bufferOffset_ = 0; // file offset of buffer_[0]
