@@ -14,12 +14,13 @@ struct FileAccess {
     ReadAt readAt = nullptr;
 };
 
-// A stretch of an open file's bytes in memory that slides forward through the file: mapped
-// read-only where the file allows it, read into a buffer where it does not (pseudo-files, file
-// systems that cannot map). The size the file reports at the start is trusted where the file
-// can be mapped: ending before it means the file was cut under the reader, a failure. Bytes past
-// it are read all the same, so a file that reports too small a size, or none, is read to its end.
-// Several windows may read one file at once, from different threads.
+// A stretch of an open file's bytes in memory that slides forward through the file: the file is
+// mapped read-only whole where it allows it and only the stretch's pages are held, else the
+// stretch is read into a buffer (pseudo-files, file systems that cannot map, too little address
+// space). The size the file reports at the start is trusted unless the file cannot be mapped:
+// ending before it means the file was cut under the reader, a failure. Bytes past it are read all
+// the same, so a file that reports too small a size, or none, is read to its end. Several windows
+// may read one file at once, from different threads.
 class FileWindow {
 public:
     enum class Status { Ok, End, Failed };
