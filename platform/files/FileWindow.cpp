@@ -4,11 +4,11 @@
 #include "PageFaultGuard.h"
 
 #include <algorithm>
-#include <atomic>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <sys/mman.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -24,25 +24,6 @@ std::int64_t PageStart(std::int64_t offset) {
 
 std::size_t WholePages(std::int64_t bytes) {
     return static_cast<std::size_t>(PageStart(bytes + PageSize() - 1));
-}
-
-// Faults the pages in ahead of use, as MAP_POPULATE does for a new mapping; false when the file
-// no longer backs them. Kernels without the request just fault them in on first use.
-bool Populate(unsigned char* start, std::size_t length) {
-    static std::atomic<bool> supported = true;
-    if (!supported || length == 0)
-        return true;
-    for (;;) {
-        if (::madvise(start, length, MADV_POPULATE_READ) == 0)
-            return true;
-        if (errno == EINTR || errno == EAGAIN)
-            continue;
-        if (errno == EINVAL) {
-            supported = false;
-            return true;
-        }
-        return false;
-    }
 }
 
 ssize_t ReadAtWithPread(int descriptor, void* buffer, std::size_t count, off_t offset) {
@@ -66,8 +47,7 @@ FileWindow::~FileWindow() {
 }
 
 const char* FileWindow::At(std::int64_t offset) const {
-    const unsigned char* const byte =
-        mapped_ ? map_ + (offset - mapOffset_) : buffer_ + (offset - bufferOffset_);
+    const unsigned char* const byte = mapped_ ? map_ + offset : buffer_ + (offset - bufferOffset_);
     return reinterpret_cast<const char*>(byte);
 }
 
@@ -106,35 +86,27 @@ FileWindow::Status FileWindow::Extend(std::int64_t end) {
 
 FileWindow::Status FileWindow::ExtendMapping(std::int64_t end) {
     if (!map_) {
-        mapOffset_ = PageStart(begin_);
-        const std::size_t length = WholePages(end - mapOffset_);
-        void* const start = ::mmap(nullptr, length, PROT_READ, MAP_SHARED, descriptor_, mapOffset_);
+        // The whole file at once, its pages coming in as they are read and going again as the
+        // window lets go of them: no mapping changes hands while a run goes on, which would
+        // stop every other thread of the process.
+        mapLength_ = WholePages(reportedSize_);
+        void* const start = ::mmap(nullptr, mapLength_, PROT_READ, MAP_SHARED, descriptor_, 0);
         if (start == MAP_FAILED) {
-            // A file system that cannot map its files: read them, and trust no reported size,
-            // which such files rarely keep. Running out of address space is a failure.
-            if (errno == ENOMEM || end_ > 0)
-                return Fail();
+            // Without the address space for it, the file is read instead. A file system that
+            // cannot map its files is read too, and trusted with no reported size, which such
+            // files rarely keep.
+            trusted_ = trusted_ && errno == ENOMEM;
             mapped_ = false;
-            trusted_ = false;
+            mapLength_ = 0;
             return Status::Ok;
         }
         map_ = static_cast<unsigned char*>(start);
-        mapLength_ = length;
-        if (!Populate(map_, mapLength_))
-            return Fail();
-    } else {
-        const std::size_t length = WholePages(end - mapOffset_);
-        if (length > mapLength_) {
-            void* const start = ::mremap(map_, mapLength_, length, MREMAP_MAYMOVE);
-            if (start == MAP_FAILED)
-                return Fail();
-            map_ = static_cast<unsigned char*>(start);
-            const std::size_t old = mapLength_;
-            mapLength_ = length;
-            if (!Populate(map_ + old, length - old))
-                return Fail();
-        }
+        droppedTo_ = PageStart(begin_);
     }
+    // A file cut before its bytes are read shows in its size; one cut later faults in the guard.
+    struct stat status {};
+    if (::fstat(descriptor_, &status) != 0 || status.st_size < end)
+        return Fail();
     end_ = end;
     return Status::Ok;
 }
@@ -221,22 +193,19 @@ FileWindow::Status FileWindow::ExtendBuffer(std::int64_t end) {
 }
 
 void FileWindow::Release(std::int64_t offset) {
+    // The pages of the bytes let go of leave the process, so that memory stays flat.
+    if (map_) {
+        const std::int64_t drop = PageStart(std::min(offset, end_));
+        if (drop > droppedTo_)
+            ::madvise(map_ + droppedTo_, static_cast<std::size_t>(drop - droppedTo_),
+                      MADV_DONTNEED);
+        droppedTo_ = std::max(droppedTo_, PageStart(offset));
+    }
     if (offset >= end_) {
-        Unmap();
         begin_ = end_ = bufferOffset_ = offset;
         return;
     }
     begin_ = std::max(begin_, offset);
-    if (!map_)
-        return;
-    const std::int64_t newOffset = PageStart(begin_);
-    if (newOffset <= mapOffset_)
-        return;
-    const auto dropped = static_cast<std::size_t>(newOffset - mapOffset_);
-    ::munmap(map_, dropped);
-    map_ += dropped;
-    mapLength_ -= dropped;
-    mapOffset_ = newOffset;
 }
 
 void FileWindow::Unmap() {

@@ -14,12 +14,13 @@ struct FileAccess {
     ReadAt readAt = nullptr;
 };
 
-// A stretch of an open file's bytes in memory that slides forward through the file: mapped
-// read-only where the file allows it, read into a buffer where it does not (pseudo-files, file
-// systems that cannot map). The size the file reports at the start is trusted where the file
-// can be mapped: ending before it means the file was cut under the reader, a failure. Bytes past
-// it are read all the same, so a file that reports too small a size, or none, is read to its end.
-// Several windows may read one file at once, from different threads.
+// A stretch of an open file's bytes in memory that slides forward through the file: the file is
+// mapped read-only whole where it allows it and only the stretch's pages are held, else the
+// stretch is read into a buffer (pseudo-files, file systems that cannot map, too little address
+// space). The size the file reports at the start is trusted unless the file cannot be mapped:
+// ending before it means the file was cut under the reader, a failure. Bytes past it are read all
+// the same, so a file that reports too small a size, or none, is read to its end. Several windows
+// may read one file at once, from different threads.
 class FileWindow {
 public:
     enum class Status { Ok, End, Failed };
@@ -67,9 +68,9 @@ private:
     std::int64_t begin_ = 0;
     std::int64_t end_ = 0;
 
-    unsigned char* map_ = nullptr;
-    std::int64_t mapOffset_ = 0; // file offset of map_[0], a whole number of pages
+    unsigned char* map_ = nullptr; // the whole file, from offset 0
     std::size_t mapLength_ = 0;
+    std::int64_t droppedTo_ = 0; // the mapped pages before this offset have been let go of
 
     unsigned char* buffer_ = nullptr;
     std::int64_t bufferOffset_ = 0; // file offset of buffer_[0]
