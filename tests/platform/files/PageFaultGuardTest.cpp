@@ -80,6 +80,6 @@ TEST(PageFaultGuard, GuardsNestAndEachThreadHasItsOwn) {
 TEST(PageFaultGuardDeathTest, AFaultOutsideEveryGuardStillEndsTheProcess) {
     LostPage page;
     RunGuarded([] {}); // the handler is in place
-    EXPECT_EXIT(static_cast<void>(*static_cast<const volatile char*>(page.Lost())),
-                testing::KilledBySignal(SIGBUS), "");
+    // By the signal itself, or by whoever handled it before (a sanitizer reports and exits).
+    EXPECT_DEATH(static_cast<void>(*static_cast<const volatile char*>(page.Lost())), "");
 }
