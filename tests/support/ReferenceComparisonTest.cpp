@@ -136,11 +136,11 @@ TEST(ReferenceComparison, AgreesWithTheEngineAtTheDefaultLimits) {
     compareBinary(zeros, std::string(10001, '\1') + std::string(9999, '\0') + "longer");
     compareBinary(std::string(600000, 'a'), std::string(524287, 'a') + "b");
 
-    compareSettings = {CompareMode::Text, 0, 0};
+    const CompareSettings folded{CompareMode::Text, 0, 0};
     const auto compareText = [&](const std::string& bytes1, const std::string& bytes2) {
         MemoryResultPanel panel;
         const auto outcome =
-            RunTextCompare(panel, dir.Write("a.txt", bytes1), dir.Write("b.txt", bytes2));
+            RunTextCompare(panel, dir.Write("a.txt", bytes1), dir.Write("b.txt", bytes2), folded);
         ExpectShown(panel, outcome,
                     reference::CompareText(bytes1, bytes2, dir.PathOf("a.txt"), dir.PathOf("b.txt"),
                                            kFolded));
@@ -149,5 +149,4 @@ TEST(ReferenceComparison, AgreesWithTheEngineAtTheDefaultLimits) {
     compareText(NumberedLines(4001, "x") + "one more\n", NumberedLines(4001, "y"));
     compareText(NumberedLines(4001, "x"), NumberedLines(4001, "y") + "more\nlines");
     compareText(std::string(300000, 'a') + "\nb\n", std::string(300000, 'A') + "\nB");
-    compareSettings = {};
 }
