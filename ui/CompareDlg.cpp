@@ -1,10 +1,10 @@
 #include "CompareDlg.h"
 
 #include "AboutDlg.h"
-#include "CompareSettings.h"
 #include "IconPlacement.h"
 #include "Menu.h"
 #include "PaintDC.h"
+#include "ProcessSettings.h"
 #include "Resources.h"
 #include "SettingsDlg.h"
 #include "WinDefs.h"

@@ -3,12 +3,12 @@
 #include "CompareDlg.h"
 
 #include "CompareRequest.h"
-#include "CompareSettings.h"
 #include "ComparisonRun.h"
 #include "DialogResultPanel.h"
 #include "DialogRunHost.h"
 #include "DisplayName.h"
 #include "FileDialog.h"
+#include "ProcessSettings.h"
 #include "WinDefs.h"
 
 #include <cassert>

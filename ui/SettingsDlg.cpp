@@ -1,6 +1,6 @@
 #include "SettingsDlg.h"
 
-#include "CompareSettings.h"
+#include "ProcessSettings.h"
 #include "Resources.h"
 #include "WinDefs.h"
 #include "resource.h"

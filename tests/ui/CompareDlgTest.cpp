@@ -1,8 +1,8 @@
 #include "CompareDlg.h"
 
-#include "CompareSettings.h"
 #include "DialogTestSupport.h"
 #include "ModalDriver.h"
+#include "ProcessSettings.h"
 #include "Snapshot.h"
 #include "WinDefs.h"
 #include "resource.h"

@@ -1,11 +1,11 @@
 #include "CompareDlg.h"
 
 #include "CompareRequest.h"
-#include "CompareSettings.h"
 #include "ComparisonRun.h"
 #include "DialogTestSupport.h"
 #include "DisplayName.h"
 #include "MemoryResultPanel.h"
+#include "ProcessSettings.h"
 #include "RecordingHost.h"
 #include "Snapshot.h"
 #include "TempDir.h"

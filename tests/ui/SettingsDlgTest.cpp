@@ -1,8 +1,8 @@
 #include "SettingsDlg.h"
 
 #include "Button.h"
-#include "CompareSettings.h"
 #include "DialogTestSupport.h"
+#include "ProcessSettings.h"
 #include "Snapshot.h"
 #include "WinDefs.h"
 #include "resource.h"

@@ -1,3 +1,3 @@
-#include "CompareSettings.h"
+#include "ProcessSettings.h"
 
 CompareSettings compareSettings;
