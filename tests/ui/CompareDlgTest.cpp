@@ -72,8 +72,6 @@ TEST(CompareDlg, OpensEmptyInBinaryModeWithTheFocusOnFile1) {
         EXPECT_EQ(ControlOf<CComboBox>(dialog, combo).GetCount(), 0);
         EXPECT_EQ(ControlOf<CComboBox>(dialog, combo).GetCurSel(), CB_ERR);
     }
-    EXPECT_EQ(dialog.PathCount(0), 0);
-    EXPECT_EQ(dialog.PathCount(1), 0);
 }
 
 TEST(CompareDlg, SystemMenuEndsWithTheAboutItemAndGraysMaximizeAndSize) {

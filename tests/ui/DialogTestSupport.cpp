@@ -89,6 +89,13 @@ std::vector<ComboEntry> EntriesOf(const CComboBox& combo) {
     return entries;
 }
 
+std::vector<std::string> NumberedPaths(std::string_view prefix, int count) {
+    std::vector<std::string> paths;
+    for (int index = 0; index < count; ++index)
+        paths.push_back(std::string(prefix) + std::to_string(index) + ".bin");
+    return paths;
+}
+
 std::vector<std::string> RowsOf(const CListBox& list) {
     std::vector<std::string> rows;
     for (int index = 0; index < list.GetCount(); ++index) {

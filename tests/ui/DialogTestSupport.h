@@ -50,6 +50,8 @@ struct ComboEntry {
     bool operator==(const ComboEntry&) const = default;
 };
 std::vector<ComboEntry> EntriesOf(const CComboBox& combo);
+// The paths PREFIX0.bin, PREFIX1.bin and so on, `count` of them.
+std::vector<std::string> NumberedPaths(std::string_view prefix, int count);
 std::vector<std::string> RowsOf(const CListBox& list);
 
 // Drops local files on the dialog at the middle of a control, as the window system delivers a
