@@ -3,6 +3,7 @@
 #include "DialogTemplate.h"
 #include "DropDownList.h"
 #include "Icon.h"
+#include "IconBitmap.h"
 #include "RowList.h"
 #include "TemplateButtons.h"
 #include "WidgetText.h"
@@ -16,8 +17,6 @@
 namespace {
 
 using namespace style;
-
-constexpr int kIconSize = 32;
 
 QWidget* MakeButton(const DialogControl& row, int radioGroup, QWidget* dialog) {
     switch (row.style & BS_TYPEMASK) {
@@ -48,7 +47,8 @@ QWidget* MakeStatic(const DialogControl& row, QWidget* dialog) {
     const std::uint32_t type = row.style & SS_TYPEMASK;
     if (type == SS_ICON) {
         if (row.icon) {
-            label->setPixmap(Icon(*row.icon).ToQIcon().pixmap(kIconSize, kIconSize));
+            label->setPixmap(
+                Icon(*row.icon).ToQIcon().pixmap(IconBitmap::kSize, IconBitmap::kSize));
         }
         return label;
     }
@@ -89,7 +89,7 @@ QWidget* MakeControl(const DialogControl& row, const QRect& rect, int radioGroup
 
 void Place(QWidget* widget, const DialogControl& row, QRect rect) {
     if (row.controlClass == ControlClass::Static && (row.style & SS_TYPEMASK) == SS_ICON) {
-        rect.setSize({kIconSize, kIconSize});
+        rect.setSize({IconBitmap::kSize, IconBitmap::kSize});
     } else if (row.controlClass == ControlClass::ComboBox) {
         rect.setHeight(widget->sizeHint().height());
     }
