@@ -30,9 +30,7 @@ void CSettingsDlg::DoDataExchange(CDataExchange* exchange) {
 bool CSettingsDlg::OnInitDialog() {
     CDialog::OnInitDialog();
 
-    working.matchCase = compareSettings.matchCase;
-    working.compressBlanks = compareSettings.compressBlanks;
-    working.mode = compareSettings.mode;
+    working = compareSettings;
 
     // Every control starts unchecked, so only the settings that are on need a check.
     if (working.matchCase == 1) {
@@ -79,8 +77,6 @@ void CSettingsDlg::OnCompressBlanks() {
 
 // The text options are saved in Binary mode too; they apply once Text is chosen again.
 void CSettingsDlg::OnOK() {
-    compareSettings.matchCase = working.matchCase;
-    compareSettings.compressBlanks = working.compressBlanks;
-    compareSettings.mode = working.mode;
+    compareSettings = working;
     CDialog::OnOK();
 }
