@@ -100,8 +100,7 @@ void CCompareDlg::UpdateTitle() {
 }
 
 void CCompareDlg::OnSysCommand(unsigned id, std::intptr_t param) {
-    // The window layer keeps the low four bits of system commands for itself.
-    if ((id & 0xFFF0) == IDM_ABOUTBOX) {
+    if ((id & kSysCommandMask) == IDM_ABOUTBOX) {
         CAboutDlg about;
         about.DoModal();
         return;

@@ -216,7 +216,7 @@ void CDialog::DefaultSysCommand(unsigned id) {
     if (!window_) {
         return;
     }
-    switch (id & 0xFFF0) {
+    switch (id & kSysCommandMask) {
     case SC_RESTORE:
         window_->showNormal();
         break;

@@ -32,7 +32,7 @@ QString ScreenString(std::string_view bytes) {
 }
 
 QMessageBox::Icon BoxIcon(unsigned type) {
-    switch (type & 0xF0) {
+    switch (type & MB_ICONMASK) {
     case MB_ICONINFORMATION:
         return QMessageBox::Information;
     case MB_ICONEXCLAMATION:
