@@ -143,7 +143,7 @@ void CCompareDlg::OnBrowseFile2() {
 void CCompareDlg::Browse(FileList& list) {
     if (list.IsFull())
         return;
-    CFileDialog dialog(true, {}, {}, kBrowseFlags, kAllFilesFilter);
+    CFileDialog dialog(kBrowseFlags, kAllFilesFilter);
     if (dialog.DoModal() == IDCANCEL)
         return;
     list.AddEachOnTop(SelectedPaths(dialog));

@@ -6,7 +6,6 @@
 #include "WinDefs.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 namespace {
@@ -23,17 +22,10 @@ QString& NextFolder() {
     return folder;
 }
 
-QString DecodedPath(std::string_view bytes) {
-    return QFile::decodeName(QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
-}
-
 } // namespace
 
-CFileDialog::CFileDialog(bool openFileDialog, std::string_view defaultExtension,
-                         std::string_view fileName, unsigned flags, std::string_view filter,
-                         CWnd* parent)
-    : openFileDialog_(openFileDialog), defaultExtension_(defaultExtension), fileName_(fileName),
-      flags_(flags), filter_(filter), parent_(parent) {}
+CFileDialog::CFileDialog(unsigned flags, std::string_view filter, CWnd* parent)
+    : flags_(flags), filter_(filter), parent_(parent) {}
 
 void CFileDialog::SetPresenter(Presenter presenter) {
     ThePresenter() = std::move(presenter);
@@ -54,22 +46,11 @@ int CFileDialog::DoModal() {
 std::optional<std::vector<std::string>> CFileDialog::RunDialog() const {
     ByteNameFileDialog dialog(OwnerWidget(parent_));
     dialog.setDirectory(NextFolder());
-    dialog.setAcceptMode(openFileDialog_ ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
-    if (!openFileDialog_) {
-        dialog.setFileMode(QFileDialog::AnyFile);
-    } else {
-        dialog.setFileMode(flags_ & OFN_ALLOWMULTISELECT ? QFileDialog::ExistingFiles
-                                                         : QFileDialog::ExistingFile);
-    }
-    dialog.setOption(QFileDialog::DontConfirmOverwrite, !(flags_ & OFN_OVERWRITEPROMPT));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(flags_ & OFN_ALLOWMULTISELECT ? QFileDialog::ExistingFiles
+                                                     : QFileDialog::ExistingFile);
     dialog.setOption(QFileDialog::HideNameFilterDetails);
     dialog.setNameFilters(ToNameFilters(filter_));
-    if (!defaultExtension_.empty()) {
-        dialog.setDefaultSuffix(DecodedPath(defaultExtension_));
-    }
-    if (!fileName_.empty()) {
-        dialog.selectFile(DecodedPath(fileName_));
-    }
     if (dialog.exec() != QDialog::Accepted) {
         return std::nullopt;
     }

@@ -63,7 +63,7 @@ TEST(BrowseAndDrop, BrowsePutsTheSelectionOnTopOfItsOwnSideInReverseOrder) {
         Click(dialog, IDC_BROWSE1);
         selectionAfterCancel = File1Combo(dialog).GetCurSel();
     });
-    const FileDialogStandIn::Opening opening{true, kBrowseFlags, std::string(kAllFilesFilter)};
+    const FileDialogStandIn::Opening opening{kBrowseFlags, std::string(kAllFilesFilter)};
     EXPECT_EQ(fileDialog.openings,
               (std::vector<FileDialogStandIn::Opening>{opening, opening, opening}));
     EXPECT_EQ(EntriesOf(File1Combo(dialog)),

@@ -138,7 +138,7 @@ MessageBoxRecorder::~MessageBoxRecorder() {
 
 FileDialogStandIn::FileDialogStandIn() {
     CFileDialog::SetPresenter([this](const CFileDialog& dialog) {
-        openings.push_back({dialog.IsOpenDialog(), dialog.Flags(), std::string(dialog.Filter())});
+        openings.push_back({dialog.Flags(), std::string(dialog.Filter())});
         std::optional<std::vector<std::string>> answer;
         if (!answers.empty()) {
             answer = answers.front();

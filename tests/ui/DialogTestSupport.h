@@ -82,7 +82,6 @@ public:
 class FileDialogStandIn {
 public:
     struct Opening {
-        bool openDialog = false;
         unsigned flags = 0;
         std::string filter;
         bool operator==(const Opening&) const = default;

@@ -66,7 +66,7 @@ Choice Choose(const QString& folder, const QString& names) {
         fileDialog->selectFile(names);
         static_cast<QDialog*>(fileDialog)->accept();
     });
-    CFileDialog dialog(true, "", "", kFlags, kAllFiles);
+    CFileDialog dialog(kFlags, kAllFiles);
     choice.result = dialog.DoModal();
     choice.paths = Walk(dialog);
     return choice;
@@ -82,29 +82,28 @@ TEST(FileDialog, FilterNamesShowAsGivenAndStarDotStarMatchesEveryName) {
 }
 
 TEST(FileDialog, APresenterStandsInAndThePathsWalkInOrder) {
-    std::vector<bool> sawOpenDialog;
+    std::vector<bool> sawItsSetUp;
     CFileDialog::SetPresenter([&](const CFileDialog& dialog) {
-        sawOpenDialog.push_back(dialog.IsOpenDialog() && dialog.Flags() == kFlags &&
-                                dialog.Filter() == kAllFiles);
+        sawItsSetUp.push_back(dialog.Flags() == kFlags && dialog.Filter() == kAllFiles);
         return std::optional<std::vector<std::string>>(
             std::vector<std::string>{"/p/one", "/p/\x83\x65.txt", "/p/three"});
     });
-    CFileDialog dialog(true, "", "", kFlags, kAllFiles);
+    CFileDialog dialog(kFlags, kAllFiles);
     const int result = dialog.DoModal();
     const std::vector<std::string> paths = Walk(dialog);
 
     CFileDialog::SetPresenter([](const CFileDialog&) { return std::nullopt; });
-    CFileDialog cancelled(true, "", "", kFlags, kAllFiles);
+    CFileDialog cancelled(kFlags, kAllFiles);
     const int cancelResult = cancelled.DoModal();
 
     CFileDialog::SetPresenter(
         [](const CFileDialog&) { return std::optional(std::vector<std::string>{}); });
-    CFileDialog empty(true, "", "", kFlags, kAllFiles);
+    CFileDialog empty(kFlags, kAllFiles);
     const int emptyResult = empty.DoModal();
     CFileDialog::SetPresenter({});
 
     EXPECT_EQ(result, IDOK);
-    EXPECT_EQ(sawOpenDialog, std::vector<bool>{true});
+    EXPECT_EQ(sawItsSetUp, std::vector<bool>{true});
     EXPECT_EQ(paths, (std::vector<std::string>{"/p/one", "/p/\x83\x65.txt", "/p/three"}));
     EXPECT_EQ(cancelResult, IDCANCEL);
     EXPECT_EQ(cancelled.GetStartPosition(), 0u);
@@ -132,7 +131,7 @@ TEST(FileDialog, TheRealDialogListsNamesWithoutADotAndReturnsTheSelection) {
         fileDialog->selectFile(QStringLiteral("\"名前.txt\" \"noext\""));
         static_cast<QDialog*>(fileDialog)->accept();
     });
-    CFileDialog dialog(true, "", "", kFlags, kAllFiles);
+    CFileDialog dialog(kFlags, kAllFiles);
     const int result = dialog.DoModal();
 
     EXPECT_EQ(shownFilter, QStringLiteral("すべてのﾌｧｲﾙ (*.*)"));
@@ -211,7 +210,7 @@ TEST(FileDialog, NamesThatAreNotUtf8AreChosenAsTheirBytesAndNeverAsAnotherFile) 
         openAfterRefusal = fileDialog->isVisible();
         fileDialog->reject();
     });
-    CFileDialog ambiguous(true, "", "", kFlags, kAllFiles);
+    CFileDialog ambiguous(kFlags, kAllFiles);
     EXPECT_EQ(ambiguous.DoModal(), IDCANCEL);
     EXPECT_TRUE(refusal.startsWith(QStringLiteral("\uFFFDy\n"))) << refusal.toStdString();
     EXPECT_TRUE(openAfterRefusal);
