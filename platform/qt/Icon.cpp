@@ -8,6 +8,9 @@
 
 namespace {
 
+// The alpha of a pixel that covers what lies under it.
+constexpr std::uint32_t kOpaque = 0xFF000000;
+
 // The source row or column under the centre of a pixel at the given size.
 std::size_t SourceIndex(int index, int size) {
     return static_cast<std::size_t>((2 * index + 1) * IconBitmap::kSize / (2 * size));
@@ -21,8 +24,10 @@ QImage IconImage(const IconBitmap& bitmap, int size) {
         for (int x = 0; x < size; ++x) {
             const std::size_t row = SourceIndex(y, size);
             const std::size_t column = SourceIndex(x, size);
-            const std::uint32_t colour = kStandardPalette[bitmap.colours[row][column] & 0x0F];
-            image.setPixel(x, y, bitmap.transparent[row][column] ? 0u : 0xFF000000u | colour);
+            // An index past the palette wraps round rather than reading past it.
+            const std::uint32_t colour =
+                kStandardPalette[bitmap.colours[row][column] % kStandardPalette.size()];
+            image.setPixel(x, y, bitmap.transparent[row][column] ? 0u : kOpaque | colour);
         }
     }
     return image;
