@@ -1,6 +1,6 @@
 #include "ByteKernelSet.h"
 
-#include "CaseFolding.h"
+#include "AsciiText.h"
 
 namespace {
 struct ScalarByteKernels {

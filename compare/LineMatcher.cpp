@@ -1,7 +1,9 @@
 #include "LineMatcher.h"
 
+#include "AsciiText.h"
 #include "ByteKernelSet.h"
-#include "CaseFolding.h"
+#include "ShiftJis.h"
+#include "Utf8.h"
 
 #include <algorithm>
 #include <bit>
@@ -9,10 +11,6 @@
 #include <cstring>
 
 namespace {
-bool IsBlank(char byte) {
-    return byte == ' ' || byte == '\t';
-}
-
 unsigned char ByteAt(std::string_view line, std::size_t at) {
     return static_cast<unsigned char>(line[at]);
 }
