@@ -1,5 +1,6 @@
 #include "CompareDlg.h"
 
+#include "DialogFocus.h"
 #include "DialogTestSupport.h"
 #include "ModalDriver.h"
 #include "ProcessSettings.h"

@@ -62,25 +62,6 @@ bool UseSettingsDialog(CDialog& mainDialog, std::vector<std::string_view> presse
     return openedInBinary;
 }
 
-int FocusedId(CDialog& dialog, std::initializer_list<int> ids) {
-    const QWidget* focused = dialog.Widget()->focusWidget();
-    for (int id : ids) {
-        if (focused != nullptr && dialog.GetDlgItem(id)->Widget() == focused) {
-            return id;
-        }
-    }
-    return 0;
-}
-
-std::vector<int> TabVisits(CDialog& dialog, std::initializer_list<int> ids, int presses) {
-    std::vector<int> visits;
-    for (int press = 0; press < presses; ++press) {
-        QTest::keyClick(dialog.Widget()->focusWidget(), Qt::Key_Tab);
-        visits.push_back(FocusedId(dialog, ids));
-    }
-    return visits;
-}
-
 std::vector<ComboEntry> EntriesOf(const CComboBox& combo) {
     std::vector<ComboEntry> entries;
     for (int index = 0; index < combo.GetCount(); ++index) {

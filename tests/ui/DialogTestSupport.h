@@ -5,7 +5,6 @@
 
 #include <cstdint>
 #include <functional>
-#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -36,12 +35,6 @@ void PressKeyOn(CDialog& dialog, int id, int key);
 // these texts in it one after the other, and presses the key if it is still open; returns
 // whether its Binary radio was checked when it opened.
 bool UseSettingsDialog(CDialog& mainDialog, std::vector<std::string_view> presses, int endKey);
-
-// The id among the given ones of the control that has the focus, or 0 for none of them.
-int FocusedId(CDialog& dialog, std::initializer_list<int> ids);
-
-// The ids the focus visits on the given number of Tab presses, starting where it is.
-std::vector<int> TabVisits(CDialog& dialog, std::initializer_list<int> ids, int presses);
 
 // One entry of a combo box: its text and its item data.
 struct ComboEntry {

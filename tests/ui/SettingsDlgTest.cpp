@@ -1,6 +1,7 @@
 #include "SettingsDlg.h"
 
 #include "Button.h"
+#include "DialogFocus.h"
 #include "DialogTestSupport.h"
 #include "ProcessSettings.h"
 #include "Snapshot.h"

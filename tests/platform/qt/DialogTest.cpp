@@ -1,5 +1,6 @@
 #include "Dialog.h"
 
+#include "DialogFocus.h"
 #include "Snapshot.h"
 #include "TestDialog.h"
 #include "WinApp.h"
@@ -113,12 +114,12 @@ TEST(Dialog, TabFollowsTemplateOrderOverEnabledTabStops) {
     std::vector<int> backward;
     RunModal(dialog, [&](QWidget* window) {
         for (int step = 0; step < 6; ++step) {
-            forward.push_back(FocusedId(dialog));
+            forward.push_back(FocusedId(dialog, kProbeFocusIds));
             QTest::keyClick(window->focusWidget(), Qt::Key_Tab);
         }
         for (int step = 0; step < 2; ++step) {
             QTest::keyClick(window->focusWidget(), Qt::Key_Backtab);
-            backward.push_back(FocusedId(dialog));
+            backward.push_back(FocusedId(dialog, kProbeFocusIds));
         }
     });
     EXPECT_EQ(forward, (std::vector<int>{kCombo, kBrowse, kWrapCheck, kList, kRun, IDCANCEL}));
@@ -128,7 +129,7 @@ TEST(Dialog, TabFollowsTemplateOrderOverEnabledTabStops) {
 TEST(Dialog, FirstFocusGoesToTheFirstTabStop) {
     ProbeDialog dialog;
     int focused = 0;
-    RunModal(dialog, [&](QWidget*) { focused = FocusedId(dialog); });
+    RunModal(dialog, [&](QWidget*) { focused = FocusedId(dialog, kProbeFocusIds); });
     EXPECT_EQ(focused, kCombo);
 }
 

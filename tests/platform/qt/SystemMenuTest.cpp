@@ -1,5 +1,6 @@
 #include "Menu.h"
 
+#include "DialogFocus.h"
 #include "ModalDriver.h"
 #include "TestDialog.h"
 
@@ -172,7 +173,7 @@ TEST(SystemMenu, MoveTakesArrowKeysUntilEnterKeepsOrEscapeUndoes) {
         afterEscape = window->pos() - start;
         cursorBackAfter = QApplication::overrideCursor() == nullptr;
         activeAfter = window->isActiveWindow();
-        focusAfter = FocusedId(dialog);
+        focusAfter = FocusedId(dialog, kProbeFocusIds);
     });
     EXPECT_EQ(afterEnter, QPoint(16, 8));
     EXPECT_EQ(afterEscape, QPoint(16, 8)) << "Escape puts the window back where the move began";

@@ -223,16 +223,3 @@ void DefaultButtonDialog::OnCancel() {
     events.push_back("cancel");
     CDialog::OnCancel();
 }
-
-int FocusedId(CDialog& dialog) {
-    const QWidget* focused = dialog.Widget() ? dialog.Widget()->focusWidget() : nullptr;
-    for (int id :
-         {int(kDropBox), int(kCombo), int(kBrowse), int(kWrapCheck), int(kRadioA), int(kRadioB),
-          int(kRadioC), int(kDisabledButton), int(kList), int(kLabel), int(kRun), IDOK, IDCANCEL}) {
-        const CWnd* item = dialog.GetDlgItem(id);
-        if (focused && item && item->Widget() == focused) {
-            return id;
-        }
-    }
-    return 0;
-}

@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -34,6 +35,11 @@ enum ProbeId : int {
     kFrame = 111,
     kUnboundDropBox = 112,
 };
+
+// The probe template's controls that can take the focus.
+inline const std::initializer_list<int> kProbeFocusIds = {
+    kDropBox,        kCombo, kBrowse, kWrapCheck, kRadioA, kRadioB, kRadioC,
+    kDisabledButton, kList,  kLabel,  kRun,       IDOK,    IDCANCEL};
 
 // A group box that keeps what is dropped on it.
 class DropProbe : public CButton {
@@ -82,6 +88,3 @@ protected:
     void OnOK() override;
     void OnCancel() override;
 };
-
-// The id of the control that has the focus in the dialog's window, or 0 for none.
-int FocusedId(CDialog& dialog);
