@@ -41,7 +41,7 @@ void ExpectShown(const MemoryResultPanel& panel, CompareOutcome outcome,
 
 } // namespace
 
-TEST(ReferenceComparison, BinaryWorkedExampleAndEdges) {
+TEST(ReferenceComparison, BinaryListsDifferingBytesUpToTheShorterEnd) {
     auto result = reference::CompareBinary("\x0A\x00\xFF"s, "\x0A\x1B\xFE\x20"s);
     EXPECT_EQ(result.rows, Rows({" ｱﾄﾞﾚｽ", "00000001 00 : 1B", "00000002 FF : FE"}));
     EXPECT_EQ(result.lengthVerdict, expected::kFile2Longer);
@@ -82,7 +82,7 @@ TEST(ReferenceComparison, BinaryListingStopsAfterTheDifferenceThatPassesTheLimit
     EXPECT_EQ(result.lengthVerdict, expected::kSameLength);
 }
 
-TEST(ReferenceComparison, TextWorkedExampleInItsThreeSettings) {
+TEST(ReferenceComparison, TextFollowsEachOfItsSettings) {
     const auto file1 = "Hello\r\nx  y\r\nend\r\n"s;
     const auto file2 = "HELLO\nx y\nEND\nmore\n"s;
     auto result = reference::CompareText(file1, file2, "/d/a.txt", "/d/b.txt", kFolded);
