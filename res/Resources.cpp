@@ -9,11 +9,9 @@
 
 const DialogTemplate& LoadDialogTemplate(int id) {
     for (const DialogTemplate* dialogTemplate :
-         {&kAboutDialogTemplate, &kCompareDialogTemplate, &kSettingsDialogTemplate}) {
-        if (dialogTemplate->id == id) {
+         {&kAboutDialogTemplate, &kCompareDialogTemplate, &kSettingsDialogTemplate})
+        if (dialogTemplate->id == id)
             return *dialogTemplate;
-        }
-    }
     throw std::out_of_range("no dialog template " + std::to_string(id));
 }
 

@@ -56,9 +56,9 @@ int main(int argc, char** argv) {
             bytes, rounds, [&] { sink += set->firstDifference(a, b, bytes); });
         const double scan = BestGigabytesPerSecond(
             bytes, rounds, [&] { sink += set->scanEqualText(a, b, bytes, true, 0).lineFeeds; });
-        const double folded = BestGigabytesPerSecond(bytes, rounds, [&] {
-            sink += set->scanEqualText(a, otherCase.data(), bytes, true, 0).lineFeeds;
-        });
+        const double folded = BestGigabytesPerSecond(
+            bytes, rounds,
+            [&] { sink += set->scanEqualText(a, otherCase.data(), bytes, true, 0).lineFeeds; });
         const double count =
             BestGigabytesPerSecond(bytes, rounds, [&] { sink += set->countLineFeeds(a, bytes); });
         std::printf("%-8s %10.1f %10.1f %10.1f %10.1f\n", set->name, first, scan, folded, count);

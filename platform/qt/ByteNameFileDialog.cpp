@@ -22,17 +22,14 @@ std::string EncodedName(const QString& name) {
 // The one name in the folder that Qt shows as shownName; nullopt for none or several.
 std::optional<std::string> UniqueNameShownAs(const std::string& folder, const QString& shownName) {
     const std::unique_ptr<DIR, int (*)(DIR*)> directory(opendir(folder.c_str()), closedir);
-    if (!directory) {
+    if (!directory)
         return std::nullopt;
-    }
     std::optional<std::string> found;
     while (const dirent* entry = readdir(directory.get())) {
-        if (QFile::decodeName(entry->d_name) != shownName) {
+        if (QFile::decodeName(entry->d_name) != shownName)
             continue;
-        }
-        if (found) {
+        if (found)
             return std::nullopt;
-        }
         found = entry->d_name;
     }
     return found;
@@ -46,20 +43,17 @@ bool IsExistingFile(const std::string& path) {
 } // namespace
 
 std::optional<std::string> BytePathOf(const QString& shownPath) {
-    if (!HoldsUndecodedBytes(shownPath)) {
+    if (!HoldsUndecodedBytes(shownPath))
         return EncodedName(shownPath);
-    }
-    if (!shownPath.startsWith(u'/')) {
+    if (!shownPath.startsWith(u'/'))
         return std::nullopt;
-    }
     std::string path;
     for (const QString& part : shownPath.split(u'/', Qt::SkipEmptyParts)) {
         const std::optional<std::string> name =
             HoldsUndecodedBytes(part) ? UniqueNameShownAs(path.empty() ? "/" : path, part)
                                       : EncodedName(part);
-        if (!name) {
+        if (!name)
             return std::nullopt;
-        }
         path += '/' + *name;
     }
     return path.empty() ? "/" : path;
@@ -67,11 +61,9 @@ std::optional<std::string> BytePathOf(const QString& shownPath) {
 
 std::vector<std::string> ByteNameFileDialog::SelectedBytePaths() const {
     std::vector<std::string> paths;
-    for (const QString& shownPath : selectedFiles()) {
-        if (std::optional<std::string> path = BytePathOf(shownPath)) {
+    for (const QString& shownPath : selectedFiles())
+        if (std::optional<std::string> path = BytePathOf(shownPath))
             paths.push_back(std::move(*path));
-        }
-    }
     return paths;
 }
 

@@ -88,11 +88,10 @@ QWidget* MakeControl(const DialogControl& row, const QRect& rect, int radioGroup
 }
 
 void Place(QWidget* widget, const DialogControl& row, QRect rect) {
-    if (row.controlClass == ControlClass::Static && (row.style & SS_TYPEMASK) == SS_ICON) {
+    if (row.controlClass == ControlClass::Static && (row.style & SS_TYPEMASK) == SS_ICON)
         rect.setSize({IconBitmap::kSize, IconBitmap::kSize});
-    } else if (row.controlClass == ControlClass::ComboBox) {
+    else if (row.controlClass == ControlClass::ComboBox)
         rect.setHeight(widget->sizeHint().height());
-    }
     widget->setGeometry(rect);
 }
 
@@ -112,9 +111,8 @@ std::vector<TemplateControl> MakeControls(QWidget* dialog, std::span<const Dialo
     QWidget* lastTabStop = nullptr;
     int radioGroup = 0;
     for (const DialogControl& row : rows) {
-        if (row.style & WS_GROUP) {
+        if (row.style & WS_GROUP)
             ++radioGroup;
-        }
         const QRect rect = ToPixels(row.rect, units);
         QWidget* widget = MakeControl(row, rect, radioGroup, units, dialog);
         SetWidgetText(widget, row.text);
@@ -125,9 +123,8 @@ std::vector<TemplateControl> MakeControls(QWidget* dialog, std::span<const Dialo
             widget->setFocusPolicy(Qt::NoFocus);
         } else if (row.style & WS_TABSTOP) {
             widget->setFocusPolicy(Qt::StrongFocus);
-            if (lastTabStop) {
+            if (lastTabStop)
                 QWidget::setTabOrder(lastTabStop, widget);
-            }
             lastTabStop = widget;
         } else {
             widget->setFocusPolicy(Qt::ClickFocus);
@@ -135,10 +132,8 @@ std::vector<TemplateControl> MakeControls(QWidget* dialog, std::span<const Dialo
         controls.push_back({&row, widget});
     }
     // A frame may come after the controls it surrounds; it is drawn beneath them all the same.
-    for (const TemplateControl& control : controls) {
-        if (IsGroupBox(*control.row)) {
+    for (const TemplateControl& control : controls)
+        if (IsGroupBox(*control.row))
             control.widget->lower();
-        }
-    }
     return controls;
 }

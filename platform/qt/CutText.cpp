@@ -7,17 +7,15 @@
 
 QString CutLabelText(const QWidget* widget) {
     const auto* label = qobject_cast<const QLabel*>(widget);
-    if (!label || label->text().isEmpty() || label->textFormat() != Qt::PlainText) {
+    if (!label || label->text().isEmpty() || label->textFormat() != Qt::PlainText)
         return {};
-    }
     // The room the label lays its text out in, as QLabel reckons it: a framed label without an
     // indent of its own keeps half an x clear of the frame on the side it aligns to.
     const QFontMetrics metrics = label->fontMetrics();
     const int margin = label->margin();
     int indent = label->indent();
-    if (indent < 0 && label->frameWidth() > 0) {
+    if (indent < 0 && label->frameWidth() > 0)
         indent = metrics.horizontalAdvance(u'x') / 2 - margin;
-    }
     indent = std::max(indent, 0);
     const Qt::Alignment alignment = label->alignment();
     const QRect room =

@@ -31,12 +31,10 @@ Qt::WindowFlags WindowFlagsOf(std::uint32_t windowStyle) {
     // A window that can be minimised is a window of its own, not a dialog hanging on another.
     Qt::WindowFlags flags =
         (minimizeBox ? Qt::Window : Qt::Dialog) | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
-    if (systemMenu) {
+    if (systemMenu)
         flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
-    }
-    if (minimizeBox) {
+    if (minimizeBox)
         flags |= Qt::WindowMinimizeButtonHint;
-    }
     return flags;
 }
 
@@ -48,9 +46,8 @@ bool IsClickable(const DialogControl& row) {
 // from the list's own bytes: Qt's URLs would turn a name that is not UTF-8 into another one.
 std::vector<std::string> LocalPaths(const QMimeData* mimeData) {
     static const QString uriListType = QStringLiteral("text/uri-list");
-    if (!mimeData || !mimeData->hasFormat(uriListType)) {
+    if (!mimeData || !mimeData->hasFormat(uriListType))
         return {};
-    }
     const QByteArray uriList = mimeData->data(uriListType);
     return LocalPathsOfUriList(
         std::string_view(uriList.constData(), static_cast<std::size_t>(uriList.size())),
@@ -87,9 +84,8 @@ DialogWindow::DialogWindow(CDialog& owner, const DialogTemplate& dialogTemplate,
                     [this, id] { owner_.SendCommand(id); });
         }
         if (auto* button = qobject_cast<QPushButton*>(control.widget);
-            button && button->isDefault()) {
+            button && button->isDefault())
             defaultButton_ = button;
-        }
     }
     // Drops are taken by the dialog and routed by position, so that a drop over a control that
     // lies on top of an accepting one still reaches the accepting one.
@@ -97,11 +93,9 @@ DialogWindow::DialogWindow(CDialog& owner, const DialogTemplate& dialogTemplate,
 }
 
 const TemplateControl* DialogWindow::FindControl(int id) const {
-    for (const TemplateControl& control : controls_) {
-        if (control.row->id == id) {
+    for (const TemplateControl& control : controls_)
+        if (control.row->id == id)
             return &control;
-        }
-    }
     return nullptr;
 }
 
@@ -132,9 +126,8 @@ void DialogWindow::ShowCutTextTip(const QHelpEvent& event) {
     // Labels let the mouse through, so their tooltips are the dialog's to show.
     for (const TemplateControl& control : controls_) {
         const QWidget* widget = control.widget;
-        if (!widget->isVisible() || !widget->geometry().contains(event.pos())) {
+        if (!widget->isVisible() || !widget->geometry().contains(event.pos()))
             continue;
-        }
         if (const QString text = CutLabelText(widget); !text.isEmpty()) {
             QToolTip::showText(event.globalPos(), text, this, widget->geometry());
             return;
@@ -144,16 +137,14 @@ void DialogWindow::ShowCutTextTip(const QHelpEvent& event) {
 }
 
 bool DialogWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress && HandleKey(*static_cast<QKeyEvent*>(event))) {
+    if (event->type() == QEvent::KeyPress && HandleKey(*static_cast<QKeyEvent*>(event)))
         return true;
-    }
     return QDialog::eventFilter(watched, event);
 }
 
 void DialogWindow::keyPressEvent(QKeyEvent* event) {
-    if (!HandleKey(*event)) {
+    if (!HandleKey(*event))
         QDialog::keyPressEvent(event);
-    }
 }
 
 bool DialogWindow::HandleKey(const QKeyEvent& event) {
@@ -161,18 +152,16 @@ bool DialogWindow::HandleKey(const QKeyEvent& event) {
     switch (event.key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        if (alt) {
+        if (alt)
             return false;
-        }
         PressEnter();
         return true;
     case Qt::Key_Escape:
         owner_.SendCommand(IDCANCEL);
         return true;
     case Qt::Key_Space:
-        if (event.modifiers() != Qt::AltModifier || !owner_.GetSystemMenu(false)) {
+        if (event.modifiers() != Qt::AltModifier || !owner_.GetSystemMenu(false))
             return false;
-        }
         ShowSystemMenu(mapToGlobal(QPoint(0, 0)));
         return true;
     default:
@@ -181,13 +170,12 @@ bool DialogWindow::HandleKey(const QKeyEvent& event) {
 }
 
 void DialogWindow::PressEnter() {
-    if (auto* focused = qobject_cast<QPushButton*>(focusWidget())) {
+    if (auto* focused = qobject_cast<QPushButton*>(focusWidget()))
         focused->click();
-    } else if (defaultButton_) {
+    else if (defaultButton_)
         defaultButton_->click();
-    } else {
+    else
         owner_.SendCommand(IDOK);
-    }
 }
 
 void DialogWindow::ShowSystemMenu(const QPoint& globalPos) {
@@ -207,12 +195,10 @@ void DialogWindow::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 const TemplateControl* DialogWindow::DropTargetAt(const QPoint& pos) const {
-    for (const TemplateControl& control : controls_) {
+    for (const TemplateControl& control : controls_)
         if ((control.row->exStyle & WS_EX_ACCEPTFILES) && control.widget->isEnabled() &&
-            control.widget->isVisible() && control.widget->geometry().contains(pos)) {
+            control.widget->isVisible() && control.widget->geometry().contains(pos))
             return &control;
-        }
-    }
     return nullptr;
 }
 
@@ -221,11 +207,10 @@ void DialogWindow::dragEnterEvent(QDragEnterEvent* event) {
 }
 
 void DialogWindow::dragMoveEvent(QDragMoveEvent* event) {
-    if (DropTargetAt(event->position().toPoint()) && !LocalPaths(event->mimeData()).empty()) {
+    if (DropTargetAt(event->position().toPoint()) && !LocalPaths(event->mimeData()).empty())
         AcceptAsCopy(*event);
-    } else {
+    else
         event->ignore();
-    }
 }
 
 void DialogWindow::dropEvent(QDropEvent* event) {
@@ -236,9 +221,8 @@ void DialogWindow::dropEvent(QDropEvent* event) {
         return;
     }
     AcceptAsCopy(*event);
-    if (CWnd* handle = owner_.BoundHandle(target->widget)) {
+    if (CWnd* handle = owner_.BoundHandle(target->widget))
         handle->OnDropFiles(&drop);
-    }
 }
 
 void DialogWindow::paintEvent(QPaintEvent* event) {

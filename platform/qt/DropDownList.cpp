@@ -16,9 +16,8 @@ class ListDropDownStyle : public QProxyStyle {
 public:
     int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
                   QStyleHintReturn* returnData) const override {
-        if (hint == SH_ComboBox_Popup) {
+        if (hint == SH_ComboBox_Popup)
             return 0;
-        }
         return QProxyStyle::styleHint(hint, option, widget, returnData);
     }
 };

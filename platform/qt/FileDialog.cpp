@@ -36,9 +36,8 @@ int CFileDialog::DoModal() {
     std::optional<std::vector<std::string>> chosen =
         ThePresenter() ? ThePresenter()(*this) : RunDialog();
     // A selection of nothing cannot come from the dialog; it counts as a cancel.
-    if (!chosen || chosen->empty()) {
+    if (!chosen || chosen->empty())
         return IDCANCEL;
-    }
     selection_ = std::move(*chosen);
     return IDOK;
 }
@@ -51,12 +50,10 @@ std::optional<std::vector<std::string>> CFileDialog::RunDialog() const {
                                                      : QFileDialog::ExistingFile);
     dialog.setOption(QFileDialog::HideNameFilterDetails);
     dialog.setNameFilters(ToNameFilters(filter_));
-    if (dialog.exec() != QDialog::Accepted) {
+    if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    }
-    if (const QStringList chosen = dialog.selectedFiles(); !chosen.isEmpty()) {
+    if (const QStringList chosen = dialog.selectedFiles(); !chosen.isEmpty())
         NextFolder() = QFileInfo(chosen.constFirst()).absolutePath();
-    }
     return dialog.SelectedBytePaths();
 }
 

@@ -21,9 +21,8 @@ QStringList ToNameFilters(std::string_view filter) {
     const QStringList parts = QString::fromStdString(ToScreenText(filter)).split(u'|');
     QStringList nameFilters;
     for (qsizetype index = 0; index + 1 < parts.size(); index += 2) {
-        if (parts[index].isEmpty()) {
+        if (parts[index].isEmpty())
             break;
-        }
         nameFilters.append(parts[index] + QStringLiteral(" (") + QtPatterns(parts[index + 1]) +
                            u')');
     }

@@ -35,9 +35,8 @@ QImage IconImage(const IconBitmap& bitmap, int size) {
 
 Icon::Icon(const IconBitmap& bitmap) {
     auto icon = std::make_shared<QIcon>();
-    for (const int scale : {1, 2}) {
+    for (const int scale : {1, 2})
         icon->addPixmap(QPixmap::fromImage(IconImage(bitmap, scale * IconBitmap::kSize)));
-    }
     icon_ = std::move(icon);
 }
 

@@ -25,9 +25,8 @@ public:
     }
 
     ~KeyboardMove() override {
-        if (!ended_) {
+        if (!ended_)
             QApplication::restoreOverrideCursor();
-        }
     }
 
     KeyboardMove(const KeyboardMove&) = delete;
@@ -48,9 +47,8 @@ public:
             return true;
         case QEvent::WindowDeactivate:
         case QEvent::Hide:
-            if (watched == &window_) {
+            if (watched == &window_)
                 End();
-            }
             return false;
         default:
             return false;
@@ -93,9 +91,8 @@ private:
     }
 
     void End() {
-        if (ended_) {
+        if (ended_)
             return;
-        }
         ended_ = true;
         qApp->removeEventFilter(this);
         QApplication::restoreOverrideCursor();
@@ -113,14 +110,12 @@ private:
 } // namespace
 
 void StartKeyboardMove(QWidget& window) {
-    if (window.findChild<QObject*>(kMoveName, Qt::FindDirectChildrenOnly)) {
+    if (window.findChild<QObject*>(kMoveName, Qt::FindDirectChildrenOnly))
         return;
-    }
     // Where windows may not place themselves, the compositor's own move stands in.
     if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
-        if (QWindow* handle = window.windowHandle()) {
+        if (QWindow* handle = window.windowHandle())
             handle->startSystemMove();
-        }
         return;
     }
     new KeyboardMove(window);

@@ -7,14 +7,12 @@
 #include <QWidget>
 
 QWidget* OwnerWidget(const CWnd* parent) {
-    if (parent && parent->Widget()) {
+    if (parent && parent->Widget())
         return parent->Widget()->window();
-    }
     // A dialog opened without a parent still belongs to the program's main window, so that it
     // stands over it and is centred on it.
     if (const CWinApp* app = AfxGetApp(); app && app->mainWindow && app->mainWindow->Widget() &&
-                                          app->mainWindow->Widget()->isVisible()) {
+                                          app->mainWindow->Widget()->isVisible())
         return app->mainWindow->Widget()->window();
-    }
     return QApplication::activeModalWidget();
 }

@@ -23,7 +23,6 @@ void CPaintDC::EraseIconBackground() {
 }
 
 void CPaintDC::DrawIcon(int x, int y, const Icon& icon) {
-    if (painter_ && !icon.IsNull()) {
+    if (painter_ && !icon.IsNull())
         painter_->drawPixmap(x, y, icon.ToQIcon().pixmap(IconBitmap::kSize, IconBitmap::kSize));
-    }
 }

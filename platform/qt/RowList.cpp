@@ -68,9 +68,8 @@ QSize RowDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelInde
 bool RowDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view,
                             const QStyleOptionViewItem& option, const QModelIndex& index) {
     const auto* rows = qobject_cast<const RowListModel*>(index.model());
-    if (event->type() != QEvent::ToolTip || !rows) {
+    if (event->type() != QEvent::ToolTip || !rows)
         return QStyledItemDelegate::helpEvent(event, view, option, index);
-    }
     const QString shown = index.data().toString();
     const QFontMetricsF metrics(option.font);
     if (metrics.horizontalAdvance(shown, TextOption()) <= TextArea(option.rect).width()) {
@@ -101,9 +100,8 @@ void RowListView::Clear() {
 
 void RowListView::CopySelectedRow() const {
     const QModelIndexList selected = selectionModel()->selectedIndexes();
-    if (!selected.isEmpty()) {
+    if (!selected.isEmpty())
         QApplication::clipboard()->setText(model_->WholeText(selected.first().row()));
-    }
 }
 
 void RowListView::CopyAllRows() const {

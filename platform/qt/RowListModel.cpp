@@ -18,16 +18,13 @@ int RowListModel::Append(std::string_view row) {
 }
 
 void RowListModel::ShowCharacters(std::size_t characters) {
-    if (characters <= shownCharacters_) {
+    if (characters <= shownCharacters_)
         return;
-    }
     shownCharacters_ = characters;
-    for (Entry& row : rows_) {
+    for (Entry& row : rows_)
         row.shown.reset();
-    }
-    if (!rows_.empty()) {
+    if (!rows_.empty())
         emit dataChanged(index(0), index(rowCount() - 1), {Qt::DisplayRole});
-    }
 }
 
 QString RowListModel::WholeText(int index) const {
@@ -46,9 +43,8 @@ int RowListModel::rowCount(const QModelIndex& parent) const {
 }
 
 QVariant RowListModel::data(const QModelIndex& index, int role) const {
-    if (role != Qt::DisplayRole || !index.isValid()) {
+    if (role != Qt::DisplayRole || !index.isValid())
         return {};
-    }
     const Entry& row = rows_[static_cast<std::size_t>(index.row())];
     if (!row.shown) {
         row.shown =

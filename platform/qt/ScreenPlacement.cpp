@@ -13,9 +13,8 @@
 namespace {
 
 int CentredStart(int length, int targetStart, int targetLength, int areaStart, int areaLength) {
-    if (length > areaLength) {
+    if (length > areaLength)
         return areaStart;
-    }
     const int centred = targetStart + (targetLength - length) / 2;
     return std::clamp(centred, areaStart, areaStart + areaLength - length);
 }
@@ -30,9 +29,8 @@ QMargins FrameMarginsOf(const QWidget& window) {
 QMargins LikelyFrameMargins(const QWidget& window) {
     for (const QWidget* other : QApplication::topLevelWidgets()) {
         if (other != &window && other->isVisible()) {
-            if (const QMargins margins = FrameMarginsOf(*other); !margins.isNull()) {
+            if (const QMargins margins = FrameMarginsOf(*other); !margins.isNull())
                 return margins;
-            }
         }
     }
     const int border = window.style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth);
@@ -64,9 +62,8 @@ public:
                 const QMargins known = FrameMarginsOf(window_);
                 if (!known.isNull()) {
                     awaitingFrame_ = false;
-                    if (known != placedWith_) {
+                    if (known != placedWith_)
                         Place(known);
-                    }
                 }
             }
         }

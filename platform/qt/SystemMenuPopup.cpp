@@ -27,9 +27,8 @@ bool WindowCanCarryOut(unsigned id, const QWidget& window) {
 
 void PopUpSystemMenu(CDialog& dialog, QWidget& window, const QPoint& globalPos) {
     const CMenu* menu = dialog.GetSystemMenu(false);
-    if (!menu) {
+    if (!menu)
         return;
-    }
     QMenu popup(&window);
     for (const CMenu::Item& item : menu->Items()) {
         if (item.flags & MF_SEPARATOR) {
@@ -40,7 +39,6 @@ void PopUpSystemMenu(CDialog& dialog, QWidget& window, const QPoint& globalPos) 
         action->setData(item.id);
         action->setEnabled(!(item.flags & MF_GRAYED) && WindowCanCarryOut(item.id, window));
     }
-    if (const QAction* chosen = popup.exec(globalPos)) {
+    if (const QAction* chosen = popup.exec(globalPos))
         dialog.SendSysCommand(chosen->data().toUInt());
-    }
 }

@@ -52,11 +52,9 @@ void TemplateRadioButton::nextCheckState() {
     setChecked(true);
     const auto siblings =
         parentWidget()->findChildren<TemplateRadioButton*>(Qt::FindDirectChildrenOnly);
-    for (TemplateRadioButton* sibling : siblings) {
-        if (sibling != this && sibling->group_ == group_) {
+    for (TemplateRadioButton* sibling : siblings)
+        if (sibling != this && sibling->group_ == group_)
             sibling->setChecked(false);
-        }
-    }
 }
 
 TemplateGroupBox::TemplateGroupBox(QWidget* parent) : QGroupBox(parent) {
@@ -70,9 +68,8 @@ void TemplateGroupBox::paintEvent(QPaintEvent*) {
     const QFontMetrics metrics = fontMetrics();
     // An etched line: the style's own group frame leaves room for a title above it instead.
     qDrawShadeRect(&painter, rect().adjusted(0, metrics.height() / 2, 0, 0), palette(), true);
-    if (title().isEmpty()) {
+    if (title().isEmpty())
         return;
-    }
     const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextShowMnemonic | Qt::TextSingleLine;
     const int textWidth = painter.boundingRect(rect(), flags, title()).width();
     const int left = alignment() & Qt::AlignHCenter ? (width() - textWidth) / 2 : kTitleIndent;

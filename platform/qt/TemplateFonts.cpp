@@ -8,11 +8,9 @@ namespace {
 
 // The preferred faces first; QFont tries the list in order and skips faces that are missing.
 QStringList WithFallbacks(QStringList preferred) {
-    for (const QString& family : QFontDatabase::families(QFontDatabase::Japanese)) {
-        if (!preferred.contains(family)) {
+    for (const QString& family : QFontDatabase::families(QFontDatabase::Japanese))
+        if (!preferred.contains(family))
             preferred.append(family);
-        }
-    }
     return preferred;
 }
 
@@ -20,9 +18,8 @@ QStringList WithFallbacks(QStringList preferred) {
 
 void InstallTemplateFonts() {
     static bool installed = false;
-    if (installed) {
+    if (installed)
         return;
-    }
     installed = true;
     QFont::insertSubstitutions(
         QStringLiteral("ＭＳ ゴシック"),

@@ -13,15 +13,14 @@ namespace {
 constexpr char kTextProperty[] = "vyTextBytes";
 
 void ShowText(QWidget* widget, const QString& text) {
-    if (widget->isWindow()) {
+    if (widget->isWindow())
         widget->setWindowTitle(text);
-    } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+    else if (auto* button = qobject_cast<QAbstractButton*>(widget))
         button->setText(text);
-    } else if (auto* groupBox = qobject_cast<QGroupBox*>(widget)) {
+    else if (auto* groupBox = qobject_cast<QGroupBox*>(widget))
         groupBox->setTitle(text);
-    } else if (auto* label = qobject_cast<QLabel*>(widget); label && label->pixmap().isNull()) {
+    else if (auto* label = qobject_cast<QLabel*>(widget); label && label->pixmap().isNull())
         label->setText(text);
-    }
 }
 
 } // namespace

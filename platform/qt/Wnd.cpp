@@ -5,9 +5,8 @@
 #include <QWidget>
 
 void CWnd::SetWindowText(std::string_view text) {
-    if (widget_) {
+    if (widget_)
         SetWidgetText(widget_, text);
-    }
 }
 
 std::string CWnd::GetWindowText() const {
@@ -15,9 +14,8 @@ std::string CWnd::GetWindowText() const {
 }
 
 void CWnd::EnableWindow(bool enable) {
-    if (widget_) {
+    if (widget_)
         widget_->setEnabled(enable);
-    }
 }
 
 bool CWnd::IsWindowEnabled() const {

@@ -44,9 +44,8 @@ class Cp932Decoder {
 public:
     Cp932Decoder() : handle_(iconv_open("UTF-8", "CP932")) {}
     ~Cp932Decoder() {
-        if (IsOpen()) {
+        if (IsOpen())
             iconv_close(handle_);
-        }
     }
     Cp932Decoder(const Cp932Decoder&) = delete;
     Cp932Decoder& operator=(const Cp932Decoder&) = delete;
@@ -109,9 +108,8 @@ std::string Cp932ToUtf8(std::string_view bytes, std::size_t maxCharacters) {
             index += run.taken;
             const bool windowCutACharacter =
                 run.stop == Stop::Incomplete && index - run.taken + window.size() < bytes.size();
-            if (run.stop == Stop::End || windowCutACharacter) {
+            if (run.stop == Stop::End || windowCutACharacter)
                 continue;
-            }
         }
         // A refused pair stands in as one character. An ASCII byte after a lead byte, or any
         // byte that cannot trail, is read again on its own, so that no letter is swallowed.

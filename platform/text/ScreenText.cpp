@@ -19,9 +19,8 @@ unsigned char ByteAt(std::string_view bytes, std::size_t index) {
 std::string_view Utf8Start(std::string_view utf8, std::size_t maxCharacters) {
     std::size_t index = 0;
     for (std::size_t characters = 0; characters < maxCharacters && index < utf8.size();
-         ++characters) {
+         ++characters)
         index += Utf8SequenceLength(utf8, index);
-    }
     return utf8.substr(0, index);
 }
 
@@ -58,8 +57,7 @@ std::string ToScreenText(std::string_view bytes, TabShown tabs) {
 
 std::string ToScreenTextStart(std::string_view bytes, std::size_t maxCharacters, TabShown tabs) {
     // Bytes that are not wholly UTF-8 go to Shift-JIS, overlong forms and surrogates included.
-    if (IsValidUtf8(bytes)) {
+    if (IsValidUtf8(bytes))
         return ShowControls(Utf8Start(bytes, maxCharacters), tabs);
-    }
     return ShowControls(Cp932ToUtf8(bytes, maxCharacters), tabs);
 }

@@ -14,8 +14,8 @@
 
 #include <filesystem>
 #include <new>
-#include <tuple>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {

@@ -13,27 +13,23 @@
 namespace {
 std::vector<int> ControlIds(const DialogTemplate& dialogTemplate) {
     std::vector<int> ids;
-    for (const DialogControl& control : dialogTemplate.controls) {
+    for (const DialogControl& control : dialogTemplate.controls)
         ids.push_back(control.id);
-    }
     return ids;
 }
 
 std::vector<std::uint32_t> ControlStyles(const DialogTemplate& dialogTemplate) {
     std::vector<std::uint32_t> styles;
-    for (const DialogControl& control : dialogTemplate.controls) {
+    for (const DialogControl& control : dialogTemplate.controls)
         styles.push_back(control.style);
-    }
     return styles;
 }
 
 std::vector<int> TabStops(const DialogTemplate& dialogTemplate) {
     std::vector<int> ids;
-    for (const DialogControl& control : dialogTemplate.controls) {
-        if (control.style & style::WS_TABSTOP) {
+    for (const DialogControl& control : dialogTemplate.controls)
+        if (control.style & style::WS_TABSTOP)
             ids.push_back(control.id);
-        }
-    }
     return ids;
 }
 } // namespace
@@ -54,9 +50,9 @@ TEST(Resources, MainDialogTemplateHasItsControlsInTabOrder) {
         EXPECT_EQ(control.style & 0x50000000u, 0x50000000u) << control.text;
         const bool acceptsFiles = control.id == IDC_FILE1_BOX || control.id == IDC_FILE2_BOX;
         EXPECT_EQ((control.exStyle & style::WS_EX_ACCEPTFILES) != 0, acceptsFiles) << control.id;
-        if (control.controlClass == ControlClass::Button) {
-            EXPECT_NE(control.style & style::BS_TYPEMASK, style::BS_DEFPUSHBUTTON) << control.id;
-        }
+        const bool defaultButton = control.controlClass == ControlClass::Button &&
+                                   (control.style & style::BS_TYPEMASK) == style::BS_DEFPUSHBUTTON;
+        EXPECT_FALSE(defaultButton) << control.id;
     }
     const DialogControl& list = main.controls[6];
     EXPECT_EQ(list.style, 0x50B10181u);

@@ -28,9 +28,8 @@ CComboBox& File2Combo(CCompareDlg& dialog) {
 QStringList ShownEntries(CComboBox& combo) {
     QStringList shown;
     const auto* widget = static_cast<QComboBox*>(combo.Widget());
-    for (int index = 0; index < widget->count(); ++index) {
+    for (int index = 0; index < widget->count(); ++index)
         shown.append(widget->itemText(index));
-    }
     return shown;
 }
 
@@ -42,9 +41,8 @@ QStringList ShownRows(CCompareDlg& dialog) {
     QStringList shown;
     const auto* view =
         static_cast<QAbstractItemView*>(dialog.GetDlgItem(IDC_RESULT_LIST)->Widget());
-    for (int row = 0; row < view->model()->rowCount(); ++row) {
+    for (int row = 0; row < view->model()->rowCount(); ++row)
         shown.append(view->model()->index(row, 0).data().toString());
-    }
     return shown;
 }
 } // namespace

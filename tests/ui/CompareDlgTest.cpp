@@ -36,12 +36,10 @@ struct AboutSeen {
 void CloseNextAbout(AboutSeen& seen, Qt::Key key, std::string_view snapshot = {}) {
     RunOnNextModal([&seen, key, snapshot](QWidget* about) {
         seen.title = about->windowTitle().toStdString();
-        if (auto* button = qobject_cast<QAbstractButton*>(about->focusWidget())) {
+        if (auto* button = qobject_cast<QAbstractButton*>(about->focusWidget()))
             seen.focusedText = button->text().toStdString();
-        }
-        if (!snapshot.empty()) {
+        if (!snapshot.empty())
             SaveSnapshot(about, snapshot);
-        }
         QTest::keyClick(about->focusWidget(), key);
     });
 }
@@ -65,9 +63,8 @@ TEST(CompareDlg, OpensEmptyInBinaryModeWithTheFocusOnFile1) {
     EXPECT_EQ(compareSettings.mode, CompareMode::Binary);
     EXPECT_EQ(compareSettings.matchCase, 0);
     EXPECT_EQ(compareSettings.compressBlanks, 0);
-    for (int label : {IDC_NAME1, IDC_NAME2, IDC_LENGTH_VERDICT, IDC_DIFF_SUMMARY}) {
+    for (int label : {IDC_NAME1, IDC_NAME2, IDC_LENGTH_VERDICT, IDC_DIFF_SUMMARY})
         EXPECT_EQ(dialog.GetDlgItem(label)->GetWindowText(), "") << label;
-    }
     EXPECT_EQ(ControlOf<CListBox>(dialog, IDC_RESULT_LIST).GetCount(), 0);
     for (int combo : {IDC_FILE1_COMBO, IDC_FILE2_COMBO}) {
         EXPECT_EQ(ControlOf<CComboBox>(dialog, combo).GetCount(), 0);

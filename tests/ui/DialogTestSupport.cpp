@@ -19,11 +19,9 @@
 
 QAbstractButton* ButtonWithText(QWidget* window, std::string_view text) {
     const QString wanted = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-    for (QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
-        if (button->text() == wanted) {
+    for (QAbstractButton* button : window->findChildren<QAbstractButton*>())
+        if (button->text() == wanted)
             return button;
-        }
-    }
     return nullptr;
 }
 
@@ -46,17 +44,13 @@ void PressKeyOn(CDialog& dialog, int id, int key) {
 bool UseSettingsDialog(CDialog& mainDialog, std::vector<std::string_view> presses, int endKey) {
     bool openedInBinary = false;
     RunOnNextModal([&openedInBinary, presses, endKey](QWidget* settings) {
-        if (QAbstractButton* binary = ButtonWithText(settings, "ﾊﾞｲﾅﾘ")) {
+        if (QAbstractButton* binary = ButtonWithText(settings, "ﾊﾞｲﾅﾘ"))
             openedInBinary = binary->isChecked();
-        }
-        for (std::string_view text : presses) {
-            if (QAbstractButton* button = ButtonWithText(settings, text)) {
+        for (std::string_view text : presses)
+            if (QAbstractButton* button = ButtonWithText(settings, text))
                 ClickWidget(button);
-            }
-        }
-        if (settings->isVisible()) {
+        if (settings->isVisible())
             QTest::keyClick(settings->focusWidget(), static_cast<Qt::Key>(endKey));
-        }
     });
     Click(mainDialog, IDC_SETTINGS);
     return openedInBinary;
@@ -64,9 +58,8 @@ bool UseSettingsDialog(CDialog& mainDialog, std::vector<std::string_view> presse
 
 std::vector<ComboEntry> EntriesOf(const CComboBox& combo) {
     std::vector<ComboEntry> entries;
-    for (int index = 0; index < combo.GetCount(); ++index) {
+    for (int index = 0; index < combo.GetCount(); ++index)
         entries.push_back({combo.GetLBText(index), combo.GetItemData(index)});
-    }
     return entries;
 }
 
@@ -79,9 +72,8 @@ std::vector<std::string> NumberedPaths(std::string_view prefix, int count) {
 
 std::vector<std::string> RowsOf(const CListBox& list) {
     std::vector<std::string> rows;
-    for (int index = 0; index < list.GetCount(); ++index) {
+    for (int index = 0; index < list.GetCount(); ++index)
         rows.push_back(list.GetText(index));
-    }
     return rows;
 }
 

@@ -39,9 +39,8 @@ Outcome RunExamples(std::string_view file1, std::string_view file2, std::string_
                    dialog.GetDlgItem(IDC_LENGTH_VERDICT)->GetWindowText(),
                    dialog.GetDlgItem(IDC_DIFF_SUMMARY)->GetWindowText(),
                    RowsOf(ControlOf<CListBox>(dialog, IDC_RESULT_LIST)).size()};
-        if (!snapshot.empty()) {
+        if (!snapshot.empty())
             SaveSnapshot(window, snapshot);
-        }
     });
     EXPECT_TRUE(messages.boxes.empty());
     return outcome;

@@ -34,7 +34,8 @@ public:
 
 // Runs the steps with the list's combo box on screen.
 void WithList(ListHost& host, const std::function<void()>& steps) {
-    RunModal(host, [&](QWidget*) { steps(); });
+    RunModal(
+        host, [&](QWidget*) { steps(); });
 }
 
 // The choice with the entry at `index` selected.

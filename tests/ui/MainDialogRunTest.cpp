@@ -120,9 +120,8 @@ TEST(MainDialogRun, EveryFailedCheckShowsItsBoxOverTheMainDialogAndChangesNothin
     const std::string gone1 = folder.PathOf("gone1.bin");
     const std::string gone2 = folder.PathOf("gone2.bin");
     FileDialogStandIn fileDialog;
-    for (const std::string& path : {first, first, second, gone1, gone2, gone1}) {
+    for (const std::string& path : {first, first, second, gone1, gone2, gone1})
         fileDialog.Queue(std::vector<std::string>{path});
-    }
     MessageBoxRecorder messages;
     CCompareDlg dialog;
     ResultArea afterRun;

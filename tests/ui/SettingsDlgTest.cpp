@@ -52,14 +52,12 @@ Session RunSettings(const CompareSettings& start, std::vector<int> clicks, int e
     Session session;
     session.result = RunModal(dialog, [&](QWidget* window) {
         session.opened = ViewOf(dialog);
-        for (int id : clicks) {
+        for (int id : clicks)
             Click(dialog, id);
-        }
-        if (endKey == 0) {
+        if (endKey == 0)
             window->close();
-        } else if (window->isVisible()) {
+        else if (window->isVisible())
             QTest::keyClick(window->focusWidget(), static_cast<Qt::Key>(endKey));
-        }
     });
     return session;
 }

@@ -24,9 +24,8 @@ constexpr unsigned kFlags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_ALLOWMU
 
 std::vector<std::string> Walk(const CFileDialog& dialog) {
     std::vector<std::string> paths;
-    for (std::size_t position = dialog.GetStartPosition(); position != 0;) {
+    for (std::size_t position = dialog.GetStartPosition(); position != 0;)
         paths.push_back(dialog.GetNextPathName(position));
-    }
     return paths;
 }
 

@@ -54,11 +54,9 @@ TEST(PaintDC, DrawsTheIconWithItsColoursAndTransparency) {
         dialog.SetIcon(dialog.icon, true);
         windowIconSet = !window->windowIcon().isNull();
         client = dialog.GetClientRect();
-        for (QLabel* label : window->findChildren<QLabel*>()) {
-            if (!label->pixmap().isNull()) {
+        for (QLabel* label : window->findChildren<QLabel*>())
+            if (!label->pixmap().isNull())
                 iconLabel = label->geometry();
-            }
-        }
         image = window->grab().toImage();
         background = window->palette().color(QPalette::Window).rgb();
         SaveSnapshot(window, "platform-painted-icon");

@@ -31,15 +31,13 @@ void ChooseOnNextPopup(std::vector<PopupItem>& seen, const QString& choice) {
         QAction* chosen = nullptr;
         for (QAction* action : menu->actions()) {
             seen.push_back({action->text(), action->isEnabled(), action->isSeparator()});
-            if (action->text() == choice) {
+            if (action->text() == choice)
                 chosen = action;
-            }
         }
-        if (chosen) {
+        if (chosen)
             QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(chosen).center());
-        } else {
+        else
             menu->close();
-        }
     });
 }
 
@@ -160,15 +158,13 @@ TEST(SystemMenu, MoveTakesArrowKeysUntilEnterKeepsOrEscapeUndoes) {
         dialog.SendSysCommand(SC_MOVE);
         const QCursor* cursor = QApplication::overrideCursor();
         moveCursorWhileMoving = cursor && cursor->shape() == Qt::SizeAllCursor;
-        for (Qt::Key key : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Down, Qt::Key_Return}) {
+        for (Qt::Key key : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Down, Qt::Key_Return})
             QTest::keyClick(window->focusWidget(), key);
-        }
         QCoreApplication::processEvents();
         afterEnter = window->pos() - start;
         dialog.SendSysCommand(SC_MOVE);
-        for (Qt::Key key : {Qt::Key_Left, Qt::Key_Up, Qt::Key_Up, Qt::Key_Escape}) {
+        for (Qt::Key key : {Qt::Key_Left, Qt::Key_Up, Qt::Key_Up, Qt::Key_Escape})
             QTest::keyClick(window->focusWidget(), key);
-        }
         QCoreApplication::processEvents();
         afterEscape = window->pos() - start;
         cursorBackAfter = QApplication::overrideCursor() == nullptr;

@@ -147,9 +147,8 @@ const DialogTemplate kDefaultButtonTemplate{
 void DropProbe::OnDropFiles(HDROP drop) {
     std::vector<std::string> paths;
     std::string path;
-    for (int index = 0; DragQueryFile(drop, index, path); ++index) {
+    for (int index = 0; DragQueryFile(drop, index, path); ++index)
         paths.push_back(path);
-    }
     drops.push_back(paths);
 }
 
