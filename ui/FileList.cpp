@@ -4,25 +4,25 @@
 #include "DisplayName.h"
 #include "WinDefs.h"
 
-FileList::FileList(CComboBox& combo) : combo(combo) {
-    paths.reserve(kMaxPaths);
+FileList::FileList(CComboBox& combo) : combo_(combo) {
+    paths_.reserve(kMaxPaths);
 }
 
 void FileList::Clear() {
-    paths.clear();
+    paths_.clear();
 }
 
 bool FileList::IsFull() const {
-    return paths.size() == kMaxPaths;
+    return paths_.size() == kMaxPaths;
 }
 
 bool FileList::Add(int entry, const std::string& path) {
     if (IsFull())
         return false;
-    const auto slot = static_cast<std::intptr_t>(paths.size());
-    paths.push_back(path);
-    combo.InsertString(entry, DisplayName(path));
-    combo.SetItemData(entry, slot);
+    const auto slot = static_cast<std::intptr_t>(paths_.size());
+    paths_.push_back(path);
+    combo_.InsertString(entry, DisplayName(path));
+    combo_.SetItemData(entry, slot);
     return true;
 }
 
@@ -32,7 +32,7 @@ void FileList::AddEachOnTop(std::span<const std::string> added) {
     for (const std::string& path : added)
         if (!Add(0, path))
             break;
-    combo.SetCurSel(0);
+    combo_.SetCurSel(0);
 }
 
 void FileList::AddOnTop(std::span<const std::string> added) {
@@ -41,13 +41,13 @@ void FileList::AddOnTop(std::span<const std::string> added) {
     for (int entry = 0; entry < static_cast<int>(added.size()); ++entry)
         if (!Add(entry, added[entry]))
             break;
-    combo.SetCurSel(0);
+    combo_.SetCurSel(0);
 }
 
 std::optional<FileChoice> FileList::CurrentChoice() const {
-    const int entry = combo.GetCurSel();
+    const int entry = combo_.GetCurSel();
     if (entry == CB_ERR)
         return std::nullopt;
-    return FileChoice{combo.GetLBText(entry),
-                      paths.at(static_cast<std::size_t>(combo.GetItemData(entry)))};
+    return FileChoice{combo_.GetLBText(entry),
+                      paths_.at(static_cast<std::size_t>(combo_.GetItemData(entry)))};
 }

@@ -43,6 +43,6 @@ private:
     // Stores the path in the next slot and shows it at the entry; false when the list is full.
     bool Add(int entry, const std::string& path);
 
-    CComboBox& combo;
-    std::vector<std::string> paths;
+    CComboBox& combo_;
+    std::vector<std::string> paths_;
 };
