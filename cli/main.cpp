@@ -1,10 +1,10 @@
-#include "CommandLine.h"
-#include "CompareRequest.h"
-#include "ComparisonRun.h"
-#include "DisplayName.h"
-#include "QuietResultPanel.h"
-#include "StreamResultPanel.h"
-#include "TerminalHost.h"
+#include "cli/CommandLine.h"
+#include "cli/QuietResultPanel.h"
+#include "cli/StreamResultPanel.h"
+#include "cli/TerminalHost.h"
+#include "compare/CompareRequest.h"
+#include "compare/ComparisonRun.h"
+#include "compare/DisplayName.h"
 
 #include <cerrno>
 #include <cstdio>

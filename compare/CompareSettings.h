@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CompareMode.h"
+#include "compare/CompareMode.h"
 
 #include <cstdint>
 

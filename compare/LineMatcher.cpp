@@ -1,9 +1,9 @@
-#include "LineMatcher.h"
+#include "compare/LineMatcher.h"
 
-#include "AsciiText.h"
-#include "ByteKernelSet.h"
-#include "ShiftJis.h"
-#include "Utf8.h"
+#include "compare/ByteKernelSet.h"
+#include "encoding/AsciiText.h"
+#include "encoding/ShiftJis.h"
+#include "encoding/Utf8.h"
 
 #include <algorithm>
 #include <bit>

@@ -1,4 +1,4 @@
-#include "ShiftJis.h"
+#include "encoding/ShiftJis.h"
 
 // The byte before the run of possible lead bytes cannot lead, so the run starts a character,
 // pairs off from there, and ends in a lead byte when it is odd.

@@ -1,4 +1,4 @@
-#include "MainIcon.h"
+#include "res/MainIcon.h"
 
 #include <cstddef>
 #include <string_view>

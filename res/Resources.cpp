@@ -1,8 +1,8 @@
-#include "Resources.h"
+#include "res/Resources.h"
 
-#include "MainIcon.h"
-#include "ResourceTables.h"
-#include "resource.h"
+#include "res/MainIcon.h"
+#include "res/ResourceTables.h"
+#include "res/resource.h"
 
 #include <algorithm>
 #include <stdexcept>

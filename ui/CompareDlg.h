@@ -1,12 +1,12 @@
 #pragma once
 
-#include "ComboBox.h"
-#include "Dialog.h"
-#include "DropBox.h"
-#include "FileList.h"
-#include "Icon.h"
-#include "ListBox.h"
-#include "Static.h"
+#include "platform/qt/ComboBox.h"
+#include "platform/qt/Dialog.h"
+#include "platform/qt/Icon.h"
+#include "platform/qt/ListBox.h"
+#include "platform/qt/Static.h"
+#include "ui/DropBox.h"
+#include "ui/FileList.h"
 
 #include <cstdint>
 

@@ -1,6 +1,6 @@
-#include "DropBox.h"
+#include "ui/DropBox.h"
 
-#include "FileList.h"
+#include "ui/FileList.h"
 
 #include <string>
 #include <vector>

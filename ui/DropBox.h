@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Button.h"
+#include "platform/qt/Button.h"
 
 class FileList;
 

@@ -1,8 +1,8 @@
-#include "FileList.h"
+#include "ui/FileList.h"
 
-#include "ComboBox.h"
-#include "DisplayName.h"
-#include "WinDefs.h"
+#include "compare/DisplayName.h"
+#include "platform/qt/ComboBox.h"
+#include "platform/qt/WinDefs.h"
 
 FileList::FileList(CComboBox& combo) : combo_(combo) {
     paths_.reserve(kMaxPaths);

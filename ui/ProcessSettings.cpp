@@ -1,3 +1,3 @@
-#include "ProcessSettings.h"
+#include "ui/ProcessSettings.h"
 
 CompareSettings compareSettings;

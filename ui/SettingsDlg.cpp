@@ -1,9 +1,9 @@
-#include "SettingsDlg.h"
+#include "ui/SettingsDlg.h"
 
-#include "ProcessSettings.h"
-#include "Resources.h"
-#include "WinDefs.h"
-#include "resource.h"
+#include "platform/qt/WinDefs.h"
+#include "res/Resources.h"
+#include "res/resource.h"
+#include "ui/ProcessSettings.h"
 
 namespace {
 // One working copy for the whole process rather than per dialog object; every opening

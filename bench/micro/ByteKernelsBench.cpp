@@ -7,7 +7,7 @@
 // Prints gigabytes per second of each scan, the best of ROUNDS (default 4 MiB, 20 rounds). Keep
 // MIB within the cache to see the scans, beyond it to see the memory.
 
-#include "ByteKernelSet.h"
+#include "compare/ByteKernelSet.h"
 
 #include <algorithm>
 #include <chrono>

@@ -1,6 +1,6 @@
-#include "Button.h"
+#include "platform/qt/Button.h"
 
-#include "WinDefs.h"
+#include "platform/qt/WinDefs.h"
 
 #include <QAbstractButton>
 

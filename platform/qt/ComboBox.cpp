@@ -1,7 +1,7 @@
-#include "ComboBox.h"
+#include "platform/qt/ComboBox.h"
 
-#include "ScreenText.h"
-#include "WinDefs.h"
+#include "platform/qt/WinDefs.h"
+#include "platform/text/ScreenText.h"
 
 #include <QByteArray>
 #include <QComboBox>

@@ -1,14 +1,14 @@
-#include "Dialog.h"
+#include "platform/qt/Dialog.h"
 
-#include "Button.h"
-#include "ComboBox.h"
-#include "DialogTemplate.h"
-#include "DialogWindow.h"
-#include "KeyboardMove.h"
-#include "ListBox.h"
-#include "OwnerWidget.h"
-#include "Static.h"
-#include "WindowStyles.h"
+#include "platform/qt/Button.h"
+#include "platform/qt/ComboBox.h"
+#include "platform/qt/ListBox.h"
+#include "platform/qt/Static.h"
+#include "platform/qt/detail/DialogWindow.h"
+#include "platform/qt/detail/KeyboardMove.h"
+#include "platform/qt/detail/OwnerWidget.h"
+#include "platform/resource/DialogTemplate.h"
+#include "platform/resource/WindowStyles.h"
 
 #include <cassert>
 #include <utility>

@@ -1,4 +1,4 @@
-#include "DropFiles.h"
+#include "platform/qt/DropFiles.h"
 
 bool DragQueryFile(HDROP drop, int index, std::string& path) {
     if (!drop || index < 0 || static_cast<std::size_t>(index) >= drop->paths.size())

@@ -1,9 +1,9 @@
-#include "FileDialog.h"
+#include "platform/qt/FileDialog.h"
 
-#include "ByteNameFileDialog.h"
-#include "FileFilter.h"
-#include "OwnerWidget.h"
-#include "WinDefs.h"
+#include "platform/qt/WinDefs.h"
+#include "platform/qt/detail/ByteNameFileDialog.h"
+#include "platform/qt/detail/FileFilter.h"
+#include "platform/qt/detail/OwnerWidget.h"
 
 #include <QDir>
 #include <QFileInfo>

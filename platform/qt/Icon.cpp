@@ -1,6 +1,6 @@
-#include "Icon.h"
+#include "platform/qt/Icon.h"
 
-#include "IconBitmap.h"
+#include "platform/resource/IconBitmap.h"
 
 #include <QIcon>
 #include <QImage>

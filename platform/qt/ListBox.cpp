@@ -1,8 +1,8 @@
-#include "ListBox.h"
+#include "platform/qt/ListBox.h"
 
-#include "RowList.h"
-#include "RowListModel.h"
-#include "WinDefs.h"
+#include "platform/qt/WinDefs.h"
+#include "platform/qt/detail/RowList.h"
+#include "platform/qt/detail/RowListModel.h"
 
 namespace {
 

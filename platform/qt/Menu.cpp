@@ -1,6 +1,6 @@
-#include "Menu.h"
+#include "platform/qt/Menu.h"
 
-#include "WinDefs.h"
+#include "platform/qt/WinDefs.h"
 
 #include <algorithm>
 

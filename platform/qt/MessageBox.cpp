@@ -1,9 +1,9 @@
-#include "MessageBox.h"
+#include "platform/qt/MessageBox.h"
 
-#include "OwnerWidget.h"
-#include "ScreenText.h"
-#include "WinDefs.h"
-#include "Wnd.h"
+#include "platform/qt/WinDefs.h"
+#include "platform/qt/Wnd.h"
+#include "platform/qt/detail/OwnerWidget.h"
+#include "platform/text/ScreenText.h"
 
 #include <QFontDatabase>
 #include <QFontMetrics>

@@ -1,8 +1,8 @@
-#include "PaintDC.h"
+#include "platform/qt/PaintDC.h"
 
-#include "Icon.h"
-#include "IconBitmap.h"
-#include "Wnd.h"
+#include "platform/qt/Icon.h"
+#include "platform/qt/Wnd.h"
+#include "platform/resource/IconBitmap.h"
 
 #include <QIcon>
 #include <QPainter>

@@ -1,6 +1,6 @@
-#include "WinApp.h"
+#include "platform/qt/WinApp.h"
 
-#include "TemplateFonts.h"
+#include "platform/qt/detail/TemplateFonts.h"
 
 #include <QApplication>
 #include <QLibraryInfo>

@@ -1,6 +1,6 @@
-#include "WinDefs.h"
+#include "platform/qt/WinDefs.h"
 
-#include "IconBitmap.h"
+#include "platform/resource/IconBitmap.h"
 
 // Icons are drawn at the size of their pictures.
 int GetSystemMetrics(int index) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CommandIds.h"
+#include "platform/resource/CommandIds.h"
 
 // Command ids, flags and metrics that dialogs exchange with the window layer, with the values
 // they have on the platform the dialogs were first written for.

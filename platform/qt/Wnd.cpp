@@ -1,6 +1,6 @@
-#include "Wnd.h"
+#include "platform/qt/Wnd.h"
 
-#include "WidgetText.h"
+#include "platform/qt/detail/WidgetText.h"
 
 #include <QWidget>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DropFiles.h"
+#include "platform/qt/DropFiles.h"
 
 #include <string>
 #include <string_view>

@@ -1,6 +1,6 @@
-#include "Cp932Text.h"
+#include "platform/text/Cp932Text.h"
 
-#include "ShiftJis.h"
+#include "encoding/ShiftJis.h"
 
 #include <iconv.h>
 

@@ -1,7 +1,7 @@
-#include "ScreenText.h"
+#include "platform/text/ScreenText.h"
 
-#include "Cp932Text.h"
-#include "Utf8.h"
+#include "encoding/Utf8.h"
+#include "platform/text/Cp932Text.h"
 
 namespace {
 

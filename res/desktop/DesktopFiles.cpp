@@ -6,9 +6,9 @@
 // The names are the keys of the version strings, VERSION (the file version as 1.0.0.1) and
 // those given on the command line.
 
-#include "Icon.h"
-#include "MainIcon.h"
-#include "VersionInfo.h"
+#include "platform/qt/Icon.h"
+#include "res/MainIcon.h"
+#include "res/VersionInfo.h"
 
 #include <QImage>
 #include <QString>

@@ -1,6 +1,6 @@
-#include "LineMatcher.h"
+#include "compare/LineMatcher.h"
 
-#include "ReferenceText.h"
+#include "tests/support/ReferenceText.h"
 
 #include <gtest/gtest.h>
 

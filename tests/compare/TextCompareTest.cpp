@@ -1,9 +1,9 @@
-#include "TextCompare.h"
+#include "compare/TextCompare.h"
 
-#include "CompareSettings.h"
-#include "ExpectedTexts.h"
-#include "MemoryResultPanel.h"
-#include "TempDir.h"
+#include "compare/CompareSettings.h"
+#include "tests/support/ExpectedTexts.h"
+#include "tests/support/MemoryResultPanel.h"
+#include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "ShiftJis.h"
+#include "encoding/ShiftJis.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "ShiftJis.h"
-#include "Utf8.h"
+#include "encoding/ShiftJis.h"
+#include "encoding/Utf8.h"
 
-#include "FuzzCheck.h"
-#include "ReferenceText.h"
+#include "tests/fuzz/FuzzCheck.h"
+#include "tests/support/ReferenceText.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "MainIcon.h"
+#include "res/MainIcon.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
-#include "Resources.h"
+#include "res/Resources.h"
 
-#include "DialogTemplate.h"
-#include "MainIcon.h"
-#include "WindowStyles.h"
-#include "resource.h"
+#include "platform/resource/DialogTemplate.h"
+#include "platform/resource/WindowStyles.h"
+#include "res/MainIcon.h"
+#include "res/resource.h"
 
 #include <gtest/gtest.h>
 

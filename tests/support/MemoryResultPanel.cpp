@@ -1,4 +1,4 @@
-#include "MemoryResultPanel.h"
+#include "tests/support/MemoryResultPanel.h"
 
 void MemoryResultPanel::ClearRows() {
     calls.emplace_back("ClearRows");

@@ -1,11 +1,11 @@
-#include "ReferenceComparison.h"
+#include "tests/support/ReferenceComparison.h"
 
-#include "BinaryCompare.h"
-#include "CompareSettings.h"
-#include "ExpectedTexts.h"
-#include "MemoryResultPanel.h"
-#include "TempDir.h"
-#include "TextCompare.h"
+#include "compare/BinaryCompare.h"
+#include "compare/CompareSettings.h"
+#include "compare/TextCompare.h"
+#include "tests/support/ExpectedTexts.h"
+#include "tests/support/MemoryResultPanel.h"
+#include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
 

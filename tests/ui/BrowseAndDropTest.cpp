@@ -1,9 +1,9 @@
-#include "CompareDlg.h"
+#include "ui/CompareDlg.h"
 
-#include "DialogTestSupport.h"
-#include "TempDir.h"
-#include "WinDefs.h"
-#include "resource.h"
+#include "platform/qt/WinDefs.h"
+#include "res/resource.h"
+#include "tests/support/TempDir.h"
+#include "tests/ui/DialogTestSupport.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>

@@ -1,12 +1,12 @@
-#include "CompareDlg.h"
+#include "ui/CompareDlg.h"
 
-#include "DialogFocus.h"
-#include "DialogTestSupport.h"
-#include "ModalDriver.h"
-#include "ProcessSettings.h"
-#include "Snapshot.h"
-#include "WinDefs.h"
-#include "resource.h"
+#include "platform/qt/WinDefs.h"
+#include "res/resource.h"
+#include "tests/platform/qt/support/DialogFocus.h"
+#include "tests/platform/qt/support/ModalDriver.h"
+#include "tests/platform/qt/support/Snapshot.h"
+#include "tests/ui/DialogTestSupport.h"
+#include "ui/ProcessSettings.h"
 
 #include <QAbstractButton>
 #include <QAction>

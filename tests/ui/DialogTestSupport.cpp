@@ -1,12 +1,12 @@
-#include "DialogTestSupport.h"
+#include "tests/ui/DialogTestSupport.h"
 
-#include "ComboBox.h"
-#include "FileDialog.h"
-#include "ListBox.h"
-#include "MessageBox.h"
-#include "ModalDriver.h"
-#include "WinDefs.h"
-#include "resource.h"
+#include "platform/qt/ComboBox.h"
+#include "platform/qt/FileDialog.h"
+#include "platform/qt/ListBox.h"
+#include "platform/qt/MessageBox.h"
+#include "platform/qt/WinDefs.h"
+#include "res/resource.h"
+#include "tests/platform/qt/support/ModalDriver.h"
 
 #include <QAbstractButton>
 #include <QApplication>

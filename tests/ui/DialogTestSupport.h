@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Dialog.h"
-#include "ModalDriver.h"
+#include "platform/qt/Dialog.h"
+#include "tests/platform/qt/support/ModalDriver.h"
 
 #include <cstdint>
 #include <functional>

@@ -1,11 +1,11 @@
 // The example files run through the window as the README tells a new user to try them; the
 // text run leaves the screenshot that the README shows.
 
-#include "CompareDlg.h"
+#include "ui/CompareDlg.h"
 
-#include "DialogTestSupport.h"
-#include "Snapshot.h"
-#include "resource.h"
+#include "res/resource.h"
+#include "tests/platform/qt/support/Snapshot.h"
+#include "tests/ui/DialogTestSupport.h"
 
 #include <QWidget>
 

@@ -1,12 +1,12 @@
-#include "FileList.h"
+#include "ui/FileList.h"
 
-#include "ComboBox.h"
-#include "Dialog.h"
-#include "DialogTestSupport.h"
-#include "ModalDriver.h"
-#include "Resources.h"
-#include "WinDefs.h"
-#include "resource.h"
+#include "platform/qt/ComboBox.h"
+#include "platform/qt/Dialog.h"
+#include "platform/qt/WinDefs.h"
+#include "res/Resources.h"
+#include "res/resource.h"
+#include "tests/platform/qt/support/ModalDriver.h"
+#include "tests/ui/DialogTestSupport.h"
 
 #include <gtest/gtest.h>
 

@@ -1,16 +1,16 @@
-#include "CompareDlg.h"
+#include "ui/CompareDlg.h"
 
-#include "CompareRequest.h"
-#include "ComparisonRun.h"
-#include "DialogTestSupport.h"
-#include "DisplayName.h"
-#include "MemoryResultPanel.h"
-#include "ProcessSettings.h"
-#include "RecordingHost.h"
-#include "Snapshot.h"
-#include "TempDir.h"
-#include "WinDefs.h"
-#include "resource.h"
+#include "compare/CompareRequest.h"
+#include "compare/ComparisonRun.h"
+#include "compare/DisplayName.h"
+#include "platform/qt/WinDefs.h"
+#include "res/resource.h"
+#include "tests/platform/qt/support/Snapshot.h"
+#include "tests/support/MemoryResultPanel.h"
+#include "tests/support/RecordingHost.h"
+#include "tests/support/TempDir.h"
+#include "tests/ui/DialogTestSupport.h"
+#include "ui/ProcessSettings.h"
 
 #include <QApplication>
 #include <QWidget>

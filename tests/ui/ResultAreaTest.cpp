@@ -1,9 +1,9 @@
-#include "CompareDlg.h"
+#include "ui/CompareDlg.h"
 
-#include "DialogTestSupport.h"
-#include "ExpectedTexts.h"
-#include "TempDir.h"
-#include "resource.h"
+#include "res/resource.h"
+#include "tests/support/ExpectedTexts.h"
+#include "tests/support/TempDir.h"
+#include "tests/ui/DialogTestSupport.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

@@ -1,9 +1,9 @@
-#include "CompareDlg.h"
+#include "ui/CompareDlg.h"
 
-#include "DialogTestSupport.h"
-#include "ListBox.h"
-#include "TempDir.h"
-#include "resource.h"
+#include "platform/qt/ListBox.h"
+#include "res/resource.h"
+#include "tests/support/TempDir.h"
+#include "tests/ui/DialogTestSupport.h"
 
 #include <QAbstractItemView>
 #include <QScrollBar>

@@ -1,8 +1,8 @@
-#include "ComboBox.h"
+#include "platform/qt/ComboBox.h"
 
-#include "DialogTemplate.h"
-#include "DialogUnits.h"
-#include "TestDialog.h"
+#include "platform/qt/detail/DialogUnits.h"
+#include "platform/resource/DialogTemplate.h"
+#include "tests/platform/qt/TestDialog.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>

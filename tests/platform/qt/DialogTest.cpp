@@ -1,9 +1,9 @@
-#include "Dialog.h"
+#include "platform/qt/Dialog.h"
 
-#include "DialogFocus.h"
-#include "Snapshot.h"
-#include "TestDialog.h"
-#include "WinApp.h"
+#include "platform/qt/WinApp.h"
+#include "tests/platform/qt/TestDialog.h"
+#include "tests/platform/qt/support/DialogFocus.h"
+#include "tests/platform/qt/support/Snapshot.h"
 
 #include <QAbstractButton>
 #include <QDialog>

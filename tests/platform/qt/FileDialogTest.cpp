@@ -1,9 +1,9 @@
-#include "FileDialog.h"
+#include "platform/qt/FileDialog.h"
 
-#include "ByteNameFileDialog.h"
-#include "FileFilter.h"
-#include "ModalDriver.h"
-#include "WinDefs.h"
+#include "platform/qt/WinDefs.h"
+#include "platform/qt/detail/ByteNameFileDialog.h"
+#include "platform/qt/detail/FileFilter.h"
+#include "tests/platform/qt/support/ModalDriver.h"
 
 #include <QComboBox>
 #include <QDir>

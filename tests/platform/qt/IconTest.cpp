@@ -1,7 +1,7 @@
-#include "Icon.h"
+#include "platform/qt/Icon.h"
 
-#include "IconBitmap.h"
-#include "TestDialog.h"
+#include "platform/resource/IconBitmap.h"
+#include "tests/platform/qt/TestDialog.h"
 
 #include <QIcon>
 #include <QImage>

@@ -1,6 +1,6 @@
-#include "ListBox.h"
+#include "platform/qt/ListBox.h"
 
-#include "TestDialog.h"
+#include "tests/platform/qt/TestDialog.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

@@ -1,7 +1,7 @@
-#include "MessageBox.h"
+#include "platform/qt/MessageBox.h"
 
-#include "ModalDriver.h"
-#include "TestDialog.h"
+#include "tests/platform/qt/TestDialog.h"
+#include "tests/platform/qt/support/ModalDriver.h"
 
 #include <QAbstractButton>
 #include <QApplication>

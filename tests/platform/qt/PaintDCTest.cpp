@@ -1,9 +1,9 @@
-#include "PaintDC.h"
+#include "platform/qt/PaintDC.h"
 
-#include "Icon.h"
-#include "IconBitmap.h"
-#include "Snapshot.h"
-#include "TestDialog.h"
+#include "platform/qt/Icon.h"
+#include "platform/resource/IconBitmap.h"
+#include "tests/platform/qt/TestDialog.h"
+#include "tests/platform/qt/support/Snapshot.h"
 
 #include <QColor>
 #include <QIcon>

@@ -1,8 +1,8 @@
-#include "Menu.h"
+#include "platform/qt/Menu.h"
 
-#include "DialogFocus.h"
-#include "ModalDriver.h"
-#include "TestDialog.h"
+#include "tests/platform/qt/TestDialog.h"
+#include "tests/platform/qt/support/DialogFocus.h"
+#include "tests/platform/qt/support/ModalDriver.h"
 
 #include <QAction>
 #include <QApplication>

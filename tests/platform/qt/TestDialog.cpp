@@ -1,8 +1,8 @@
-#include "TestDialog.h"
+#include "tests/platform/qt/TestDialog.h"
 
-#include "DialogTemplate.h"
-#include "ModalDriver.h"
-#include "WindowStyles.h"
+#include "platform/resource/DialogTemplate.h"
+#include "platform/resource/WindowStyles.h"
+#include "tests/platform/qt/support/ModalDriver.h"
 
 #include <QWidget>
 

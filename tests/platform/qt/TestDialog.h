@@ -1,11 +1,11 @@
 #pragma once
 
-#include "Button.h"
-#include "ComboBox.h"
-#include "Dialog.h"
-#include "ListBox.h"
-#include "ModalDriver.h"
-#include "Static.h"
+#include "platform/qt/Button.h"
+#include "platform/qt/ComboBox.h"
+#include "platform/qt/Dialog.h"
+#include "platform/qt/ListBox.h"
+#include "platform/qt/Static.h"
+#include "tests/platform/qt/support/ModalDriver.h"
 
 #include <cstdint>
 #include <functional>

@@ -1,4 +1,4 @@
-#include "ScreenText.h"
+#include "platform/text/ScreenText.h"
 
 #include <gtest/gtest.h>
 

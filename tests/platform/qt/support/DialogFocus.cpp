@@ -1,6 +1,6 @@
-#include "DialogFocus.h"
+#include "tests/platform/qt/support/DialogFocus.h"
 
-#include "Dialog.h"
+#include "platform/qt/Dialog.h"
 
 #include <QTest>
 #include <QWidget>

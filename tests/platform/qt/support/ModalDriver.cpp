@@ -1,6 +1,6 @@
-#include "ModalDriver.h"
+#include "tests/platform/qt/support/ModalDriver.h"
 
-#include "Dialog.h"
+#include "platform/qt/Dialog.h"
 
 #include <QApplication>
 #include <QPointer>

@@ -1,4 +1,4 @@
-#include "TemplateFonts.h"
+#include "platform/qt/detail/TemplateFonts.h"
 
 #include <QApplication>
 #include <QByteArray>

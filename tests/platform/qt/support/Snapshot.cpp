@@ -1,4 +1,4 @@
-#include "Snapshot.h"
+#include "tests/platform/qt/support/Snapshot.h"
 
 #include <QDir>
 #include <QPixmap>

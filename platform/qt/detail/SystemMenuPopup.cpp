@@ -1,8 +1,8 @@
-#include "SystemMenuPopup.h"
+#include "platform/qt/detail/SystemMenuPopup.h"
 
-#include "Dialog.h"
-#include "ScreenText.h"
-#include "WinDefs.h"
+#include "platform/qt/Dialog.h"
+#include "platform/qt/WinDefs.h"
+#include "platform/text/ScreenText.h"
 
 #include <QMenu>
 #include <QWidget>

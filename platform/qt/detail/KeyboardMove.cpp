@@ -1,4 +1,4 @@
-#include "KeyboardMove.h"
+#include "platform/qt/detail/KeyboardMove.h"
 
 #include <QApplication>
 #include <QCursor>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DialogUnits.h"
+#include "platform/qt/detail/DialogUnits.h"
 
 #include <span>
 #include <vector>

@@ -1,6 +1,6 @@
-#include "WidgetText.h"
+#include "platform/qt/detail/WidgetText.h"
 
-#include "ScreenText.h"
+#include "platform/text/ScreenText.h"
 
 #include <QAbstractButton>
 #include <QByteArray>

@@ -1,6 +1,6 @@
-#include "FileFilter.h"
+#include "platform/qt/detail/FileFilter.h"
 
-#include "ScreenText.h"
+#include "platform/text/ScreenText.h"
 
 #include <QString>
 

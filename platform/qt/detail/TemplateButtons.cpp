@@ -1,4 +1,4 @@
-#include "TemplateButtons.h"
+#include "platform/qt/detail/TemplateButtons.h"
 
 #include <QPainter>
 #include <QStyleOptionButton>

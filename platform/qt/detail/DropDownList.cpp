@@ -1,4 +1,4 @@
-#include "DropDownList.h"
+#include "platform/qt/detail/DropDownList.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,6 +1,6 @@
-#include "RowListModel.h"
+#include "platform/qt/detail/RowListModel.h"
 
-#include "ScreenText.h"
+#include "platform/text/ScreenText.h"
 
 void RowListModel::Clear() {
     beginResetModel();

@@ -1,6 +1,6 @@
-#include "RowList.h"
+#include "platform/qt/detail/RowList.h"
 
-#include "RowListModel.h"
+#include "platform/qt/detail/RowListModel.h"
 
 #include <QApplication>
 #include <QClipboard>

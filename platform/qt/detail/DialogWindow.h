@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ControlFactory.h"
+#include "platform/qt/detail/ControlFactory.h"
 
 #include <QDialog>
 

@@ -1,7 +1,7 @@
-#include "OwnerWidget.h"
+#include "platform/qt/detail/OwnerWidget.h"
 
-#include "WinApp.h"
-#include "Wnd.h"
+#include "platform/qt/WinApp.h"
+#include "platform/qt/Wnd.h"
 
 #include <QApplication>
 #include <QWidget>

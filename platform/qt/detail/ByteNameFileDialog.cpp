@@ -1,4 +1,4 @@
-#include "ByteNameFileDialog.h"
+#include "platform/qt/detail/ByteNameFileDialog.h"
 
 #include <QFile>
 #include <QMessageBox>

@@ -1,13 +1,13 @@
-#include "ControlFactory.h"
+#include "platform/qt/detail/ControlFactory.h"
 
-#include "DialogTemplate.h"
-#include "DropDownList.h"
-#include "Icon.h"
-#include "IconBitmap.h"
-#include "RowList.h"
-#include "TemplateButtons.h"
-#include "WidgetText.h"
-#include "WindowStyles.h"
+#include "platform/qt/Icon.h"
+#include "platform/qt/detail/DropDownList.h"
+#include "platform/qt/detail/RowList.h"
+#include "platform/qt/detail/TemplateButtons.h"
+#include "platform/qt/detail/WidgetText.h"
+#include "platform/resource/DialogTemplate.h"
+#include "platform/resource/IconBitmap.h"
+#include "platform/resource/WindowStyles.h"
 
 #include <QComboBox>
 #include <QIcon>

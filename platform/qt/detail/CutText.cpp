@@ -1,4 +1,4 @@
-#include "CutText.h"
+#include "platform/qt/detail/CutText.h"
 
 #include <QLabel>
 #include <QString>

@@ -1,6 +1,6 @@
-#include "DialogUnits.h"
+#include "platform/qt/detail/DialogUnits.h"
 
-#include "DialogTemplate.h"
+#include "platform/resource/DialogTemplate.h"
 
 #include <QFontMetrics>
 #include <QString>

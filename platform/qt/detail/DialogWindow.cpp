@@ -1,14 +1,14 @@
-#include "DialogWindow.h"
+#include "platform/qt/detail/DialogWindow.h"
 
-#include "CutText.h"
-#include "Dialog.h"
-#include "DialogTemplate.h"
-#include "DropFiles.h"
-#include "ScreenPlacement.h"
-#include "SystemMenuPopup.h"
-#include "UriList.h"
-#include "WidgetText.h"
-#include "WindowStyles.h"
+#include "platform/qt/Dialog.h"
+#include "platform/qt/DropFiles.h"
+#include "platform/qt/detail/CutText.h"
+#include "platform/qt/detail/ScreenPlacement.h"
+#include "platform/qt/detail/SystemMenuPopup.h"
+#include "platform/qt/detail/UriList.h"
+#include "platform/qt/detail/WidgetText.h"
+#include "platform/resource/DialogTemplate.h"
+#include "platform/resource/WindowStyles.h"
 
 #include <QAbstractButton>
 #include <QContextMenuEvent>
