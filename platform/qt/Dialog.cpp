@@ -48,7 +48,6 @@ void DDX_Control(CDataExchange* exchange, int id, CWnd& control) {
         return;
     control.widget_ = found->widget;
     control.parent_ = &dialog;
-    control.id_ = id;
     dialog.boundItems_.push_back(&control);
 }
 
@@ -114,7 +113,6 @@ CWnd* CDialog::GetDlgItem(int id) {
         handle = MakeHandle(control->row->controlClass);
         handle->widget_ = control->widget;
         handle->parent_ = this;
-        handle->id_ = id;
     }
     return handle.get();
 }
