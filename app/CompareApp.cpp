@@ -1,6 +1,6 @@
-#include "CompareApp.h"
+#include "app/CompareApp.h"
 
-#include "CompareDlg.h"
+#include "ui/CompareDlg.h"
 
 namespace {
 CCompareApp theApp;

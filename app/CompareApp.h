@@ -1,6 +1,6 @@
 #pragma once
 
-#include "WinApp.h"
+#include "platform/qt/WinApp.h"
 
 // The application: its whole life is one modal run of the main dialog, and the process ends
 // as soon as that dialog closes.

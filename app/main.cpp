@@ -1,4 +1,4 @@
-#include "WinApp.h"
+#include "platform/qt/WinApp.h"
 
 #include <QGuiApplication>
 

@@ -1,4 +1,4 @@
-#include "CommandLine.h"
+#include "cli/CommandLine.h"
 
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
     CommandLine command;

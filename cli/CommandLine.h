@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CompareSettings.h"
+#include "compare/CompareSettings.h"
 
 #include <string>
 #include <vector>

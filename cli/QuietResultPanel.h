@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ResultPanel.h"
+#include "compare/ResultPanel.h"
 
 // A ResultPanel that shows nothing, for a run whose exit status is the whole answer.
 class QuietResultPanel : public ResultPanel {

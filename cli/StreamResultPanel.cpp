@@ -1,6 +1,6 @@
-#include "StreamResultPanel.h"
+#include "cli/StreamResultPanel.h"
 
-#include "ScreenText.h"
+#include "platform/text/ScreenText.h"
 
 void StreamResultPanel::WriteLine(std::string_view label, std::string_view text) {
     std::string shown;

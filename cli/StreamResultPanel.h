@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ResultPanel.h"
+#include "compare/ResultPanel.h"
 
 #include <cstdio>
 #include <string>

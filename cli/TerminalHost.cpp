@@ -1,4 +1,4 @@
-#include "TerminalHost.h"
+#include "cli/TerminalHost.h"
 
 void TerminalHost::ShowMessage(std::string_view text, std::string_view caption, MessageIcon) {
     std::fflush(output_);

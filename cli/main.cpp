@@ -1,10 +1,10 @@
-#include "CommandLine.h"
-#include "CompareRequest.h"
-#include "ComparisonRun.h"
-#include "DisplayName.h"
-#include "QuietResultPanel.h"
-#include "StreamResultPanel.h"
-#include "TerminalHost.h"
+#include "cli/CommandLine.h"
+#include "cli/QuietResultPanel.h"
+#include "cli/StreamResultPanel.h"
+#include "cli/TerminalHost.h"
+#include "compare/CompareRequest.h"
+#include "compare/ComparisonRun.h"
+#include "compare/DisplayName.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -58,12 +58,11 @@ int Compare(const CommandLine& command) {
     tuning.stopAtFirstDifference = command.quiet;
     const RunResult result = RunComparison(request, command.settings, panel, host, tuning);
     if (result.unopened) {
-        const std::string& path =
-            *result.unopened == Side::File1 ? command.file1 : command.file2;
+        const std::string& path = *result.unopened == Side::File1 ? command.file1 : command.file2;
         std::fprintf(stderr, "vy-cmp: %s: %s\n", path.c_str(), result.reason.c_str());
     }
-    if (!command.quiet && (result.outcome == RunOutcome::Same ||
-                           result.outcome == RunOutcome::Different))
+    if (!command.quiet &&
+        (result.outcome == RunOutcome::Same || result.outcome == RunOutcome::Different))
         printed.Finish();
     if (!FlushOutput())
         return kExitTrouble;

@@ -1,13 +1,13 @@
-#include "BinaryCompare.h"
+#include "compare/BinaryCompare.h"
 
-#include "ByteDifference.h"
-#include "DifferenceTexts.h"
-#include "FilePair.h"
-#include "FileWindow.h"
-#include "ResultPanel.h"
-#include "SecondCore.h"
-#include "SecondWorker.h"
-#include "StretchScan.h"
+#include "compare/ByteDifference.h"
+#include "compare/DifferenceTexts.h"
+#include "compare/FilePair.h"
+#include "compare/ResultPanel.h"
+#include "compare/SecondCore.h"
+#include "compare/SecondWorker.h"
+#include "compare/StretchScan.h"
+#include "platform/files/FileWindow.h"
 
 #include <algorithm>
 #include <cinttypes>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CompareOutcome.h"
-#include "CompareTuning.h"
+#include "compare/CompareOutcome.h"
+#include "compare/CompareTuning.h"
 
 #include <string>
 

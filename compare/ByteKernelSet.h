@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ByteKernels.h"
+#include "compare/ByteKernels.h"
 
 #include <span>
 

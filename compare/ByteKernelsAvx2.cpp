@@ -1,7 +1,7 @@
 // Thirty-two bytes at a time, on processors that have AVX2.
 #if defined(__x86_64__)
 
-#include "ByteKernelSet.h"
+#include "compare/ByteKernelSet.h"
 
 #include <cstdint>
 #include <immintrin.h>
@@ -21,7 +21,7 @@ bool RunsWithAvx2() {
 #pragma GCC target("avx2,popcnt")
 #endif
 
-#include "ByteKernelsSimd.h"
+#include "compare/ByteKernelsSimd.h"
 
 namespace {
 struct Avx2Lanes {

@@ -1,6 +1,6 @@
-#include "ByteKernelSet.h"
+#include "compare/ByteKernelSet.h"
 
-#include "CaseFolding.h"
+#include "encoding/AsciiText.h"
 
 namespace {
 struct ScalarByteKernels {

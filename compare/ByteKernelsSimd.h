@@ -8,7 +8,7 @@
 // Everything here has internal linkage, so that code compiled for one instruction set is never
 // linked into callers of another. Include every header with inline functions before this one.
 
-#include "ByteKernelSet.h"
+#include "compare/ByteKernelSet.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,11 +1,11 @@
 // Sixteen bytes at a time, with the instructions every x86-64 processor has.
 #if defined(__x86_64__)
 
-#include "ByteKernelSet.h"
+#include "compare/ByteKernelSet.h"
 
 #include <emmintrin.h>
 
-#include "ByteKernelsSimd.h"
+#include "compare/ByteKernelsSimd.h"
 
 namespace {
 struct Sse2Lanes {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Side.h"
+#include "compare/Side.h"
 
 #include <optional>
 #include <string>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FileWindow.h"
+#include "platform/files/FileWindow.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,12 +1,12 @@
-#include "ComparisonRun.h"
+#include "compare/ComparisonRun.h"
 
-#include "BinaryCompare.h"
-#include "CompareRequest.h"
-#include "CompareSettings.h"
-#include "File.h"
-#include "ResultPanel.h"
-#include "RunHost.h"
-#include "TextCompare.h"
+#include "compare/BinaryCompare.h"
+#include "compare/CompareRequest.h"
+#include "compare/CompareSettings.h"
+#include "compare/ResultPanel.h"
+#include "compare/RunHost.h"
+#include "compare/TextCompare.h"
+#include "platform/files/File.h"
 
 #include <exception>
 

@@ -1,4 +1,4 @@
-#include "DifferenceTexts.h"
+#include "compare/DifferenceTexts.h"
 
 std::string OverLimitRow(const DifferenceUnit& unit) {
     return std::to_string(unit.limit) + ' ' + std::string(unit.name) + "を超えました";

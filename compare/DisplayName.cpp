@@ -1,4 +1,4 @@
-#include "DisplayName.h"
+#include "compare/DisplayName.h"
 
 std::string DisplayName(std::string_view path, char separator) {
     const auto last = path.rfind(separator);

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "File.h"
-#include "Side.h"
+#include "compare/Side.h"
+#include "platform/files/File.h"
 
 #include <optional>
 #include <string>

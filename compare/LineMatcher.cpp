@@ -1,7 +1,9 @@
-#include "LineMatcher.h"
+#include "compare/LineMatcher.h"
 
-#include "ByteKernelSet.h"
-#include "CaseFolding.h"
+#include "compare/ByteKernelSet.h"
+#include "encoding/AsciiText.h"
+#include "encoding/ShiftJis.h"
+#include "encoding/Utf8.h"
 
 #include <algorithm>
 #include <bit>
@@ -9,10 +11,6 @@
 #include <cstring>
 
 namespace {
-bool IsBlank(char byte) {
-    return byte == ' ' || byte == '\t';
-}
-
 unsigned char ByteAt(std::string_view line, std::size_t at) {
     return static_cast<unsigned char>(line[at]);
 }

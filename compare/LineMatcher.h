@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TextOptions.h"
+#include "compare/TextOptions.h"
 
 struct ByteKernelSet;
 

@@ -1,4 +1,4 @@
-#include "SecondCore.h"
+#include "compare/SecondCore.h"
 
 #include <sched.h>
 

@@ -1,6 +1,6 @@
-#include "SecondWorker.h"
+#include "compare/SecondWorker.h"
 
-#include "StretchScan.h"
+#include "compare/StretchScan.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "ByteDifference.h"
-#include "FileWindow.h"
-#include "Side.h"
+#include "compare/ByteDifference.h"
+#include "compare/Side.h"
+#include "platform/files/FileWindow.h"
 
 #include <condition_variable>
 #include <cstddef>

@@ -1,9 +1,9 @@
-#include "StretchScan.h"
+#include "compare/StretchScan.h"
 
-#include "ByteDifference.h"
-#include "ByteKernels.h"
-#include "FileWindow.h"
-#include "PageFaultGuard.h"
+#include "compare/ByteDifference.h"
+#include "compare/ByteKernels.h"
+#include "platform/files/FileWindow.h"
+#include "platform/files/PageFaultGuard.h"
 
 std::optional<Side> CoverStretch(FileWindow& window1, FileWindow& window2, std::int64_t end) {
     if (window1.Extend(end) == FileWindow::Status::Failed || window1.End() < end)

@@ -1,14 +1,14 @@
-#include "TextCompare.h"
+#include "compare/TextCompare.h"
 
-#include "ByteKernels.h"
-#include "DifferenceTexts.h"
-#include "DisplayName.h"
-#include "FilePair.h"
-#include "LineMatcher.h"
-#include "PageFaultGuard.h"
-#include "ResultPanel.h"
-#include "SecondCore.h"
-#include "TextStream.h"
+#include "compare/ByteKernels.h"
+#include "compare/DifferenceTexts.h"
+#include "compare/DisplayName.h"
+#include "compare/FilePair.h"
+#include "compare/LineMatcher.h"
+#include "compare/ResultPanel.h"
+#include "compare/SecondCore.h"
+#include "compare/TextStream.h"
+#include "platform/files/PageFaultGuard.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "CompareOutcome.h"
-#include "CompareSettings.h"
-#include "CompareTuning.h"
+#include "compare/CompareOutcome.h"
+#include "compare/CompareSettings.h"
+#include "compare/CompareTuning.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
-#include "TextStream.h"
+#include "compare/TextStream.h"
 
-#include "ByteKernels.h"
-#include "PageFaultGuard.h"
+#include "compare/ByteKernels.h"
+#include "platform/files/PageFaultGuard.h"
 
 #include <algorithm>
 #include <cstring>

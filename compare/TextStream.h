@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CompareTuning.h"
-#include "FileWindow.h"
+#include "compare/CompareTuning.h"
+#include "platform/files/FileWindow.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,7 +1,7 @@
-#include "MainIcon.h"
-#include "ResourceTables.h"
-#include "WindowStyles.h"
-#include "resource.h"
+#include "platform/resource/WindowStyles.h"
+#include "res/MainIcon.h"
+#include "res/ResourceTables.h"
+#include "res/resource.h"
 
 #include <array>
 

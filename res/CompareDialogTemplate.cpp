@@ -1,6 +1,6 @@
-#include "ResourceTables.h"
-#include "WindowStyles.h"
-#include "resource.h"
+#include "platform/resource/WindowStyles.h"
+#include "res/ResourceTables.h"
+#include "res/resource.h"
 
 #include <array>
 

@@ -1,4 +1,4 @@
-#include "MainIcon.h"
+#include "res/MainIcon.h"
 
 #include <cstddef>
 #include <string_view>
@@ -51,14 +51,11 @@ constexpr bool IsPixel(char pixel) {
 
 constexpr bool PixelsAreWellFormed() {
     for (std::string_view row : kPixels) {
-        if (row.size() != IconBitmap::kSize) {
+        if (row.size() != IconBitmap::kSize)
             return false;
-        }
-        for (char pixel : row) {
-            if (!IsPixel(pixel)) {
+        for (char pixel : row)
+            if (!IsPixel(pixel))
                 return false;
-            }
-        }
     }
     return true;
 }

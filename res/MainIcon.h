@@ -1,6 +1,6 @@
 #pragma once
 
-#include "IconBitmap.h"
+#include "platform/resource/IconBitmap.h"
 
 // The program's icon (IDR_MAINFRAME): two text pages under a magnifying glass on a transparent
 // ground, drawn in the 16 standard colours.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DialogTemplate.h"
+#include "platform/resource/DialogTemplate.h"
 
 #include <span>
 #include <string_view>

@@ -1,19 +1,17 @@
-#include "Resources.h"
+#include "res/Resources.h"
 
-#include "MainIcon.h"
-#include "ResourceTables.h"
-#include "resource.h"
+#include "res/MainIcon.h"
+#include "res/ResourceTables.h"
+#include "res/resource.h"
 
 #include <algorithm>
 #include <stdexcept>
 
 const DialogTemplate& LoadDialogTemplate(int id) {
     for (const DialogTemplate* dialogTemplate :
-         {&kAboutDialogTemplate, &kCompareDialogTemplate, &kSettingsDialogTemplate}) {
-        if (dialogTemplate->id == id) {
+         {&kAboutDialogTemplate, &kCompareDialogTemplate, &kSettingsDialogTemplate})
+        if (dialogTemplate->id == id)
             return *dialogTemplate;
-        }
-    }
     throw std::out_of_range("no dialog template " + std::to_string(id));
 }
 

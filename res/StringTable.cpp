@@ -1,5 +1,5 @@
-#include "ResourceTables.h"
-#include "resource.h"
+#include "res/ResourceTables.h"
+#include "res/resource.h"
 
 #include <array>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CommandIds.h"
+#include "platform/resource/CommandIds.h"
 
 // The ids of the program's resources: dialog templates, their controls, strings, the icon and
 // the system-menu command. Controls of different dialogs may share a number.

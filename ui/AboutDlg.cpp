@@ -1,6 +1,6 @@
-#include "AboutDlg.h"
+#include "ui/AboutDlg.h"
 
-#include "Resources.h"
-#include "resource.h"
+#include "res/Resources.h"
+#include "res/resource.h"
 
 CAboutDlg::CAboutDlg() : CDialog(LoadDialogTemplate(IDD_ABOUTBOX)) {}

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Dialog.h"
+#include "platform/qt/Dialog.h"
 
 // The About box: the program's icon, name, version and maker; it only closes.
 class CAboutDlg : public CDialog {

@@ -1,22 +1,49 @@
-#include "CompareDlg.h"
+#include "ui/CompareDlg.h"
 
-#include "AboutDlg.h"
-#include "CompareSettings.h"
-#include "IconPlacement.h"
-#include "Menu.h"
-#include "PaintDC.h"
-#include "Resources.h"
-#include "SettingsDlg.h"
-#include "WinDefs.h"
-#include "resource.h"
+#include "compare/CompareRequest.h"
+#include "compare/ComparisonRun.h"
+#include "platform/qt/FileDialog.h"
+#include "platform/qt/Menu.h"
+#include "platform/qt/PaintDC.h"
+#include "platform/qt/WinDefs.h"
+#include "res/Resources.h"
+#include "res/resource.h"
+#include "ui/AboutDlg.h"
+#include "ui/DialogResultPanel.h"
+#include "ui/DialogRunHost.h"
+#include "ui/IconPlacement.h"
+#include "ui/ProcessSettings.h"
+#include "ui/SettingsDlg.h"
+
+#include <string>
+#include <vector>
 
 namespace {
 constexpr std::string_view kBinaryCaption = "ﾌｧｲﾙ比較 Vy   (ﾊﾞｲﾅﾘ比較)";
 constexpr std::string_view kTextCaption = "ﾌｧｲﾙ比較 Vy   (ﾃｷｽﾄ比較)";
+constexpr unsigned kBrowseFlags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_ALLOWMULTISELECT;
+constexpr std::string_view kAllFilesFilter = "すべてのﾌｧｲﾙ (*.*)|*.*|";
 
 Icon LoadMainIcon() {
     const IconBitmap* bitmap = LoadIconBitmap(IDR_MAINFRAME);
     return bitmap != nullptr ? Icon(*bitmap) : Icon();
+}
+
+std::vector<std::string> SelectedPaths(const CFileDialog& dialog) {
+    std::vector<std::string> paths;
+    for (std::size_t position = dialog.GetStartPosition(); position != 0;)
+        paths.push_back(dialog.GetNextPathName(position));
+    return paths;
+}
+
+// A side without a choice has an empty name and path.
+CompareRequest RequestFor(const std::optional<FileChoice>& file1,
+                          const std::optional<FileChoice>& file2) {
+    const FileChoice none;
+    const FileChoice& chosen1 = file1 ? *file1 : none;
+    const FileChoice& chosen2 = file2 ? *file2 : none;
+    return {file1.has_value(), chosen1.name, chosen1.path,
+            file2.has_value(), chosen2.name, chosen2.path};
 }
 } // namespace
 
@@ -62,9 +89,8 @@ bool CCompareDlg::OnInitDialog() {
     compareSettings.matchCase = 0;
     compareSettings.compressBlanks = 0;
     compareSettings.mode = CompareMode::Binary;
-    counts = {0, 0};
-    file1Box.SetSide(0);
-    file2Box.SetSide(1);
+    file1List.Clear();
+    file2List.Clear();
     UpdateTitle();
     return true;
 }
@@ -74,8 +100,7 @@ void CCompareDlg::UpdateTitle() {
 }
 
 void CCompareDlg::OnSysCommand(unsigned id, std::intptr_t param) {
-    // The window layer keeps the low four bits of system commands for itself.
-    if ((id & 0xFFF0) == IDM_ABOUTBOX) {
+    if ((id & kSysCommandMask) == IDM_ABOUTBOX) {
         CAboutDlg about;
         about.DoModal();
         return;
@@ -105,4 +130,28 @@ void CCompareDlg::OnSettings() {
     settings.DoModal();
     // Cancel leaves the mode as it was; the caption is recomputed all the same.
     UpdateTitle();
+}
+
+void CCompareDlg::OnBrowseFile1() {
+    Browse(file1List);
+}
+
+void CCompareDlg::OnBrowseFile2() {
+    Browse(file2List);
+}
+
+void CCompareDlg::Browse(FileList& list) {
+    if (list.IsFull())
+        return;
+    CFileDialog dialog(kBrowseFlags, kAllFilesFilter);
+    if (dialog.DoModal() == IDCANCEL)
+        return;
+    list.AddEachOnTop(SelectedPaths(dialog));
+}
+
+void CCompareDlg::OnExecute() {
+    const CompareRequest request = RequestFor(file1List.CurrentChoice(), file2List.CurrentChoice());
+    DialogResultPanel panel(resultList, name1Label, name2Label, lengthLabel, summaryLabel);
+    DialogRunHost host(*this);
+    RunComparison(request, compareSettings, panel, host);
 }

@@ -1,36 +1,21 @@
 #pragma once
 
-#include "ComboBox.h"
-#include "Dialog.h"
-#include "DropBox.h"
-#include "Icon.h"
-#include "ListBox.h"
-#include "Static.h"
+#include "platform/qt/ComboBox.h"
+#include "platform/qt/Dialog.h"
+#include "platform/qt/Icon.h"
+#include "platform/qt/ListBox.h"
+#include "platform/qt/Static.h"
+#include "ui/DropBox.h"
+#include "ui/FileList.h"
 
-#include <array>
 #include <cstdint>
-#include <string>
-
-struct CompareRequest;
 
 // The main window: two file lists, each fed by its Browse button and by drops on its group
 // box, the result area that a comparison run fills, and the caption that shows the compare
 // mode. Opening it resets the comparison settings; closing it ends the program.
 class CCompareDlg : public CDialog {
 public:
-    static constexpr int kSides = 2;
-    static constexpr int kMaxPaths = 256;
-
     explicit CCompareDlg(CWnd* parent = nullptr);
-
-    // Puts the local files of a drop at the top of a side's list, in the drop's order, and
-    // selects the first; a full side takes no more.
-    void AddDroppedFiles(std::int32_t side, HDROP drop);
-
-    // The full path stored in a side's slot (empty when the slot is free) and the number of
-    // filled slots; the combo boxes' item data name these slots.
-    const std::string& PathInSlot(std::int32_t side, int slot) const;
-    std::int32_t PathCount(std::int32_t side) const;
 
 protected:
     void DoDataExchange(CDataExchange* exchange) override;
@@ -46,21 +31,20 @@ private:
     void OnSettings();
 
     void UpdateTitle();
-    void Browse(std::int32_t side);
-    void ReadChoice(std::int32_t side, bool& hasFile, std::string& name, std::string& path);
-    CComboBox& ComboOf(std::int32_t side);
-    void StorePath(std::int32_t side, int entry, const std::string& path);
+    void Browse(FileList& list);
 
-    std::array<std::array<std::string, kMaxPaths>, kSides> paths;
-    std::array<std::int32_t, kSides> counts{};
-    CDropBox file2Box;
-    CDropBox file1Box;
+    // Each list shows its entries in its combo box, and each drop box adds to its list, so the
+    // combo boxes come first and the drop boxes last.
+    CComboBox file2Combo;
+    CComboBox file1Combo;
+    FileList file1List{file1Combo};
+    FileList file2List{file2Combo};
+    CDropBox file2Box{file2List};
+    CDropBox file1Box{file1List};
     CStatic summaryLabel;
     CStatic lengthLabel;
     CStatic name2Label;
     CStatic name1Label;
     CListBox resultList;
-    CComboBox file2Combo;
-    CComboBox file1Combo;
     Icon icon;
 };

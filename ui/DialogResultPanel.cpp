@@ -1,7 +1,7 @@
-#include "DialogResultPanel.h"
+#include "ui/DialogResultPanel.h"
 
-#include "ListBox.h"
-#include "Static.h"
+#include "platform/qt/ListBox.h"
+#include "platform/qt/Static.h"
 
 DialogResultPanel::DialogResultPanel(CListBox& resultList, CStatic& name1Label, CStatic& name2Label,
                                      CStatic& lengthLabel, CStatic& summaryLabel)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ResultPanel.h"
+#include "compare/ResultPanel.h"
 
 class CListBox;
 class CStatic;

@@ -1,8 +1,8 @@
-#include "DialogRunHost.h"
+#include "ui/DialogRunHost.h"
 
-#include "WaitCursor.h"
-#include "WinDefs.h"
-#include "Wnd.h"
+#include "platform/qt/WaitCursor.h"
+#include "platform/qt/WinDefs.h"
+#include "platform/qt/Wnd.h"
 
 DialogRunHost::DialogRunHost(CWnd& owner) : owner_(owner) {}
 

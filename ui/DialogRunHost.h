@@ -1,6 +1,6 @@
 #pragma once
 
-#include "RunHost.h"
+#include "compare/RunHost.h"
 
 class CWnd;
 

@@ -1,18 +1,17 @@
-#include "DropBox.h"
+#include "ui/DropBox.h"
 
-#include "CompareDlg.h"
+#include "ui/FileList.h"
 
-#include <cassert>
+#include <string>
+#include <vector>
 
-void CDropBox::SetSide(std::int32_t side) {
-    this->side = side;
-}
+CDropBox::CDropBox(FileList& list) : list(list) {}
 
 void CDropBox::OnDropFiles(HDROP drop) {
-    auto* dialog = dynamic_cast<CCompareDlg*>(GetParent());
-    assert(dialog != nullptr && "a drop box lives in the main dialog");
-    if (dialog != nullptr) {
-        dialog->AddDroppedFiles(side, drop);
-    }
+    std::vector<std::string> paths;
+    std::string path;
+    for (int index = 0; DragQueryFile(drop, index, path); ++index)
+        paths.push_back(path);
+    list.AddOnTop(paths);
     Default();
 }

@@ -1,17 +1,17 @@
 #pragma once
 
-#include "Button.h"
+#include "platform/qt/Button.h"
 
-#include <cstdint>
+class FileList;
 
-// A group box that hands files dropped on it to the main dialog, for the side it stands for.
+// A group box that puts files dropped on it at the top of the file list it was given.
 class CDropBox : public CButton {
 public:
-    // Chooses the side (0: File1, 1: File2) that dropped files go to.
-    void SetSide(std::int32_t side);
+    // The list must outlive the box.
+    explicit CDropBox(FileList& list);
 
     void OnDropFiles(HDROP drop) override;
 
 private:
-    std::int32_t side = 0;
+    FileList& list;
 };

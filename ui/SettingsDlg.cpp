@@ -1,9 +1,9 @@
-#include "SettingsDlg.h"
+#include "ui/SettingsDlg.h"
 
-#include "CompareSettings.h"
-#include "Resources.h"
-#include "WinDefs.h"
-#include "resource.h"
+#include "platform/qt/WinDefs.h"
+#include "res/Resources.h"
+#include "res/resource.h"
+#include "ui/ProcessSettings.h"
 
 namespace {
 // One working copy for the whole process rather than per dialog object; every opening
@@ -30,17 +30,13 @@ void CSettingsDlg::DoDataExchange(CDataExchange* exchange) {
 bool CSettingsDlg::OnInitDialog() {
     CDialog::OnInitDialog();
 
-    working.matchCase = compareSettings.matchCase;
-    working.compressBlanks = compareSettings.compressBlanks;
-    working.mode = compareSettings.mode;
+    working = compareSettings;
 
     // Every control starts unchecked, so only the settings that are on need a check.
-    if (working.matchCase == 1) {
+    if (working.matchCase == 1)
         matchCaseCheck.SetCheck(BST_CHECKED);
-    }
-    if (working.compressBlanks == 1) {
+    if (working.compressBlanks == 1)
         compressBlanksCheck.SetCheck(BST_CHECKED);
-    }
     if (IsTextMode(working.mode)) {
         textRadio.SetCheck(BST_CHECKED);
         EnableTextOptions(true);
@@ -79,8 +75,6 @@ void CSettingsDlg::OnCompressBlanks() {
 
 // The text options are saved in Binary mode too; they apply once Text is chosen again.
 void CSettingsDlg::OnOK() {
-    compareSettings.matchCase = working.matchCase;
-    compareSettings.compressBlanks = working.compressBlanks;
-    compareSettings.mode = working.mode;
+    compareSettings = working;
     CDialog::OnOK();
 }

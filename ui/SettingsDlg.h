@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Button.h"
-#include "Dialog.h"
+#include "platform/qt/Button.h"
+#include "platform/qt/Dialog.h"
 
 // The settings dialog: the compare mode and the two text options. It edits a working copy
 // loaded afresh at every opening and writes all three settings back only on OK, whatever the

@@ -7,7 +7,7 @@
 // Prints gigabytes per second of each scan, the best of ROUNDS (default 4 MiB, 20 rounds). Keep
 // MIB within the cache to see the scans, beyond it to see the memory.
 
-#include "ByteKernelSet.h"
+#include "compare/ByteKernelSet.h"
 
 #include <algorithm>
 #include <chrono>
@@ -56,9 +56,9 @@ int main(int argc, char** argv) {
             bytes, rounds, [&] { sink += set->firstDifference(a, b, bytes); });
         const double scan = BestGigabytesPerSecond(
             bytes, rounds, [&] { sink += set->scanEqualText(a, b, bytes, true, 0).lineFeeds; });
-        const double folded = BestGigabytesPerSecond(bytes, rounds, [&] {
-            sink += set->scanEqualText(a, otherCase.data(), bytes, true, 0).lineFeeds;
-        });
+        const double folded = BestGigabytesPerSecond(
+            bytes, rounds,
+            [&] { sink += set->scanEqualText(a, otherCase.data(), bytes, true, 0).lineFeeds; });
         const double count =
             BestGigabytesPerSecond(bytes, rounds, [&] { sink += set->countLineFeeds(a, bytes); });
         std::printf("%-8s %10.1f %10.1f %10.1f %10.1f\n", set->name, first, scan, folded, count);

@@ -10,7 +10,7 @@
 //   valgrind --tool=callgrind --toggle-collect='LineMatcher::Equal*' vy-line-bench 1 blanks
 // and divide the instructions by the pairs it prints.
 
-#include "LineMatcher.h"
+#include "compare/LineMatcher.h"
 
 #include <algorithm>
 #include <chrono>

@@ -1,4 +1,4 @@
-#include "File.h"
+#include "platform/files/File.h"
 
 #include <cerrno>
 #include <cstring>

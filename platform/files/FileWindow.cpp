@@ -1,7 +1,7 @@
-#include "FileWindow.h"
+#include "platform/files/FileWindow.h"
 
-#include "File.h"
-#include "PageFaultGuard.h"
+#include "platform/files/File.h"
+#include "platform/files/PageFaultGuard.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -1,4 +1,4 @@
-#include "PageFaultGuard.h"
+#include "platform/files/PageFaultGuard.h"
 
 #include <csetjmp>
 #include <csignal>

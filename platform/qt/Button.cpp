@@ -1,6 +1,6 @@
-#include "Button.h"
+#include "platform/qt/Button.h"
 
-#include "WinDefs.h"
+#include "platform/qt/WinDefs.h"
 
 #include <QAbstractButton>
 
@@ -10,7 +10,6 @@ int CButton::GetCheck() const {
 }
 
 void CButton::SetCheck(int state) {
-    if (auto* button = qobject_cast<QAbstractButton*>(widget_); button && button->isCheckable()) {
+    if (auto* button = qobject_cast<QAbstractButton*>(widget_); button && button->isCheckable())
         button->setChecked(state != BST_UNCHECKED);
-    }
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Wnd.h"
+#include "platform/qt/Wnd.h"
 
 // A push button, check box, radio button or group box of a dialog.
 class CButton : public CWnd {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Wnd.h"
+#include "platform/qt/Wnd.h"
 
 #include <cstdint>
 #include <string>

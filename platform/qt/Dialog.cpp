@@ -1,14 +1,14 @@
-#include "Dialog.h"
+#include "platform/qt/Dialog.h"
 
-#include "Button.h"
-#include "ComboBox.h"
-#include "DialogTemplate.h"
-#include "DialogWindow.h"
-#include "KeyboardMove.h"
-#include "ListBox.h"
-#include "OwnerWidget.h"
-#include "Static.h"
-#include "WindowStyles.h"
+#include "platform/qt/Button.h"
+#include "platform/qt/ComboBox.h"
+#include "platform/qt/ListBox.h"
+#include "platform/qt/Static.h"
+#include "platform/qt/detail/DialogWindow.h"
+#include "platform/qt/detail/KeyboardMove.h"
+#include "platform/qt/detail/OwnerWidget.h"
+#include "platform/resource/DialogTemplate.h"
+#include "platform/resource/WindowStyles.h"
 
 #include <cassert>
 #include <utility>
@@ -40,17 +40,14 @@ template <class Handler> void RunWithout(unsigned& sysCommandInHand, Handler han
 
 void DDX_Control(CDataExchange* exchange, int id, CWnd& control) {
     CDialog& dialog = exchange->dialog;
-    if (control.widget_ && control.parent_ == &dialog) {
+    if (control.widget_ && control.parent_ == &dialog)
         return;
-    }
     const TemplateControl* found = dialog.window_ ? dialog.window_->FindControl(id) : nullptr;
     assert(found && "the template has no control with this id");
-    if (!found) {
+    if (!found)
         return;
-    }
     control.widget_ = found->widget;
     control.parent_ = &dialog;
-    control.id_ = id;
     dialog.boundItems_.push_back(&control);
 }
 
@@ -60,9 +57,8 @@ CDialog::CDialog(const DialogTemplate& dialogTemplate, CWnd* parent)
 CDialog::~CDialog() = default;
 
 int CDialog::DoModal() {
-    if (!Open()) {
+    if (!Open())
         return window_->result();
-    }
     return window_->exec();
 }
 
@@ -71,13 +67,11 @@ bool CDialog::Open() {
     QWidget* ownerWidget = OwnerWidget(owner_);
     window_ = std::make_unique<DialogWindow>(*this, template_, ownerWidget);
     widget_ = window_.get();
-    if (!icon_.IsNull()) {
+    if (!icon_.IsNull())
         window_->setWindowIcon(icon_.ToQIcon());
-    }
     ended_ = false;
-    if (OnInitDialog()) {
+    if (OnInitDialog())
         window_->FocusFirstTabStop();
-    }
     return !ended_;
 }
 
@@ -102,36 +96,30 @@ void CDialog::EndDialog(int result) {
 }
 
 CWnd* CDialog::BoundHandle(const QWidget* widget) const {
-    for (CWnd* handle : boundItems_) {
-        if (handle->widget_ == widget) {
+    for (CWnd* handle : boundItems_)
+        if (handle->widget_ == widget)
             return handle;
-        }
-    }
     return nullptr;
 }
 
 CWnd* CDialog::GetDlgItem(int id) {
     const TemplateControl* control = window_ ? window_->FindControl(id) : nullptr;
-    if (!control) {
+    if (!control)
         return nullptr;
-    }
-    if (CWnd* bound = BoundHandle(control->widget)) {
+    if (CWnd* bound = BoundHandle(control->widget))
         return bound;
-    }
     std::unique_ptr<CWnd>& handle = unboundItems_[id];
     if (!handle) {
         handle = MakeHandle(control->row->controlClass);
         handle->widget_ = control->widget;
         handle->parent_ = this;
-        handle->id_ = id;
     }
     return handle.get();
 }
 
 CMenu* CDialog::GetSystemMenu(bool) {
-    if (!(template_.style & style::WS_SYSMENU)) {
+    if (!(template_.style & style::WS_SYSMENU))
         return nullptr;
-    }
     if (!systemMenuMade_) {
         systemMenuMade_ = true;
         systemMenu_.AppendMenu(MF_STRING, SC_RESTORE, "元のサイズに戻す(&R)");
@@ -148,9 +136,8 @@ CMenu* CDialog::GetSystemMenu(bool) {
 void CDialog::SetIcon(const Icon& icon, bool) {
     // One icon serves every size here; the big and the small one are the same picture.
     icon_ = icon;
-    if (window_) {
+    if (window_)
         window_->setWindowIcon(icon.ToQIcon());
-    }
 }
 
 bool CDialog::IsIconic() const {
@@ -158,22 +145,22 @@ bool CDialog::IsIconic() const {
 }
 
 CRect CDialog::GetClientRect() const {
-    if (!window_) {
+    if (!window_)
         return {};
-    }
     return {0, 0, window_->width(), window_->height()};
 }
 
 void CDialog::SendCommand(int id) {
-    RunWithout(sysCommandInHand_, [this, id] {
-        if (const auto handler = clickHandlers_.find(id); handler != clickHandlers_.end()) {
-            handler->second();
-        } else if (id == IDOK) {
-            OnOK();
-        } else if (id == IDCANCEL) {
-            OnCancel();
-        }
-    });
+    RunWithout(
+        sysCommandInHand_,
+        [this, id] {
+            if (const auto handler = clickHandlers_.find(id); handler != clickHandlers_.end())
+                handler->second();
+            else if (id == IDOK)
+                OnOK();
+            else if (id == IDCANCEL)
+                OnCancel();
+        });
 }
 
 void CDialog::SendSysCommand(unsigned id, std::intptr_t param) {
@@ -183,7 +170,8 @@ void CDialog::SendSysCommand(unsigned id, std::intptr_t param) {
 }
 
 void CDialog::Paint() {
-    RunWithout(sysCommandInHand_, [this] { OnPaint(); });
+    RunWithout(
+        sysCommandInHand_, [this] { OnPaint(); });
 }
 
 bool CDialog::OnInitDialog() {
@@ -207,16 +195,14 @@ void CDialog::OnSysCommand(unsigned, std::intptr_t) {
 }
 
 void CDialog::Default() {
-    if (const unsigned id = std::exchange(sysCommandInHand_, 0)) {
+    if (const unsigned id = std::exchange(sysCommandInHand_, 0))
         DefaultSysCommand(id);
-    }
 }
 
 void CDialog::DefaultSysCommand(unsigned id) {
-    if (!window_) {
+    if (!window_)
         return;
-    }
-    switch (id & 0xFFF0) {
+    switch (id & kSysCommandMask) {
     case SC_RESTORE:
         window_->showNormal();
         break;

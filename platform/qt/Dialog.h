@@ -1,9 +1,9 @@
 #pragma once
 
-#include "Icon.h"
-#include "Menu.h"
-#include "WinDefs.h"
-#include "Wnd.h"
+#include "platform/qt/Icon.h"
+#include "platform/qt/Menu.h"
+#include "platform/qt/WinDefs.h"
+#include "platform/qt/Wnd.h"
 
 #include <cstdint>
 #include <functional>

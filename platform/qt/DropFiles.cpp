@@ -1,9 +1,8 @@
-#include "DropFiles.h"
+#include "platform/qt/DropFiles.h"
 
 bool DragQueryFile(HDROP drop, int index, std::string& path) {
-    if (!drop || index < 0 || static_cast<std::size_t>(index) >= drop->paths.size()) {
+    if (!drop || index < 0 || static_cast<std::size_t>(index) >= drop->paths.size())
         return false;
-    }
     path = drop->paths[static_cast<std::size_t>(index)];
     return true;
 }

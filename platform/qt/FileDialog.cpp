@@ -1,12 +1,11 @@
-#include "FileDialog.h"
+#include "platform/qt/FileDialog.h"
 
-#include "ByteNameFileDialog.h"
-#include "FileFilter.h"
-#include "OwnerWidget.h"
-#include "WinDefs.h"
+#include "platform/qt/WinDefs.h"
+#include "platform/qt/detail/ByteNameFileDialog.h"
+#include "platform/qt/detail/FileFilter.h"
+#include "platform/qt/detail/OwnerWidget.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 namespace {
@@ -23,17 +22,10 @@ QString& NextFolder() {
     return folder;
 }
 
-QString DecodedPath(std::string_view bytes) {
-    return QFile::decodeName(QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
-}
-
 } // namespace
 
-CFileDialog::CFileDialog(bool openFileDialog, std::string_view defaultExtension,
-                         std::string_view fileName, unsigned flags, std::string_view filter,
-                         CWnd* parent)
-    : openFileDialog_(openFileDialog), defaultExtension_(defaultExtension), fileName_(fileName),
-      flags_(flags), filter_(filter), parent_(parent) {}
+CFileDialog::CFileDialog(unsigned flags, std::string_view filter, CWnd* parent)
+    : flags_(flags), filter_(filter), parent_(parent) {}
 
 void CFileDialog::SetPresenter(Presenter presenter) {
     ThePresenter() = std::move(presenter);
@@ -44,9 +36,8 @@ int CFileDialog::DoModal() {
     std::optional<std::vector<std::string>> chosen =
         ThePresenter() ? ThePresenter()(*this) : RunDialog();
     // A selection of nothing cannot come from the dialog; it counts as a cancel.
-    if (!chosen || chosen->empty()) {
+    if (!chosen || chosen->empty())
         return IDCANCEL;
-    }
     selection_ = std::move(*chosen);
     return IDOK;
 }
@@ -54,28 +45,15 @@ int CFileDialog::DoModal() {
 std::optional<std::vector<std::string>> CFileDialog::RunDialog() const {
     ByteNameFileDialog dialog(OwnerWidget(parent_));
     dialog.setDirectory(NextFolder());
-    dialog.setAcceptMode(openFileDialog_ ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
-    if (!openFileDialog_) {
-        dialog.setFileMode(QFileDialog::AnyFile);
-    } else {
-        dialog.setFileMode(flags_ & OFN_ALLOWMULTISELECT ? QFileDialog::ExistingFiles
-                                                         : QFileDialog::ExistingFile);
-    }
-    dialog.setOption(QFileDialog::DontConfirmOverwrite, !(flags_ & OFN_OVERWRITEPROMPT));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(flags_ & OFN_ALLOWMULTISELECT ? QFileDialog::ExistingFiles
+                                                     : QFileDialog::ExistingFile);
     dialog.setOption(QFileDialog::HideNameFilterDetails);
     dialog.setNameFilters(ToNameFilters(filter_));
-    if (!defaultExtension_.empty()) {
-        dialog.setDefaultSuffix(DecodedPath(defaultExtension_));
-    }
-    if (!fileName_.empty()) {
-        dialog.selectFile(DecodedPath(fileName_));
-    }
-    if (dialog.exec() != QDialog::Accepted) {
+    if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    }
-    if (const QStringList chosen = dialog.selectedFiles(); !chosen.isEmpty()) {
+    if (const QStringList chosen = dialog.selectedFiles(); !chosen.isEmpty())
         NextFolder() = QFileInfo(chosen.constFirst()).absolutePath();
-    }
     return dialog.SelectedBytePaths();
 }
 

@@ -9,14 +9,14 @@
 
 class CWnd;
 
-// The file-open (or save) dialog. The filter is "name|pattern|" pairs; "*.*" matches every
-// file, names without a dot included. Selected paths come back as bytes, names that are not
-// UTF-8 included. It opens in the folder of the last choice made in any file dialog of the
-// process, or at first in the folder the process started in.
+// The file-open dialog (the program saves nothing, so there is no save mode). The filter is
+// "name|pattern|" pairs; "*.*" matches every file, names without a dot included. Selected paths
+// come back as bytes, names that are not UTF-8 included. It opens in the folder of the last choice
+// made in any file dialog of the process, or at first in the folder the process started in.
 class CFileDialog {
 public:
-    CFileDialog(bool openFileDialog, std::string_view defaultExtension, std::string_view fileName,
-                unsigned flags, std::string_view filter, CWnd* parent = nullptr);
+    // Of the flags, only OFN_ALLOWMULTISELECT changes what the dialog does.
+    CFileDialog(unsigned flags, std::string_view filter, CWnd* parent = nullptr);
 
     // IDOK with a selection, IDCANCEL when cancelled (an empty selection counts as cancelled).
     int DoModal();
@@ -24,7 +24,6 @@ public:
     std::size_t GetStartPosition() const;
     std::string GetNextPathName(std::size_t& position) const;
 
-    bool IsOpenDialog() const { return openFileDialog_; }
     unsigned Flags() const { return flags_; }
     std::string_view Filter() const { return filter_; }
 
@@ -37,9 +36,6 @@ private:
     // Shows the real dialog; the chosen paths, or nullopt for a cancel.
     std::optional<std::vector<std::string>> RunDialog() const;
 
-    bool openFileDialog_;
-    std::string defaultExtension_;
-    std::string fileName_;
     unsigned flags_;
     std::string filter_;
     CWnd* parent_;

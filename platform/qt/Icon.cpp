@@ -1,12 +1,15 @@
-#include "Icon.h"
+#include "platform/qt/Icon.h"
 
-#include "IconBitmap.h"
+#include "platform/resource/IconBitmap.h"
 
 #include <QIcon>
 #include <QImage>
 #include <QPixmap>
 
 namespace {
+
+// The alpha of a pixel that covers what lies under it.
+constexpr std::uint32_t kOpaque = 0xFF000000;
 
 // The source row or column under the centre of a pixel at the given size.
 std::size_t SourceIndex(int index, int size) {
@@ -21,8 +24,10 @@ QImage IconImage(const IconBitmap& bitmap, int size) {
         for (int x = 0; x < size; ++x) {
             const std::size_t row = SourceIndex(y, size);
             const std::size_t column = SourceIndex(x, size);
-            const std::uint32_t colour = kStandardPalette[bitmap.colours[row][column] & 0x0F];
-            image.setPixel(x, y, bitmap.transparent[row][column] ? 0u : 0xFF000000u | colour);
+            // An index past the palette wraps round rather than reading past it.
+            const std::uint32_t colour =
+                kStandardPalette[bitmap.colours[row][column] % kStandardPalette.size()];
+            image.setPixel(x, y, bitmap.transparent[row][column] ? 0u : kOpaque | colour);
         }
     }
     return image;
@@ -30,9 +35,8 @@ QImage IconImage(const IconBitmap& bitmap, int size) {
 
 Icon::Icon(const IconBitmap& bitmap) {
     auto icon = std::make_shared<QIcon>();
-    for (const int scale : {1, 2}) {
+    for (const int scale : {1, 2})
         icon->addPixmap(QPixmap::fromImage(IconImage(bitmap, scale * IconBitmap::kSize)));
-    }
     icon_ = std::move(icon);
 }
 

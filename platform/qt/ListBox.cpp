@@ -1,8 +1,8 @@
-#include "ListBox.h"
+#include "platform/qt/ListBox.h"
 
-#include "RowList.h"
-#include "RowListModel.h"
-#include "WinDefs.h"
+#include "platform/qt/WinDefs.h"
+#include "platform/qt/detail/RowList.h"
+#include "platform/qt/detail/RowListModel.h"
 
 namespace {
 
@@ -18,9 +18,8 @@ RowListModel* Rows(QWidget* widget) {
 } // namespace
 
 void CListBox::ResetContent() {
-    if (RowListView* view = View(widget_)) {
+    if (RowListView* view = View(widget_))
         view->Clear();
-    }
 }
 
 int CListBox::AddString(std::string_view text) {
@@ -35,8 +34,7 @@ int CListBox::GetCount() const {
 
 std::string CListBox::GetText(int index) const {
     const RowListModel* rows = Rows(widget_);
-    if (!rows || index < 0 || index >= rows->rowCount()) {
+    if (!rows || index < 0 || index >= rows->rowCount())
         return {};
-    }
     return rows->Row(index);
 }

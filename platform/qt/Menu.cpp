@@ -1,6 +1,6 @@
-#include "Menu.h"
+#include "platform/qt/Menu.h"
 
-#include "WinDefs.h"
+#include "platform/qt/WinDefs.h"
 
 #include <algorithm>
 
@@ -13,9 +13,8 @@ int CMenu::EnableMenuItem(unsigned id, unsigned flags) {
     const auto item = std::find_if(items_.begin(), items_.end(), [id](const Item& candidate) {
         return !(candidate.flags & MF_SEPARATOR) && candidate.id == id;
     });
-    if (item == items_.end()) {
+    if (item == items_.end())
         return -1;
-    }
     const int previous = static_cast<int>(item->flags & MF_GRAYED);
     item->flags = (item->flags & ~MF_GRAYED) | (flags & MF_GRAYED);
     return previous;

@@ -1,9 +1,9 @@
-#include "MessageBox.h"
+#include "platform/qt/MessageBox.h"
 
-#include "OwnerWidget.h"
-#include "ScreenText.h"
-#include "WinDefs.h"
-#include "Wnd.h"
+#include "platform/qt/WinDefs.h"
+#include "platform/qt/Wnd.h"
+#include "platform/qt/detail/OwnerWidget.h"
+#include "platform/text/ScreenText.h"
 
 #include <QFontDatabase>
 #include <QFontMetrics>
@@ -32,7 +32,7 @@ QString ScreenString(std::string_view bytes) {
 }
 
 QMessageBox::Icon BoxIcon(unsigned type) {
-    switch (type & 0xF0) {
+    switch (type & MB_ICONMASK) {
     case MB_ICONINFORMATION:
         return QMessageBox::Information;
     case MB_ICONEXCLAMATION:
@@ -59,9 +59,8 @@ int CaptionWidth(const QString& caption) {
 // raises.
 void WidenForCaption(QMessageBox& box) {
     auto* grid = qobject_cast<QGridLayout*>(box.layout());
-    if (!grid) {
+    if (!grid)
         return;
-    }
     const int needed = CaptionWidth(box.windowTitle());
     const int available = box.screen()->availableGeometry().width();
     grid->addItem(new QSpacerItem(std::min(needed, available), 0, QSizePolicy::Fixed),
@@ -75,9 +74,8 @@ void SetMessageBoxPresenter(MessageBoxPresenter presenter) {
 }
 
 int CWnd::MessageBox(std::string_view text, std::string_view caption, unsigned type) {
-    if (Presenter()) {
+    if (Presenter())
         return Presenter()(this, text, caption, type);
-    }
     QMessageBox box(BoxIcon(type), ScreenString(caption), ScreenString(text), QMessageBox::Ok,
                     OwnerWidget(this));
     box.setTextFormat(Qt::PlainText);

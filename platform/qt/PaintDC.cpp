@@ -1,17 +1,12 @@
-#include "PaintDC.h"
+#include "platform/qt/PaintDC.h"
 
-#include "Icon.h"
-#include "Wnd.h"
+#include "platform/qt/Icon.h"
+#include "platform/qt/Wnd.h"
+#include "platform/resource/IconBitmap.h"
 
 #include <QIcon>
 #include <QPainter>
 #include <QWidget>
-
-namespace {
-
-constexpr int kIconSize = 32;
-
-} // namespace
 
 CPaintDC::CPaintDC(CWnd* window)
     : window_(window),
@@ -28,7 +23,6 @@ void CPaintDC::EraseIconBackground() {
 }
 
 void CPaintDC::DrawIcon(int x, int y, const Icon& icon) {
-    if (painter_ && !icon.IsNull()) {
-        painter_->drawPixmap(x, y, icon.ToQIcon().pixmap(kIconSize, kIconSize));
-    }
+    if (painter_ && !icon.IsNull())
+        painter_->drawPixmap(x, y, icon.ToQIcon().pixmap(IconBitmap::kSize, IconBitmap::kSize));
 }

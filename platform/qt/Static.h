@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Wnd.h"
+#include "platform/qt/Wnd.h"
 
 // A static text, label or icon of a dialog.
 class CStatic : public CWnd {};

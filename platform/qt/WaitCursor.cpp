@@ -1,4 +1,4 @@
-#include "WaitCursor.h"
+#include "platform/qt/WaitCursor.h"
 
 #include <QApplication>
 #include <QCursor>

@@ -1,6 +1,6 @@
-#include "WinApp.h"
+#include "platform/qt/WinApp.h"
 
-#include "TemplateFonts.h"
+#include "platform/qt/detail/TemplateFonts.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -23,9 +23,8 @@ CWinApp::CWinApp(const char*) {
 }
 
 CWinApp::~CWinApp() {
-    if (TheApp() == this) {
+    if (TheApp() == this)
         TheApp() = nullptr;
-    }
 }
 
 CWinApp* AfxGetApp() {
@@ -38,11 +37,9 @@ int AfxWinMain(int argc, char** argv) {
     // The program speaks Japanese; Qt's own dialogs follow when their translation is installed.
     QTranslator translator;
     if (translator.load(QLocale(QLocale::Japanese), QStringLiteral("qtbase"), QStringLiteral("_"),
-                        QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&translator);
-    }
-    if (CWinApp* app = AfxGetApp()) {
+    if (CWinApp* app = AfxGetApp())
         app->InitInstance();
-    }
     return 0;
 }

@@ -1,6 +1,8 @@
-#include "WinDefs.h"
+#include "platform/qt/WinDefs.h"
 
+#include "platform/resource/IconBitmap.h"
+
+// Icons are drawn at the size of their pictures.
 int GetSystemMetrics(int index) {
-    constexpr int kIconSize = 32;
-    return index == SM_CXICON || index == SM_CYICON ? kIconSize : 0;
+    return index == SM_CXICON || index == SM_CYICON ? IconBitmap::kSize : 0;
 }

@@ -1,13 +1,12 @@
-#include "Wnd.h"
+#include "platform/qt/Wnd.h"
 
-#include "WidgetText.h"
+#include "platform/qt/detail/WidgetText.h"
 
 #include <QWidget>
 
 void CWnd::SetWindowText(std::string_view text) {
-    if (widget_) {
+    if (widget_)
         SetWidgetText(widget_, text);
-    }
 }
 
 std::string CWnd::GetWindowText() const {
@@ -15,9 +14,8 @@ std::string CWnd::GetWindowText() const {
 }
 
 void CWnd::EnableWindow(bool enable) {
-    if (widget_) {
+    if (widget_)
         widget_->setEnabled(enable);
-    }
 }
 
 bool CWnd::IsWindowEnabled() const {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DropFiles.h"
+#include "platform/qt/DropFiles.h"
 
 #include <string>
 #include <string_view>
@@ -21,9 +21,6 @@ public:
     std::string GetWindowText() const;
     void EnableWindow(bool enable);
     bool IsWindowEnabled() const;
-    int GetDlgCtrlID() const { return id_; }
-    // The dialog that holds this control; null for a dialog.
-    CWnd* GetParent() const { return parent_; }
 
     // A modal message box over this window with an OK button; returns IDOK when closed.
     int MessageBox(std::string_view text, std::string_view caption, unsigned type);
@@ -42,6 +39,5 @@ protected:
     friend class CDialog;
 
     QWidget* widget_ = nullptr;
-    CWnd* parent_ = nullptr;
-    int id_ = 0;
+    CWnd* parent_ = nullptr; // the dialog a control is bound in
 };

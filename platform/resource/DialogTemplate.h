@@ -1,6 +1,6 @@
 #pragma once
 
-#include "IconBitmap.h"
+#include "platform/resource/IconBitmap.h"
 
 #include <cstdint>
 #include <span>

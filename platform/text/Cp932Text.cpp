@@ -1,4 +1,6 @@
-#include "Cp932Text.h"
+#include "platform/text/Cp932Text.h"
+
+#include "encoding/ShiftJis.h"
 
 #include <iconv.h>
 
@@ -17,10 +19,6 @@ constexpr std::size_t kMaxUtf8PerByte = 3;
 
 unsigned char ByteAt(std::string_view bytes, std::size_t index) {
     return static_cast<unsigned char>(bytes[index]);
-}
-
-bool IsLeadByte(unsigned char byte) {
-    return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
 }
 
 // Bytes that start no character, neither alone nor as the lead byte of a pair; they need not
@@ -46,9 +44,8 @@ class Cp932Decoder {
 public:
     Cp932Decoder() : handle_(iconv_open("UTF-8", "CP932")) {}
     ~Cp932Decoder() {
-        if (IsOpen()) {
+        if (IsOpen())
             iconv_close(handle_);
-        }
     }
     Cp932Decoder(const Cp932Decoder&) = delete;
     Cp932Decoder& operator=(const Cp932Decoder&) = delete;
@@ -111,14 +108,14 @@ std::string Cp932ToUtf8(std::string_view bytes, std::size_t maxCharacters) {
             index += run.taken;
             const bool windowCutACharacter =
                 run.stop == Stop::Incomplete && index - run.taken + window.size() < bytes.size();
-            if (run.stop == Stop::End || windowCutACharacter) {
+            if (run.stop == Stop::End || windowCutACharacter)
                 continue;
-            }
         }
         // A refused pair stands in as one character. An ASCII byte after a lead byte, or any
         // byte that cannot trail, is read again on its own, so that no letter is swallowed.
         const unsigned char next = index + 1 < bytes.size() ? ByteAt(bytes, index + 1) : 0;
-        const bool refusedPair = IsLeadByte(ByteAt(bytes, index)) && next >= 0x80 && next <= 0xFC;
+        const bool refusedPair =
+            IsShiftJisLeadByte(ByteAt(bytes, index)) && next >= 0x80 && IsShiftJisTrailByte(next);
         out += kReplacement;
         ++characters;
         index += refusedPair ? 2 : 1;

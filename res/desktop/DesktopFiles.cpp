@@ -6,9 +6,9 @@
 // The names are the keys of the version strings, VERSION (the file version as 1.0.0.1) and
 // those given on the command line.
 
-#include "Icon.h"
-#include "MainIcon.h"
-#include "VersionInfo.h"
+#include "platform/qt/Icon.h"
+#include "res/MainIcon.h"
+#include "res/VersionInfo.h"
 
 #include <QImage>
 #include <QString>
@@ -33,11 +33,9 @@ constexpr bool IsPlainValue(std::string_view value) {
 }
 
 constexpr bool VersionStringsArePlain() {
-    for (const VersionString& entry : kVersionInfo.strings) {
-        if (!IsPlainValue(entry.value)) {
+    for (const VersionString& entry : kVersionInfo.strings)
+        if (!IsPlainValue(entry.value))
             return false;
-        }
-    }
     return true;
 }
 static_assert(VersionStringsArePlain());
@@ -65,9 +63,8 @@ int WriteIcon(std::string_view sizeText, const char* outPath) {
 
 int FillTemplate(const char* inPath, const char* outPath, int extraCount, char** extras) {
     std::map<std::string, std::string, std::less<>> values;
-    for (const VersionString& entry : kVersionInfo.strings) {
+    for (const VersionString& entry : kVersionInfo.strings)
         values.emplace(entry.key, entry.value);
-    }
     values["VERSION"] = Dotted(kVersionInfo.fileVersion);
     for (int index = 0; index < extraCount; ++index) {
         const std::string_view extra = extras[index];
@@ -116,12 +113,10 @@ int FillTemplate(const char* inPath, const char* outPath, int extraCount, char**
 
 int main(int argc, char** argv) {
     const std::string_view command = argc > 1 ? argv[1] : "";
-    if (command == "icon" && argc == 4) {
+    if (command == "icon" && argc == 4)
         return WriteIcon(argv[2], argv[3]);
-    }
-    if (command == "fill" && argc >= 4) {
+    if (command == "fill" && argc >= 4)
         return FillTemplate(argv[2], argv[3], argc - 4, argv + 4);
-    }
     std::cerr << "usage: vy-desktop-files icon SIZE OUT.png\n"
                  "       vy-desktop-files fill IN OUT [NAME=VALUE...]\n";
     return 2;

@@ -1,5 +1,5 @@
-#include "ExpectedTexts.h"
-#include "TempDir.h"
+#include "tests/support/ExpectedTexts.h"
+#include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "BinaryCompare.h"
+#include "compare/BinaryCompare.h"
 
-#include "ExpectedTexts.h"
-#include "MemoryResultPanel.h"
-#include "TempDir.h"
+#include "tests/support/ExpectedTexts.h"
+#include "tests/support/MemoryResultPanel.h"
+#include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -70,7 +70,7 @@ INSTANTIATE_TEST_SUITE_P(Windows, BinaryCompare,
                                          Windows{"OnePageTwoWorkers", 4096, true, 2}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST_P(BinaryCompare, WorkedExampleRowForRowInCallOrder) {
+TEST_P(BinaryCompare, ListsEachDifferingByteAfterTheLengthVerdict) {
     const auto result = CompareBytes({"\x0A\x00\xFF", 3}, {"\x0A\x1B\xFE\x20", 4});
     EXPECT_EQ(result.outcome, CompareOutcome::Different);
     EXPECT_EQ(result.panel.rows, HeadingAnd({"00000001 00 : 1B", "00000002 FF : FE"}));

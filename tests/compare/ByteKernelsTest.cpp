@@ -1,6 +1,6 @@
-#include "ByteKernels.h"
+#include "compare/ByteKernels.h"
 
-#include "ByteKernelSet.h"
+#include "compare/ByteKernelSet.h"
 
 #include <gtest/gtest.h>
 

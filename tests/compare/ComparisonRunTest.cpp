@@ -1,12 +1,12 @@
-#include "ComparisonRun.h"
+#include "compare/ComparisonRun.h"
 
-#include "CompareRequest.h"
-#include "CompareSettings.h"
-#include "DisplayName.h"
-#include "ExpectedTexts.h"
-#include "MemoryResultPanel.h"
-#include "RecordingHost.h"
-#include "TempDir.h"
+#include "compare/CompareRequest.h"
+#include "compare/CompareSettings.h"
+#include "compare/DisplayName.h"
+#include "tests/support/ExpectedTexts.h"
+#include "tests/support/MemoryResultPanel.h"
+#include "tests/support/RecordingHost.h"
+#include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -14,8 +14,8 @@
 
 #include <filesystem>
 #include <new>
-#include <tuple>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {

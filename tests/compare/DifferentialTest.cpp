@@ -1,8 +1,8 @@
-#include "BinaryCompare.h"
-#include "MemoryResultPanel.h"
-#include "ReferenceComparison.h"
-#include "TempDir.h"
-#include "TextCompare.h"
+#include "compare/BinaryCompare.h"
+#include "compare/TextCompare.h"
+#include "tests/support/MemoryResultPanel.h"
+#include "tests/support/ReferenceComparison.h"
+#include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
 

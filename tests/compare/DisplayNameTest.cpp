@@ -1,4 +1,4 @@
-#include "DisplayName.h"
+#include "compare/DisplayName.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,6 @@
-#include "LineMatcher.h"
+#include "compare/LineMatcher.h"
 
-#include "CaseFolding.h"
-#include "CompressBlanks.h"
+#include "tests/support/ReferenceText.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +9,10 @@
 #include <new>
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
+
+using namespace std::string_literals;
 
 namespace {
 std::atomic<long> allocations{0};
@@ -35,17 +37,14 @@ void operator delete(void* memory, std::size_t) noexcept {
 namespace {
 // What the options mean, the slow way: compress blanks, fold case, then compare the copies.
 bool ReferenceEqual(const std::string& line1, const std::string& line2, TextOptions options) {
-    std::string work1 = line1;
-    std::string work2 = line2;
-    if (options.compressBlanks) {
-        CompressBlanks(line1, work1);
-        CompressBlanks(line2, work2);
-    }
-    if (options.foldCase) {
-        FoldCase(work1);
-        FoldCase(work2);
-    }
-    return work1 == work2;
+    return reference::LinesEqual(line1, line2, {options.foldCase, options.compressBlanks});
+}
+
+std::string EveryLetterInCapitals(std::string line) {
+    for (char& byte : line)
+        if (byte >= 'a' && byte <= 'z')
+            byte = static_cast<char>(byte - 'a' + 'A');
+    return line;
 }
 
 std::string Describe(const std::string& line1, const std::string& line2, TextOptions options) {
@@ -259,4 +258,63 @@ TEST(LineMatcher, AllocatesNothingForLongLinesUnderEveryOption) {
     EXPECT_EQ(allocations - before, 0);
     for (std::size_t option = 0; option < std::size(kAllOptions); ++option)
         EXPECT_EQ(equal[option], ReferenceEqual(line1, line2, kAllOptions[option]));
+}
+
+TEST(LineMatcher, FoldsOnlyLettersThatAreCharactersOfTheirOwn) {
+    // Each line and the same line with the letters that fold in capitals.
+    // clang-format off
+    const std::pair<std::string, std::string> cases[] = {
+        {"",                           ""},
+        {"abc xyz ABC",                "ABC XYZ ABC"},
+        {"`@[{az",                     "`@[{AZ"},
+        {"a\0b"s,                      "A\0B"s},
+        // Shift-JIS: the byte after a lead byte is its second byte.
+        {"\x83\x61",                   "\x83\x61"},
+        {"\x83\x61" "abc",             "\x83\x61" "ABC"},
+        {"\x81\x7A" "z",               "\x81\x7A" "Z"},
+        {"\x9F\x61\xE0\x61\xFC\x7A",   "\x9F\x61\xE0\x61\xFC\x7A"},
+        {"\x80" "a\xA0" "a\xDF" "a\xFD" "a", "\x80" "A\xA0" "A\xDF" "A\xFD" "A"},
+        {"\x81\x81" "a",               "\x81\x81" "A"},
+        {"\x81\x81\x81" "a",           "\x81\x81\x81" "a"},
+        {"\x81 a",                     "\x81 A"},
+        {"a\x83",                      "A\x83"},
+        // Valid UTF-8: every a-z is a character of its own.
+        {"\xE3\x81\x82" "a",           "\xE3\x81\x82" "A"},
+        {"\xC2\x81" "a",               "\xC2\x81" "A"},
+        {"stra\xC3\x9F" "e",           "STRA\xC3\x9F" "E"},
+    };
+    // clang-format on
+    const LineMatcher folding({.foldCase = true});
+    for (const auto& [line, folded] : cases) {
+        const std::string capitals = EveryLetterInCapitals(line);
+        EXPECT_TRUE(folding.Equal(line, folded)) << Describe(line, folded, {true, false});
+        EXPECT_EQ(folding.Equal(line, capitals), folded == capitals)
+            << Describe(line, capitals, {true, false});
+    }
+}
+
+TEST(LineMatcher, CompressesRunsOfBlanksAndTabsAndNothingElse) {
+    const std::pair<std::string, std::string> equal[] = {
+        {"", ""},
+        {"\t", " "},
+        {"a\t   b", "a b"},
+        {"  a \t b\t\t", " a b "},
+        {"a\0  \0b"s, "a\0\t\0b"s},
+    };
+    // A run counts as one blank, not as none; CR, form feed, vertical tab and the ideographic
+    // spaces of Shift-JIS and UTF-8 are no blanks.
+    const std::pair<std::string, std::string> different[] = {
+        {" a", "a"},
+        {"a ", "a"},
+        {"a\rb", "a b"},
+        {"a\fb", "a b"},
+        {"a\vb", "a b"},
+        {"a\x81\x40-b", "a -b"},
+        {"a\xE3\x80\x80-b", "a -b"},
+    };
+    const LineMatcher compressing({.compressBlanks = true});
+    for (const auto& [line1, line2] : equal)
+        EXPECT_TRUE(compressing.Equal(line1, line2)) << Describe(line1, line2, {false, true});
+    for (const auto& [line1, line2] : different)
+        EXPECT_FALSE(compressing.Equal(line1, line2)) << Describe(line1, line2, {false, true});
 }

@@ -1,9 +1,9 @@
-#include "TextCompare.h"
+#include "compare/TextCompare.h"
 
-#include "CompareSettings.h"
-#include "ExpectedTexts.h"
-#include "MemoryResultPanel.h"
-#include "TempDir.h"
+#include "compare/CompareSettings.h"
+#include "tests/support/ExpectedTexts.h"
+#include "tests/support/MemoryResultPanel.h"
+#include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -69,7 +69,7 @@ INSTANTIATE_TEST_SUITE_P(Windows, TextCompare,
                                          Windows{"OnePage", 4096, true}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST_P(TextCompare, WorkedExampleInItsThreeSettings) {
+TEST_P(TextCompare, EachSettingForgivesItsOwnKindOfDifference) {
     const auto file1 = "Hello\r\nx  y\r\nend\r\n"s;
     const auto file2 = "HELLO\nx y\nEND\nmore\n"s;
 
@@ -95,7 +95,7 @@ TEST_P(TextCompare, WorkedExampleInItsThreeSettings) {
     EXPECT_EQ(panel.differenceSummary, "3 行の、違いがありました");
 }
 
-TEST_P(TextCompare, LineEndsAndLineCounts) {
+TEST_P(TextCompare, LinesEndAtLineFeedsAndPairUpByNumberWithoutRealigning) {
     EXPECT_EQ(Compare("", ""), CompareOutcome::Same);
     EXPECT_EQ(panel.rows, Rows{});
     EXPECT_EQ(panel.lengthVerdict, expected::kSameLineCount);

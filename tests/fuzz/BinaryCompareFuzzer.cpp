@@ -1,10 +1,10 @@
-#include "BinaryCompare.h"
+#include "compare/BinaryCompare.h"
 
-#include "ComparisonCheck.h"
-#include "FuzzInput.h"
-#include "MemoryResultPanel.h"
-#include "ReferenceComparison.h"
-#include "TwoFiles.h"
+#include "tests/fuzz/ComparisonCheck.h"
+#include "tests/fuzz/FuzzInput.h"
+#include "tests/fuzz/TwoFiles.h"
+#include "tests/support/MemoryResultPanel.h"
+#include "tests/support/ReferenceComparison.h"
 
 #include <cstddef>
 #include <cstdint>

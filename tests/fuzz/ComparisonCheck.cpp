@@ -1,7 +1,7 @@
-#include "ComparisonCheck.h"
+#include "tests/fuzz/ComparisonCheck.h"
 
-#include "FuzzCheck.h"
-#include "MemoryResultPanel.h"
+#include "tests/fuzz/FuzzCheck.h"
+#include "tests/support/MemoryResultPanel.h"
 
 namespace fuzz {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CompareOutcome.h"
-#include "ReferenceComparison.h"
+#include "compare/CompareOutcome.h"
+#include "tests/support/ReferenceComparison.h"
 
 class MemoryResultPanel;
 

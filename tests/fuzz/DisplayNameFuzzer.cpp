@@ -1,7 +1,7 @@
-#include "DisplayName.h"
+#include "compare/DisplayName.h"
 
-#include "FuzzCheck.h"
-#include "ReferenceText.h"
+#include "tests/fuzz/FuzzCheck.h"
+#include "tests/support/ReferenceText.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "FuzzCheck.h"
+#include "tests/fuzz/FuzzCheck.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CompareTuning.h"
-#include "ReferenceComparison.h"
+#include "compare/CompareTuning.h"
+#include "tests/support/ReferenceComparison.h"
 
 #include <cstddef>
 #include <cstdint>

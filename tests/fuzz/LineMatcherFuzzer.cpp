@@ -1,8 +1,8 @@
-#include "LineMatcher.h"
+#include "compare/LineMatcher.h"
 
-#include "FuzzCheck.h"
-#include "FuzzInput.h"
-#include "ReferenceText.h"
+#include "tests/fuzz/FuzzCheck.h"
+#include "tests/fuzz/FuzzInput.h"
+#include "tests/support/ReferenceText.h"
 
 #include <cstddef>
 #include <cstdint>

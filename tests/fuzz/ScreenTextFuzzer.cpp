@@ -1,7 +1,7 @@
-#include "ScreenText.h"
+#include "platform/text/ScreenText.h"
 
-#include "FuzzCheck.h"
-#include "ReferenceText.h"
+#include "tests/fuzz/FuzzCheck.h"
+#include "tests/support/ReferenceText.h"
 
 #include <chrono>
 #include <condition_variable>

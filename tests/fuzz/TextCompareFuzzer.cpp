@@ -1,11 +1,11 @@
-#include "TextCompare.h"
+#include "compare/TextCompare.h"
 
-#include "CompareSettings.h"
-#include "ComparisonCheck.h"
-#include "FuzzInput.h"
-#include "MemoryResultPanel.h"
-#include "ReferenceComparison.h"
-#include "TwoFiles.h"
+#include "compare/CompareSettings.h"
+#include "tests/fuzz/ComparisonCheck.h"
+#include "tests/fuzz/FuzzInput.h"
+#include "tests/fuzz/TwoFiles.h"
+#include "tests/support/MemoryResultPanel.h"
+#include "tests/support/ReferenceComparison.h"
 
 #include <cstddef>
 #include <cstdint>

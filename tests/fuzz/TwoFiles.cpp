@@ -1,6 +1,6 @@
-#include "TwoFiles.h"
+#include "tests/fuzz/TwoFiles.h"
 
-#include "FuzzCheck.h"
+#include "tests/fuzz/FuzzCheck.h"
 
 #include <fcntl.h>
 #include <unistd.h>

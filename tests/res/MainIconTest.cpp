@@ -1,4 +1,4 @@
-#include "MainIcon.h"
+#include "res/MainIcon.h"
 
 #include <gtest/gtest.h>
 
@@ -6,9 +6,9 @@ TEST(MainIcon, DrawsOnATransparentGroundInTheSixteenColours) {
     for (int y = 0; y < IconBitmap::kSize; ++y) {
         for (int x = 0; x < IconBitmap::kSize; ++x) {
             EXPECT_LT(kMainIcon.colours[y][x], 16) << x << ',' << y;
-            if (kMainIcon.transparent[y][x]) {
-                EXPECT_EQ(kMainIcon.colours[y][x], 0) << x << ',' << y;
-            }
+            // Transparent pixels hold colour 0.
+            EXPECT_EQ(kMainIcon.transparent[y][x] ? kMainIcon.colours[y][x] : 0, 0)
+                << x << ',' << y;
         }
     }
     EXPECT_TRUE(kMainIcon.transparent[0][0]);

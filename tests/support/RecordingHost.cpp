@@ -1,4 +1,4 @@
-#include "RecordingHost.h"
+#include "tests/support/RecordingHost.h"
 
 void RecordingHost::ShowMessage(std::string_view text, std::string_view caption, MessageIcon icon) {
     events.emplace_back("ShowMessage");

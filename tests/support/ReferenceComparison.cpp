@@ -1,4 +1,4 @@
-#include "ReferenceComparison.h"
+#include "tests/support/ReferenceComparison.h"
 
 #include <cstdio>
 

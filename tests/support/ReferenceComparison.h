@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ReferenceText.h"
+#include "tests/support/ReferenceText.h"
 
 #include <cstdint>
 #include <string>

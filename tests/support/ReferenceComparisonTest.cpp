@@ -1,11 +1,11 @@
-#include "ReferenceComparison.h"
+#include "tests/support/ReferenceComparison.h"
 
-#include "BinaryCompare.h"
-#include "CompareSettings.h"
-#include "ExpectedTexts.h"
-#include "MemoryResultPanel.h"
-#include "TempDir.h"
-#include "TextCompare.h"
+#include "compare/BinaryCompare.h"
+#include "compare/CompareSettings.h"
+#include "compare/TextCompare.h"
+#include "tests/support/ExpectedTexts.h"
+#include "tests/support/MemoryResultPanel.h"
+#include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -41,7 +41,7 @@ void ExpectShown(const MemoryResultPanel& panel, CompareOutcome outcome,
 
 } // namespace
 
-TEST(ReferenceComparison, BinaryWorkedExampleAndEdges) {
+TEST(ReferenceComparison, BinaryListsDifferingBytesUpToTheShorterEnd) {
     auto result = reference::CompareBinary("\x0A\x00\xFF"s, "\x0A\x1B\xFE\x20"s);
     EXPECT_EQ(result.rows, Rows({" ｱﾄﾞﾚｽ", "00000001 00 : 1B", "00000002 FF : FE"}));
     EXPECT_EQ(result.lengthVerdict, expected::kFile2Longer);
@@ -82,7 +82,7 @@ TEST(ReferenceComparison, BinaryListingStopsAfterTheDifferenceThatPassesTheLimit
     EXPECT_EQ(result.lengthVerdict, expected::kSameLength);
 }
 
-TEST(ReferenceComparison, TextWorkedExampleInItsThreeSettings) {
+TEST(ReferenceComparison, TextFollowsEachOfItsSettings) {
     const auto file1 = "Hello\r\nx  y\r\nend\r\n"s;
     const auto file2 = "HELLO\nx y\nEND\nmore\n"s;
     auto result = reference::CompareText(file1, file2, "/d/a.txt", "/d/b.txt", kFolded);
@@ -136,10 +136,11 @@ TEST(ReferenceComparison, AgreesWithTheEngineAtTheDefaultLimits) {
     compareBinary(zeros, std::string(10001, '\1') + std::string(9999, '\0') + "longer");
     compareBinary(std::string(600000, 'a'), std::string(524287, 'a') + "b");
 
+    const CompareSettings folded{CompareMode::Text, 0, 0};
     const auto compareText = [&](const std::string& bytes1, const std::string& bytes2) {
         MemoryResultPanel panel;
-        const auto outcome = RunTextCompare(panel, dir.Write("a.txt", bytes1),
-                                            dir.Write("b.txt", bytes2), {CompareMode::Text, 0, 0});
+        const auto outcome =
+            RunTextCompare(panel, dir.Write("a.txt", bytes1), dir.Write("b.txt", bytes2), folded);
         ExpectShown(panel, outcome,
                     reference::CompareText(bytes1, bytes2, dir.PathOf("a.txt"), dir.PathOf("b.txt"),
                                            kFolded));

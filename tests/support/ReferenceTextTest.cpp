@@ -1,4 +1,4 @@
-#include "ReferenceText.h"
+#include "tests/support/ReferenceText.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
-#include "DialogTestSupport.h"
+#include "tests/ui/DialogTestSupport.h"
 
-#include "ComboBox.h"
-#include "FileDialog.h"
-#include "ListBox.h"
-#include "MessageBox.h"
-#include "ModalDriver.h"
-#include "WinDefs.h"
-#include "resource.h"
+#include "platform/qt/ComboBox.h"
+#include "platform/qt/FileDialog.h"
+#include "platform/qt/ListBox.h"
+#include "platform/qt/MessageBox.h"
+#include "platform/qt/WinDefs.h"
+#include "res/resource.h"
+#include "tests/platform/qt/support/ModalDriver.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -19,11 +19,9 @@
 
 QAbstractButton* ButtonWithText(QWidget* window, std::string_view text) {
     const QString wanted = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-    for (QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
-        if (button->text() == wanted) {
+    for (QAbstractButton* button : window->findChildren<QAbstractButton*>())
+        if (button->text() == wanted)
             return button;
-        }
-    }
     return nullptr;
 }
 
@@ -46,54 +44,36 @@ void PressKeyOn(CDialog& dialog, int id, int key) {
 bool UseSettingsDialog(CDialog& mainDialog, std::vector<std::string_view> presses, int endKey) {
     bool openedInBinary = false;
     RunOnNextModal([&openedInBinary, presses, endKey](QWidget* settings) {
-        if (QAbstractButton* binary = ButtonWithText(settings, "ﾊﾞｲﾅﾘ")) {
+        if (QAbstractButton* binary = ButtonWithText(settings, "ﾊﾞｲﾅﾘ"))
             openedInBinary = binary->isChecked();
-        }
-        for (std::string_view text : presses) {
-            if (QAbstractButton* button = ButtonWithText(settings, text)) {
+        for (std::string_view text : presses)
+            if (QAbstractButton* button = ButtonWithText(settings, text))
                 ClickWidget(button);
-            }
-        }
-        if (settings->isVisible()) {
+        if (settings->isVisible())
             QTest::keyClick(settings->focusWidget(), static_cast<Qt::Key>(endKey));
-        }
     });
     Click(mainDialog, IDC_SETTINGS);
     return openedInBinary;
 }
 
-int FocusedId(CDialog& dialog, std::initializer_list<int> ids) {
-    const QWidget* focused = dialog.Widget()->focusWidget();
-    for (int id : ids) {
-        if (focused != nullptr && dialog.GetDlgItem(id)->Widget() == focused) {
-            return id;
-        }
-    }
-    return 0;
-}
-
-std::vector<int> TabVisits(CDialog& dialog, std::initializer_list<int> ids, int presses) {
-    std::vector<int> visits;
-    for (int press = 0; press < presses; ++press) {
-        QTest::keyClick(dialog.Widget()->focusWidget(), Qt::Key_Tab);
-        visits.push_back(FocusedId(dialog, ids));
-    }
-    return visits;
-}
-
 std::vector<ComboEntry> EntriesOf(const CComboBox& combo) {
     std::vector<ComboEntry> entries;
-    for (int index = 0; index < combo.GetCount(); ++index) {
+    for (int index = 0; index < combo.GetCount(); ++index)
         entries.push_back({combo.GetLBText(index), combo.GetItemData(index)});
-    }
     return entries;
+}
+
+std::vector<std::string> NumberedPaths(std::string_view prefix, int count) {
+    std::vector<std::string> paths;
+    for (int index = 0; index < count; ++index)
+        paths.push_back(std::string(prefix) + std::to_string(index) + ".bin");
+    return paths;
 }
 
 std::vector<std::string> RowsOf(const CListBox& list) {
     std::vector<std::string> rows;
-    for (int index = 0; index < list.GetCount(); ++index) {
+    for (int index = 0; index < list.GetCount(); ++index)
         rows.push_back(list.GetText(index));
-    }
     return rows;
 }
 
@@ -131,7 +111,7 @@ MessageBoxRecorder::~MessageBoxRecorder() {
 
 FileDialogStandIn::FileDialogStandIn() {
     CFileDialog::SetPresenter([this](const CFileDialog& dialog) {
-        openings.push_back({dialog.IsOpenDialog(), dialog.Flags(), std::string(dialog.Filter())});
+        openings.push_back({dialog.Flags(), std::string(dialog.Filter())});
         std::optional<std::vector<std::string>> answer;
         if (!answers.empty()) {
             answer = answers.front();

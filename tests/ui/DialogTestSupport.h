@@ -1,11 +1,10 @@
 #pragma once
 
-#include "Dialog.h"
-#include "ModalDriver.h"
+#include "platform/qt/Dialog.h"
+#include "tests/platform/qt/support/ModalDriver.h"
 
 #include <cstdint>
 #include <functional>
-#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -37,12 +36,6 @@ void PressKeyOn(CDialog& dialog, int id, int key);
 // whether its Binary radio was checked when it opened.
 bool UseSettingsDialog(CDialog& mainDialog, std::vector<std::string_view> presses, int endKey);
 
-// The id among the given ones of the control that has the focus, or 0 for none of them.
-int FocusedId(CDialog& dialog, std::initializer_list<int> ids);
-
-// The ids the focus visits on the given number of Tab presses, starting where it is.
-std::vector<int> TabVisits(CDialog& dialog, std::initializer_list<int> ids, int presses);
-
 // One entry of a combo box: its text and its item data.
 struct ComboEntry {
     std::string text;
@@ -50,6 +43,8 @@ struct ComboEntry {
     bool operator==(const ComboEntry&) const = default;
 };
 std::vector<ComboEntry> EntriesOf(const CComboBox& combo);
+// The paths PREFIX0.bin, PREFIX1.bin and so on, `count` of them.
+std::vector<std::string> NumberedPaths(std::string_view prefix, int count);
 std::vector<std::string> RowsOf(const CListBox& list);
 
 // Drops local files on the dialog at the middle of a control, as the window system delivers a
@@ -80,7 +75,6 @@ public:
 class FileDialogStandIn {
 public:
     struct Opening {
-        bool openDialog = false;
         unsigned flags = 0;
         std::string filter;
         bool operator==(const Opening&) const = default;

@@ -1,11 +1,11 @@
 // The example files run through the window as the README tells a new user to try them; the
 // text run leaves the screenshot that the README shows.
 
-#include "CompareDlg.h"
+#include "ui/CompareDlg.h"
 
-#include "DialogTestSupport.h"
-#include "Snapshot.h"
-#include "resource.h"
+#include "res/resource.h"
+#include "tests/platform/qt/support/Snapshot.h"
+#include "tests/ui/DialogTestSupport.h"
 
 #include <QWidget>
 
@@ -39,9 +39,8 @@ Outcome RunExamples(std::string_view file1, std::string_view file2, std::string_
                    dialog.GetDlgItem(IDC_LENGTH_VERDICT)->GetWindowText(),
                    dialog.GetDlgItem(IDC_DIFF_SUMMARY)->GetWindowText(),
                    RowsOf(ControlOf<CListBox>(dialog, IDC_RESULT_LIST)).size()};
-        if (!snapshot.empty()) {
+        if (!snapshot.empty())
             SaveSnapshot(window, snapshot);
-        }
     });
     EXPECT_TRUE(messages.boxes.empty());
     return outcome;

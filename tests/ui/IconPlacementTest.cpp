@@ -1,4 +1,4 @@
-#include "IconPlacement.h"
+#include "ui/IconPlacement.h"
 
 #include <gtest/gtest.h>
 

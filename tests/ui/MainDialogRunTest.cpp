@@ -1,16 +1,16 @@
-#include "CompareDlg.h"
+#include "ui/CompareDlg.h"
 
-#include "CompareRequest.h"
-#include "CompareSettings.h"
-#include "ComparisonRun.h"
-#include "DialogTestSupport.h"
-#include "DisplayName.h"
-#include "MemoryResultPanel.h"
-#include "RecordingHost.h"
-#include "Snapshot.h"
-#include "TempDir.h"
-#include "WinDefs.h"
-#include "resource.h"
+#include "compare/CompareRequest.h"
+#include "compare/ComparisonRun.h"
+#include "compare/DisplayName.h"
+#include "platform/qt/WinDefs.h"
+#include "res/resource.h"
+#include "tests/platform/qt/support/Snapshot.h"
+#include "tests/support/MemoryResultPanel.h"
+#include "tests/support/RecordingHost.h"
+#include "tests/support/TempDir.h"
+#include "tests/ui/DialogTestSupport.h"
+#include "ui/ProcessSettings.h"
 
 #include <QApplication>
 #include <QWidget>
@@ -120,9 +120,8 @@ TEST(MainDialogRun, EveryFailedCheckShowsItsBoxOverTheMainDialogAndChangesNothin
     const std::string gone1 = folder.PathOf("gone1.bin");
     const std::string gone2 = folder.PathOf("gone2.bin");
     FileDialogStandIn fileDialog;
-    for (const std::string& path : {first, first, second, gone1, gone2, gone1}) {
+    for (const std::string& path : {first, first, second, gone1, gone2, gone1})
         fileDialog.Queue(std::vector<std::string>{path});
-    }
     MessageBoxRecorder messages;
     CCompareDlg dialog;
     ResultArea afterRun;

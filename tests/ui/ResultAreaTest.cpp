@@ -1,9 +1,9 @@
-#include "CompareDlg.h"
+#include "ui/CompareDlg.h"
 
-#include "DialogTestSupport.h"
-#include "ExpectedTexts.h"
-#include "TempDir.h"
-#include "resource.h"
+#include "res/resource.h"
+#include "tests/support/ExpectedTexts.h"
+#include "tests/support/TempDir.h"
+#include "tests/ui/DialogTestSupport.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -35,11 +35,9 @@ void ScrollResultTo(CCompareDlg& dialog, int value) {
 }
 
 QLabel* LabelWithText(QWidget* window, const QString& text) {
-    for (QLabel* label : window->findChildren<QLabel*>()) {
-        if (label->text() == text) {
+    for (QLabel* label : window->findChildren<QLabel*>())
+        if (label->text() == text)
             return label;
-        }
-    }
     return nullptr;
 }
 
@@ -61,9 +59,8 @@ TEST(ResultArea, ANewRunStartsAtTheTopOfTheList) {
     const std::string ones = folder.Write("ones.bin", std::string(12000, '\1'));
     const std::string fewOnes = folder.Write("few.bin", std::string(16, '\1'));
     FileDialogStandIn fileDialog;
-    for (const std::string& path : {zeros, ones, fewOnes}) {
+    for (const std::string& path : {zeros, ones, fewOnes})
         fileDialog.Queue(std::vector<std::string>{path});
-    }
     CCompareDlg dialog;
     int rowsOfLongRun = 0;
     int topWhenScrolled = -1;

@@ -1,9 +1,9 @@
-#include "CompareDlg.h"
+#include "ui/CompareDlg.h"
 
-#include "DialogTestSupport.h"
-#include "ListBox.h"
-#include "TempDir.h"
-#include "resource.h"
+#include "platform/qt/ListBox.h"
+#include "res/resource.h"
+#include "tests/support/TempDir.h"
+#include "tests/ui/DialogTestSupport.h"
 
 #include <QAbstractItemView>
 #include <QScrollBar>
@@ -24,11 +24,9 @@ constexpr std::size_t kLineBytes = std::size_t{1} << 20;
 // peak ("VmHWM").
 std::optional<std::size_t> StatusBytes(std::string_view field) {
     std::ifstream status("/proc/self/status");
-    for (std::string line; std::getline(status, line);) {
-        if (line.starts_with(field) && line[field.size()] == ':') {
+    for (std::string line; std::getline(status, line);)
+        if (line.starts_with(field) && line[field.size()] == ':')
             return std::stoull(line.substr(field.size() + 1)) * 1024;
-        }
-    }
     return std::nullopt;
 }
 
@@ -46,11 +44,9 @@ std::string LongLines(bool shiftJis) {
     std::string text;
     for (int line = 0; line < kLines; ++line) {
         std::string bytes(kLineBytes, static_cast<char>('a' + line % 26));
-        if (shiftJis) {
-            for (std::size_t index = 0; index < bytes.size(); index += 4) {
+        if (shiftJis)
+            for (std::size_t index = 0; index < bytes.size(); index += 4)
                 bytes.replace(index, 4, "\x83\x65\xFF\xFE");
-            }
-        }
         text += bytes + '\n';
     }
     return text;
@@ -90,14 +86,12 @@ TEST(RowMemory, ARunOfLongLinesPeaksUnderThreeTimesTheListedBytes) {
             scrollBar->setValue(value);
             window->grab();
             ++pagesShown;
-            if (value >= scrollBar->maximum()) {
+            if (value >= scrollBar->maximum())
                 break;
-            }
         }
         peak = StatusBytes("VmHWM");
-        for (const std::string& row : RowsOf(ControlOf<CListBox>(dialog, IDC_RESULT_LIST))) {
+        for (const std::string& row : RowsOf(ControlOf<CListBox>(dialog, IDC_RESULT_LIST)))
             listedBytes += row.size();
-        }
     });
     ASSERT_TRUE(peakReset && before && peak);
     EXPECT_GE(pagesShown, 2);

@@ -1,11 +1,12 @@
-#include "SettingsDlg.h"
+#include "ui/SettingsDlg.h"
 
-#include "Button.h"
-#include "CompareSettings.h"
-#include "DialogTestSupport.h"
-#include "Snapshot.h"
-#include "WinDefs.h"
-#include "resource.h"
+#include "platform/qt/Button.h"
+#include "platform/qt/WinDefs.h"
+#include "res/resource.h"
+#include "tests/platform/qt/support/DialogFocus.h"
+#include "tests/platform/qt/support/Snapshot.h"
+#include "tests/ui/DialogTestSupport.h"
+#include "ui/ProcessSettings.h"
 
 #include <QTest>
 #include <QWidget>
@@ -51,14 +52,12 @@ Session RunSettings(const CompareSettings& start, std::vector<int> clicks, int e
     Session session;
     session.result = RunModal(dialog, [&](QWidget* window) {
         session.opened = ViewOf(dialog);
-        for (int id : clicks) {
+        for (int id : clicks)
             Click(dialog, id);
-        }
-        if (endKey == 0) {
+        if (endKey == 0)
             window->close();
-        } else if (window->isVisible()) {
+        else if (window->isVisible())
             QTest::keyClick(window->focusWidget(), static_cast<Qt::Key>(endKey));
-        }
     });
     return session;
 }

@@ -1,6 +1,6 @@
-#include "File.h"
+#include "platform/files/File.h"
 
-#include "TempDir.h"
+#include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
 

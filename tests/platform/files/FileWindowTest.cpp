@@ -1,8 +1,8 @@
-#include "FileWindow.h"
+#include "platform/files/FileWindow.h"
 
-#include "File.h"
-#include "PageFaultGuard.h"
-#include "TempDir.h"
+#include "platform/files/File.h"
+#include "platform/files/PageFaultGuard.h"
+#include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
 

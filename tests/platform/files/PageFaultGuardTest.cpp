@@ -1,6 +1,6 @@
-#include "PageFaultGuard.h"
+#include "platform/files/PageFaultGuard.h"
 
-#include "TempDir.h"
+#include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "Button.h"
+#include "platform/qt/Button.h"
 
-#include "TestDialog.h"
+#include "tests/platform/qt/TestDialog.h"
 
 #include <QAbstractButton>
 #include <QGroupBox>

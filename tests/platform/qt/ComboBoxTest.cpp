@@ -1,8 +1,8 @@
-#include "ComboBox.h"
+#include "platform/qt/ComboBox.h"
 
-#include "DialogTemplate.h"
-#include "DialogUnits.h"
-#include "TestDialog.h"
+#include "platform/qt/detail/DialogUnits.h"
+#include "platform/resource/DialogTemplate.h"
+#include "tests/platform/qt/TestDialog.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -85,9 +85,8 @@ TEST(ComboBox, DropDownListKeepsTheTemplateHeightBelowTheBox) {
     bool listShown = false;
     RunModal(dialog, [&](QWidget* window) {
         CComboBox& combo = dialog.combo;
-        for (int index = 0; index < 256; ++index) {
+        for (int index = 0; index < 256; ++index)
             combo.InsertString(-1, "entry " + std::to_string(index));
-        }
         combo.SetCurSel(200);
         auto* widget = static_cast<QComboBox*>(combo.Widget());
         // The probe template gives the combo box 80 dialog units, its list included.

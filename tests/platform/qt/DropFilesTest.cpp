@@ -1,6 +1,6 @@
-#include "DropFiles.h"
+#include "platform/qt/DropFiles.h"
 
-#include "TestDialog.h"
+#include "tests/platform/qt/TestDialog.h"
 
 #include <QApplication>
 #include <QDragEnterEvent>

@@ -1,9 +1,9 @@
-#include "FileDialog.h"
+#include "platform/qt/FileDialog.h"
 
-#include "ByteNameFileDialog.h"
-#include "FileFilter.h"
-#include "ModalDriver.h"
-#include "WinDefs.h"
+#include "platform/qt/WinDefs.h"
+#include "platform/qt/detail/ByteNameFileDialog.h"
+#include "platform/qt/detail/FileFilter.h"
+#include "tests/platform/qt/support/ModalDriver.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -24,9 +24,8 @@ constexpr unsigned kFlags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_ALLOWMU
 
 std::vector<std::string> Walk(const CFileDialog& dialog) {
     std::vector<std::string> paths;
-    for (std::size_t position = dialog.GetStartPosition(); position != 0;) {
+    for (std::size_t position = dialog.GetStartPosition(); position != 0;)
         paths.push_back(dialog.GetNextPathName(position));
-    }
     return paths;
 }
 
@@ -66,7 +65,7 @@ Choice Choose(const QString& folder, const QString& names) {
         fileDialog->selectFile(names);
         static_cast<QDialog*>(fileDialog)->accept();
     });
-    CFileDialog dialog(true, "", "", kFlags, kAllFiles);
+    CFileDialog dialog(kFlags, kAllFiles);
     choice.result = dialog.DoModal();
     choice.paths = Walk(dialog);
     return choice;
@@ -82,29 +81,28 @@ TEST(FileDialog, FilterNamesShowAsGivenAndStarDotStarMatchesEveryName) {
 }
 
 TEST(FileDialog, APresenterStandsInAndThePathsWalkInOrder) {
-    std::vector<bool> sawOpenDialog;
+    std::vector<bool> sawItsSetUp;
     CFileDialog::SetPresenter([&](const CFileDialog& dialog) {
-        sawOpenDialog.push_back(dialog.IsOpenDialog() && dialog.Flags() == kFlags &&
-                                dialog.Filter() == kAllFiles);
+        sawItsSetUp.push_back(dialog.Flags() == kFlags && dialog.Filter() == kAllFiles);
         return std::optional<std::vector<std::string>>(
             std::vector<std::string>{"/p/one", "/p/\x83\x65.txt", "/p/three"});
     });
-    CFileDialog dialog(true, "", "", kFlags, kAllFiles);
+    CFileDialog dialog(kFlags, kAllFiles);
     const int result = dialog.DoModal();
     const std::vector<std::string> paths = Walk(dialog);
 
     CFileDialog::SetPresenter([](const CFileDialog&) { return std::nullopt; });
-    CFileDialog cancelled(true, "", "", kFlags, kAllFiles);
+    CFileDialog cancelled(kFlags, kAllFiles);
     const int cancelResult = cancelled.DoModal();
 
     CFileDialog::SetPresenter(
         [](const CFileDialog&) { return std::optional(std::vector<std::string>{}); });
-    CFileDialog empty(true, "", "", kFlags, kAllFiles);
+    CFileDialog empty(kFlags, kAllFiles);
     const int emptyResult = empty.DoModal();
     CFileDialog::SetPresenter({});
 
     EXPECT_EQ(result, IDOK);
-    EXPECT_EQ(sawOpenDialog, std::vector<bool>{true});
+    EXPECT_EQ(sawItsSetUp, std::vector<bool>{true});
     EXPECT_EQ(paths, (std::vector<std::string>{"/p/one", "/p/\x83\x65.txt", "/p/three"}));
     EXPECT_EQ(cancelResult, IDCANCEL);
     EXPECT_EQ(cancelled.GetStartPosition(), 0u);
@@ -132,7 +130,7 @@ TEST(FileDialog, TheRealDialogListsNamesWithoutADotAndReturnsTheSelection) {
         fileDialog->selectFile(QStringLiteral("\"名前.txt\" \"noext\""));
         static_cast<QDialog*>(fileDialog)->accept();
     });
-    CFileDialog dialog(true, "", "", kFlags, kAllFiles);
+    CFileDialog dialog(kFlags, kAllFiles);
     const int result = dialog.DoModal();
 
     EXPECT_EQ(shownFilter, QStringLiteral("すべてのﾌｧｲﾙ (*.*)"));
@@ -211,7 +209,7 @@ TEST(FileDialog, NamesThatAreNotUtf8AreChosenAsTheirBytesAndNeverAsAnotherFile) 
         openAfterRefusal = fileDialog->isVisible();
         fileDialog->reject();
     });
-    CFileDialog ambiguous(true, "", "", kFlags, kAllFiles);
+    CFileDialog ambiguous(kFlags, kAllFiles);
     EXPECT_EQ(ambiguous.DoModal(), IDCANCEL);
     EXPECT_TRUE(refusal.startsWith(QStringLiteral("\uFFFDy\n"))) << refusal.toStdString();
     EXPECT_TRUE(openAfterRefusal);

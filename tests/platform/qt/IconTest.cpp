@@ -1,7 +1,7 @@
-#include "Icon.h"
+#include "platform/qt/Icon.h"
 
-#include "IconBitmap.h"
-#include "TestDialog.h"
+#include "platform/resource/IconBitmap.h"
+#include "tests/platform/qt/TestDialog.h"
 
 #include <QIcon>
 #include <QImage>
@@ -24,9 +24,8 @@ TEST(Icon, EverySizeTakesWholePixelsOfThePicture) {
     EXPECT_EQ(twice.pixel(31, 31), kTransparent);
     EXPECT_EQ(twice.pixel(32, 31), kBlue);
     EXPECT_EQ(twice.pixel(61, 63), kBlue);
-    for (const QPoint corner : {QPoint(62, 62), QPoint(63, 62), QPoint(62, 63), QPoint(63, 63)}) {
+    for (const QPoint corner : {QPoint(62, 62), QPoint(63, 62), QPoint(62, 63), QPoint(63, 63)})
         EXPECT_EQ(twice.pixel(corner), kRed) << corner.x() << ',' << corner.y();
-    }
     // Smaller and uneven sizes blend nothing: the single red pixel survives whole.
     for (const int size : {16, 24, 48}) {
         const QImage image = IconImage(kTestIcon, size);

@@ -1,6 +1,6 @@
-#include "ListBox.h"
+#include "platform/qt/ListBox.h"
 
-#include "TestDialog.h"
+#include "tests/platform/qt/TestDialog.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -29,11 +29,9 @@ QString Shown(CListBox& list, int row) {
 }
 
 bool HasInk(const QImage& image, int x, int rowHeight) {
-    for (int y = 0; y < rowHeight; ++y) {
-        if (QColor(image.pixel(x, y)).lightness() < 128) {
+    for (int y = 0; y < rowHeight; ++y)
+        if (QColor(image.pixel(x, y)).lightness() < 128)
             return true;
-        }
-    }
     return false;
 }
 
@@ -41,22 +39,18 @@ bool HasInk(const QImage& image, int x, int rowHeight) {
 int FirstInkColumn(QAbstractItemView* view) {
     const QImage image = view->viewport()->grab().toImage();
     const int rowHeight = view->visualRect(view->model()->index(0, 0)).height();
-    for (int x = 0; x < image.width(); ++x) {
-        if (HasInk(image, x, rowHeight)) {
+    for (int x = 0; x < image.width(); ++x)
+        if (HasInk(image, x, rowHeight))
             return x;
-        }
-    }
     return -1;
 }
 
 int LastInkColumn(QAbstractItemView* view) {
     const QImage image = view->viewport()->grab().toImage();
     const int rowHeight = view->visualRect(view->model()->index(0, 0)).height();
-    for (int x = image.width() - 1; x >= 0; --x) {
-        if (HasInk(image, x, rowHeight)) {
+    for (int x = image.width() - 1; x >= 0; --x)
+        if (HasInk(image, x, rowHeight))
             return x;
-        }
-    }
     return -1;
 }
 
@@ -84,9 +78,8 @@ std::vector<std::pair<QString, bool>> ChooseFromRowMenu(CListBox& list, int row,
             items.emplace_back(action->text(), action->isEnabled());
             chosen = action->text() == choice ? action : chosen;
         }
-        if (chosen && chosen->isEnabled()) {
+        if (chosen && chosen->isEnabled())
             chosen->trigger();
-        }
         menu->close();
     });
     QAbstractItemView* view = ViewOf(list);
@@ -119,9 +112,8 @@ TEST(ListBox, RowsKeepTheirBytesAndShowDecoded) {
         CListBox& list = dialog.list;
         const std::vector<std::string> rows = {"\x83\x65\x83\x58\x83\x67\tx",
                                                std::string("a\0b", 3), "plain"};
-        for (const std::string& row : rows) {
+        for (const std::string& row : rows)
             list.AddString(row);
-        }
         count = list.GetCount();
         for (int index = 0; index < count; ++index) {
             read.push_back(list.GetText(index));
@@ -166,9 +158,8 @@ TEST(ListBox, TakesTwentyFourThousandRows) {
     int count = 0;
     std::string last;
     RunModal(dialog, [&](QWidget*) {
-        for (int row = 0; row < 24007; ++row) {
+        for (int row = 0; row < 24007; ++row)
             dialog.list.AddString("row " + std::to_string(row));
-        }
         count = dialog.list.GetCount();
         last = dialog.list.GetText(24006);
     });
@@ -179,9 +170,8 @@ TEST(ListBox, TakesTwentyFourThousandRows) {
 TEST(ListBox, ALongRowIsDecodedOnceAndOnlyAsFarAsTheListShowsIt) {
     ProbeDialog dialog;
     std::string longRow;
-    for (int index = 0; index < (1 << 19); ++index) {
+    for (int index = 0; index < (1 << 19); ++index)
         longRow += "\x83\x65"; // テ in Shift-JIS
-    }
     longRow += "\xFF";
     std::string readBack;
     QString shown;

@@ -1,7 +1,7 @@
-#include "MessageBox.h"
+#include "platform/qt/MessageBox.h"
 
-#include "ModalDriver.h"
-#include "TestDialog.h"
+#include "tests/platform/qt/TestDialog.h"
+#include "tests/platform/qt/support/ModalDriver.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -31,9 +31,8 @@ void ReadNextBox(BoxSeen& seen, const QWidget* dialogWindow) {
         seen.text = box->text();
         seen.caption = box->windowTitle();
         seen.icon = box->icon();
-        for (QAbstractButton* button : box->buttons()) {
+        for (QAbstractButton* button : box->buttons())
             seen.buttons.append(button->text());
-        }
         seen.overDialog = box->parentWidget() == dialogWindow;
         seen.width = box->width();
         box->button(QMessageBox::Ok)->click();

@@ -1,9 +1,9 @@
-#include "PaintDC.h"
+#include "platform/qt/PaintDC.h"
 
-#include "Icon.h"
-#include "IconBitmap.h"
-#include "Snapshot.h"
-#include "TestDialog.h"
+#include "platform/qt/Icon.h"
+#include "platform/resource/IconBitmap.h"
+#include "tests/platform/qt/TestDialog.h"
+#include "tests/platform/qt/support/Snapshot.h"
 
 #include <QColor>
 #include <QIcon>
@@ -54,11 +54,9 @@ TEST(PaintDC, DrawsTheIconWithItsColoursAndTransparency) {
         dialog.SetIcon(dialog.icon, true);
         windowIconSet = !window->windowIcon().isNull();
         client = dialog.GetClientRect();
-        for (QLabel* label : window->findChildren<QLabel*>()) {
-            if (!label->pixmap().isNull()) {
+        for (QLabel* label : window->findChildren<QLabel*>())
+            if (!label->pixmap().isNull())
                 iconLabel = label->geometry();
-            }
-        }
         image = window->grab().toImage();
         background = window->palette().color(QPalette::Window).rgb();
         SaveSnapshot(window, "platform-painted-icon");

@@ -1,12 +1,12 @@
 // Runs with the window scale at 2 on a 1280 x 1000 pixel screen, which leaves 640 x 500
 // logical pixels.
 
-#include "Dialog.h"
-#include "DialogTemplate.h"
-#include "ModalDriver.h"
-#include "Resources.h"
-#include "WindowStyles.h"
-#include "resource.h"
+#include "platform/qt/Dialog.h"
+#include "platform/resource/DialogTemplate.h"
+#include "platform/resource/WindowStyles.h"
+#include "res/Resources.h"
+#include "res/resource.h"
+#include "tests/platform/qt/support/ModalDriver.h"
 
 #include <QScreen>
 #include <QWidget>

@@ -1,4 +1,4 @@
-#include "ScreenPlacement.h"
+#include "platform/qt/detail/ScreenPlacement.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,8 @@
-#include "Menu.h"
+#include "platform/qt/Menu.h"
 
-#include "ModalDriver.h"
-#include "TestDialog.h"
+#include "tests/platform/qt/TestDialog.h"
+#include "tests/platform/qt/support/DialogFocus.h"
+#include "tests/platform/qt/support/ModalDriver.h"
 
 #include <QAction>
 #include <QApplication>
@@ -30,15 +31,13 @@ void ChooseOnNextPopup(std::vector<PopupItem>& seen, const QString& choice) {
         QAction* chosen = nullptr;
         for (QAction* action : menu->actions()) {
             seen.push_back({action->text(), action->isEnabled(), action->isSeparator()});
-            if (action->text() == choice) {
+            if (action->text() == choice)
                 chosen = action;
-            }
         }
-        if (chosen) {
+        if (chosen)
             QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(chosen).center());
-        } else {
+        else
             menu->close();
-        }
     });
 }
 
@@ -159,20 +158,18 @@ TEST(SystemMenu, MoveTakesArrowKeysUntilEnterKeepsOrEscapeUndoes) {
         dialog.SendSysCommand(SC_MOVE);
         const QCursor* cursor = QApplication::overrideCursor();
         moveCursorWhileMoving = cursor && cursor->shape() == Qt::SizeAllCursor;
-        for (Qt::Key key : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Down, Qt::Key_Return}) {
+        for (Qt::Key key : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Down, Qt::Key_Return})
             QTest::keyClick(window->focusWidget(), key);
-        }
         QCoreApplication::processEvents();
         afterEnter = window->pos() - start;
         dialog.SendSysCommand(SC_MOVE);
-        for (Qt::Key key : {Qt::Key_Left, Qt::Key_Up, Qt::Key_Up, Qt::Key_Escape}) {
+        for (Qt::Key key : {Qt::Key_Left, Qt::Key_Up, Qt::Key_Up, Qt::Key_Escape})
             QTest::keyClick(window->focusWidget(), key);
-        }
         QCoreApplication::processEvents();
         afterEscape = window->pos() - start;
         cursorBackAfter = QApplication::overrideCursor() == nullptr;
         activeAfter = window->isActiveWindow();
-        focusAfter = FocusedId(dialog);
+        focusAfter = FocusedId(dialog, kProbeFocusIds);
     });
     EXPECT_EQ(afterEnter, QPoint(16, 8));
     EXPECT_EQ(afterEscape, QPoint(16, 8)) << "Escape puts the window back where the move began";

@@ -1,8 +1,8 @@
-#include "TestDialog.h"
+#include "tests/platform/qt/TestDialog.h"
 
-#include "DialogTemplate.h"
-#include "ModalDriver.h"
-#include "WindowStyles.h"
+#include "platform/resource/DialogTemplate.h"
+#include "platform/resource/WindowStyles.h"
+#include "tests/platform/qt/support/ModalDriver.h"
 
 #include <QWidget>
 
@@ -147,9 +147,8 @@ const DialogTemplate kDefaultButtonTemplate{
 void DropProbe::OnDropFiles(HDROP drop) {
     std::vector<std::string> paths;
     std::string path;
-    for (int index = 0; DragQueryFile(drop, index, path); ++index) {
+    for (int index = 0; DragQueryFile(drop, index, path); ++index)
         paths.push_back(path);
-    }
     drops.push_back(paths);
 }
 
@@ -222,17 +221,4 @@ void DefaultButtonDialog::OnOK() {
 void DefaultButtonDialog::OnCancel() {
     events.push_back("cancel");
     CDialog::OnCancel();
-}
-
-int FocusedId(CDialog& dialog) {
-    const QWidget* focused = dialog.Widget() ? dialog.Widget()->focusWidget() : nullptr;
-    for (int id :
-         {int(kDropBox), int(kCombo), int(kBrowse), int(kWrapCheck), int(kRadioA), int(kRadioB),
-          int(kRadioC), int(kDisabledButton), int(kList), int(kLabel), int(kRun), IDOK, IDCANCEL}) {
-        const CWnd* item = dialog.GetDlgItem(id);
-        if (focused && item && item->Widget() == focused) {
-            return id;
-        }
-    }
-    return 0;
 }

@@ -1,14 +1,15 @@
 #pragma once
 
-#include "Button.h"
-#include "ComboBox.h"
-#include "Dialog.h"
-#include "ListBox.h"
-#include "ModalDriver.h"
-#include "Static.h"
+#include "platform/qt/Button.h"
+#include "platform/qt/ComboBox.h"
+#include "platform/qt/Dialog.h"
+#include "platform/qt/ListBox.h"
+#include "platform/qt/Static.h"
+#include "tests/platform/qt/support/ModalDriver.h"
 
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -34,6 +35,11 @@ enum ProbeId : int {
     kFrame = 111,
     kUnboundDropBox = 112,
 };
+
+// The probe template's controls that can take the focus.
+inline const std::initializer_list<int> kProbeFocusIds = {
+    kDropBox,        kCombo, kBrowse, kWrapCheck, kRadioA, kRadioB, kRadioC,
+    kDisabledButton, kList,  kLabel,  kRun,       IDOK,    IDCANCEL};
 
 // A group box that keeps what is dropped on it.
 class DropProbe : public CButton {
@@ -82,6 +88,3 @@ protected:
     void OnOK() override;
     void OnCancel() override;
 };
-
-// The id of the control that has the focus in the dialog's window, or 0 for none.
-int FocusedId(CDialog& dialog);

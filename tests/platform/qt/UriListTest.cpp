@@ -1,4 +1,4 @@
-#include "UriList.h"
+#include "platform/qt/detail/UriList.h"
 
 #include <gtest/gtest.h>
 

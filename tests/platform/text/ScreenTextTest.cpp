@@ -1,4 +1,4 @@
-#include "ScreenText.h"
+#include "platform/text/ScreenText.h"
 
 #include <gtest/gtest.h>
 
@@ -83,9 +83,8 @@ TEST(ScreenText, LongTextsDecodeWholeAndInOnePass) {
     EXPECT_EQ(refused.size(), 3 * megabyte);
     EXPECT_EQ(refused.substr(0, 6), "\uFFFD\uFFFD");
     std::string leads;
-    for (std::size_t index = 0; index < megabyte / 2; ++index) {
+    for (std::size_t index = 0; index < megabyte / 2; ++index)
         leads += "\x81 ";
-    }
     const std::string leadsShown = ToScreenText(leads);
     EXPECT_EQ(leadsShown.size(), 4 * megabyte / 2);
     EXPECT_EQ(leadsShown.substr(leadsShown.size() - 8), "\uFFFD \uFFFD ");

@@ -1,6 +1,6 @@
-#include "ModalDriver.h"
+#include "tests/platform/qt/support/ModalDriver.h"
 
-#include "Dialog.h"
+#include "platform/qt/Dialog.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -18,9 +18,8 @@ void RunOnNext(QWidget* (*current)(), std::function<void(QWidget*)> action) {
     QObject::connect(timer, &QTimer::timeout, timer,
                      [timer, before, current, action = std::move(action)] {
                          QWidget* window = current();
-                         if (!window || window == before || !window->isVisible()) {
+                         if (!window || window == before || !window->isVisible())
                              return;
-                         }
                          timer->stop();
                          timer->deleteLater();
                          action(window);
@@ -41,9 +40,8 @@ void RunOnNextPopup(std::function<void(QWidget*)> action) {
 int RunModal(CDialog& dialog, std::function<void(QWidget*)> steps) {
     RunOnNextModal([&dialog, steps = std::move(steps)](QWidget* window) {
         steps(window);
-        if (window->isVisible()) {
+        if (window->isVisible())
             dialog.EndDialog(kLeftOpen);
-        }
     });
     return dialog.DoModal();
 }

@@ -1,4 +1,4 @@
-#include "TemplateFonts.h"
+#include "platform/qt/detail/TemplateFonts.h"
 
 #include <QApplication>
 #include <QByteArray>
@@ -9,9 +9,8 @@
 // platform unless another is asked for, with the templates' fonts resolving.
 int main(int argc, char** argv) {
     testing::InitGoogleTest(&argc, argv);
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
-    }
     QApplication application(argc, argv);
     InstallTemplateFonts();
     return RUN_ALL_TESTS();

@@ -1,4 +1,4 @@
-#include "Snapshot.h"
+#include "tests/platform/qt/support/Snapshot.h"
 
 #include <QDir>
 #include <QPixmap>
@@ -10,8 +10,7 @@ std::string SaveSnapshot(QWidget* widget, std::string_view name) {
     const QString path = folder + u'/' +
                          QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())) +
                          QStringLiteral(".png");
-    if (!QDir().mkpath(folder) || !widget->grab().save(path)) {
+    if (!QDir().mkpath(folder) || !widget->grab().save(path))
         return {};
-    }
     return path.toStdString();
 }

@@ -1,3 +1,0 @@
-#include "CompareSettings.h"
-
-CompareSettings compareSettings;

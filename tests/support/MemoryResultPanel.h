@@ -1,0 +1,24 @@
+#pragma once
+
+#include "compare/ResultPanel.h"
+
+#include <string>
+#include <vector>
+
+// A ResultPanel that keeps rows and labels in memory, so the comparisons can run without a
+// window. `calls` names the operations in the order they came, a run of AddRow calls once.
+class MemoryResultPanel : public ResultPanel {
+public:
+    void ClearRows() override;
+    void AddRow(std::string_view text) override;
+    void SetFileNames(std::string_view name1, std::string_view name2) override;
+    void SetLengthVerdict(std::string_view text) override;
+    void SetDifferenceSummary(std::string_view text) override;
+
+    std::vector<std::string> rows;
+    std::string name1;
+    std::string name2;
+    std::string lengthVerdict;
+    std::string differenceSummary;
+    std::vector<std::string> calls;
+};

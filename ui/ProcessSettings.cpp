@@ -1,0 +1,3 @@
+#include "ui/ProcessSettings.h"
+
+CompareSettings compareSettings;
