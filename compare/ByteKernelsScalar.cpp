@@ -39,8 +39,6 @@ struct ScalarByteKernels {
         return count;
     }
 
-    static bool IsBlank(unsigned char byte) { return byte == ' ' || byte == '\t'; }
-
     static void WalkText(const char* a, std::size_t n1, const char* b, std::size_t n2,
                          TextWalkRules rules, TextWalk& walk) {
         while (walk.at1 < n1 && walk.at2 < n2) {
@@ -60,15 +58,17 @@ struct ScalarByteKernels {
                 continue;
             }
             // Runs of blanks of other lengths, or blanks against tabs: one blank each.
-            const bool blanks = (IsBlank(byteA) && IsBlank(byteB)) ||
-                                (IsBlank(walk.previous) && (IsBlank(byteA) || IsBlank(byteB)));
+            const bool blank1 = IsBlank(static_cast<char>(byteA));
+            const bool blank2 = IsBlank(static_cast<char>(byteB));
+            const bool blanks = (blank1 && blank2) ||
+                                (IsBlank(static_cast<char>(walk.previous)) && (blank1 || blank2));
             if (!rules.compressBlanks || !blanks) {
                 walk.disagree = true;
                 return;
             }
-            while (walk.at1 < n1 && IsBlank(static_cast<unsigned char>(a[walk.at1])))
+            while (walk.at1 < n1 && IsBlank(a[walk.at1]))
                 ++walk.at1;
-            while (walk.at2 < n2 && IsBlank(static_cast<unsigned char>(b[walk.at2])))
+            while (walk.at2 < n2 && IsBlank(b[walk.at2]))
                 ++walk.at2;
             walk.previous = ' ';
         }

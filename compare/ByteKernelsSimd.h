@@ -186,6 +186,7 @@ template <class Lanes> struct SimdByteKernels {
         return static_cast<std::size_t>(__builtin_ctzll(~static_cast<unsigned long long>(bits)));
     }
 
+    // Not the encoding module's: code included here is built for this instruction set alone.
     static bool IsBlank(char byte) { return byte == ' ' || byte == '\t'; }
 
     // Moves past a run of blanks found in the lanes, and past the rest of it beyond them.

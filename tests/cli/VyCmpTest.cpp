@@ -314,14 +314,14 @@ TEST_F(VyCmp, ALineTooLongForTheMemoryIsAReadErrorOfItsFile) {
 #if defined(__SANITIZE_ADDRESS__)
     GTEST_SKIP() << "the address sanitizer needs more address space than the limit leaves";
 #endif
-    // Two lines of 160 MiB that differ only in their last byte, in 128 MiB of address space:
-    // holding them to list them cannot be done.
+    // Two lines of 160 MiB that differ in their first byte, in 128 MiB of address space: the
+    // first file's line, matched first, cannot be held to be matched and listed.
     const std::int64_t length = std::int64_t{160} << 20;
     for (const char* name : {"a.txt", "b.txt"}) {
         const int descriptor = open(dir.PathOf(name).c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
         ASSERT_GE(descriptor, 0);
         ASSERT_EQ(ftruncate(descriptor, length), 0);
-        ASSERT_EQ(pwrite(descriptor, name, 1, length - 1), 1);
+        ASSERT_EQ(pwrite(descriptor, name, 1, 0), 1);
         close(descriptor);
     }
     const auto outcome = Run({"--text", "a.txt", "b.txt"}, Streams::Together, rlim_t{128} << 20);

@@ -168,16 +168,12 @@ TEST(MainDialogRun, ALineTooLongForTheMemoryShowsAReadErrorAndGivesThePointerBac
 #if defined(__SANITIZE_ADDRESS__)
     GTEST_SKIP() << "the address sanitizer needs more address space than the limit leaves";
 #endif
-    // Two lines of 160 MiB that differ in their last byte, compared with 64 MiB of address space
-    // to spare: the first file's line cannot be held to be listed.
+    // Two lines of 160 MiB that differ in their first byte, compared with 64 MiB of address space
+    // to spare: the first file's line, matched first, cannot be held to be matched and listed.
     TempDir folder;
     const std::int64_t length = std::int64_t{160} << 20;
-    for (const char* name : {"a.txt", "b.txt"}) {
-        std::filesystem::resize_file(folder.Write(name, ""), length);
-        std::ofstream(folder.PathOf(name), std::ios::in | std::ios::out)
-            .seekp(length - 1)
-            .put(name[0]);
-    }
+    for (const char* name : {"a.txt", "b.txt"})
+        std::filesystem::resize_file(folder.Write(name, name), length);
     FileDialogStandIn fileDialog;
     fileDialog.Queue(std::vector<std::string>{folder.PathOf("a.txt")});
     fileDialog.Queue(std::vector<std::string>{folder.PathOf("b.txt")});
