@@ -214,44 +214,53 @@ template <class Lanes> struct SimdByteKernels {
         }
         // Runs of blanks come every few dozen bytes: each disagreement is settled from the lanes
         // in hand, and the walk loads its next lanes where it has got to on each side.
-        while (n1 - walk.at1 >= kWidth && n2 - walk.at2 >= kWidth) {
-            const Vector lanesA = Load(a + walk.at1);
-            const Vector lanesB = Load(b + walk.at2);
+        // In locals: the bytes are chars, which may alias the walk, so the walk's fields would
+        // otherwise go to memory and back at every step.
+        TextWalk w = walk;
+        while (n1 - w.at1 >= kWidth && n2 - w.at2 >= kWidth) {
+            const Vector lanesA = Load(a + w.at1);
+            const Vector lanesB = Load(b + w.at2);
             std::uint32_t stops = ~Lanes::HighBits(lanesA == lanesB) & kAll;
-            // Folding is looked at only where the first difference is no blank.
-            if (rules.foldCase && stops && !IsBlank(a[walk.at1 + FirstSet(stops)]) &&
-                !IsBlank(b[walk.at2 + FirstSet(stops)])) {
-                const std::uint32_t afterHigh =
-                    (Lanes::HighBits(lanesA) << 1) | (walk.previous >> 7);
-                stops &= ~(Lanes::HighBits(LettersInTwoCases(lanesA, lanesB)) & ~afterHigh);
+            std::uint32_t blanksA = 0;
+            std::uint32_t blanksB = 0;
+            if (stops) {
+                blanksA = Blanks(lanesA);
+                blanksB = Blanks(lanesB);
+                // Folding is looked at only where the first difference is no blank.
+                if (rules.foldCase && !((blanksA | blanksB) >> FirstSet(stops) & 1)) {
+                    const std::uint32_t afterHigh =
+                        (Lanes::HighBits(lanesA) << 1) | (w.previous >> 7);
+                    stops &= ~(Lanes::HighBits(LettersInTwoCases(lanesA, lanesB)) & ~afterHigh);
+                }
             }
             const std::size_t agree = stops ? FirstSet(stops) : kWidth;
             const std::uint32_t lineFeeds = Lanes::HighBits(lanesA == '\n') & Below(agree);
             if (lineFeeds) {
                 const std::size_t last = 31 - __builtin_clz(lineFeeds);
-                walk.lineFeeds += Lanes::CountBits(lineFeeds);
-                walk.lineStart1 = walk.at1 + last + 1;
-                walk.lineStart2 = walk.at2 + last + 1;
+                w.lineFeeds += Lanes::CountBits(lineFeeds);
+                w.lineStart1 = w.at1 + last + 1;
+                w.lineStart2 = w.at2 + last + 1;
             }
             if (agree > 0)
-                walk.previous = static_cast<unsigned char>(a[walk.at1 + agree - 1]);
-            walk.at1 += agree;
-            walk.at2 += agree;
+                w.previous = static_cast<unsigned char>(a[w.at1 + agree - 1]);
+            w.at1 += agree;
+            w.at2 += agree;
             if (!stops)
                 continue;
-            const std::uint32_t blanksA = Blanks(lanesA) >> agree;
-            const std::uint32_t blanksB = Blanks(lanesB) >> agree;
-            if (!((blanksA & blanksB & 1) ||
-                  (IsBlank(walk.previous) && ((blanksA | blanksB) & 1)))) {
-                walk.disagree = true;
+            blanksA >>= agree;
+            blanksB >>= agree;
+            if (!((blanksA & blanksB & 1) || (IsBlank(w.previous) && ((blanksA | blanksB) & 1)))) {
+                w.disagree = true;
+                walk = w;
                 return;
             }
             // A run that reaches past the lanes is followed to its end byte by byte.
             const std::size_t inLanes = kWidth - agree;
-            SkipRun(a, n1, walk.at1, RunLength(blanksA), inLanes);
-            SkipRun(b, n2, walk.at2, RunLength(blanksB), inLanes);
-            walk.previous = ' ';
+            SkipRun(a, n1, w.at1, RunLength(blanksA), inLanes);
+            SkipRun(b, n2, w.at2, RunLength(blanksB), inLanes);
+            w.previous = ' ';
         }
+        walk = w;
         Lanes::Shorter().walkText(a, n1, b, n2, rules, walk);
     }
 
