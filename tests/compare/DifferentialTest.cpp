@@ -122,10 +122,17 @@ CompareTuning RandomTuning(Random& random) {
     return tuning;
 }
 
-// Expects the run to show what the model does, naming the pair when it does not.
+// Lines "<prefix><n>" for n from 0 to count - 1, each ending in LF.
+std::string NumberedLines(int count, const std::string& prefix) {
+    std::string text;
+    for (int line = 0; line < count; ++line)
+        text += prefix + std::to_string(line) + "\n";
+    return text;
+}
+
+// Expects the run to show what the model does.
 void ExpectAgreement(const MemoryResultPanel& panel, CompareOutcome outcome,
-                     const reference::Comparison& expected, int pair) {
-    SCOPED_TRACE("pair " + std::to_string(pair));
+                     const reference::Comparison& expected) {
     ASSERT_TRUE(outcome == CompareOutcome::Same || outcome == CompareOutcome::Different);
     EXPECT_EQ(panel.rows, expected.rows);
     EXPECT_EQ(panel.lengthVerdict, expected.lengthVerdict);
@@ -149,11 +156,11 @@ TEST(Differential, TextRunsAgreeWithTheReferenceModel) {
         MemoryResultPanel panel;
         const CompareOutcome outcome = RunTextCompare(
             panel, path1, path2, {CompareMode::Text, matchCase, compressBlanks}, tuning);
+        SCOPED_TRACE("pair " + std::to_string(pair));
         ExpectAgreement(panel, outcome,
                         reference::CompareText(text1, text2, path1, path2,
                                                {!matchCase, compressBlanks},
-                                               {tuning.byteLimit, tuning.lineLimit}),
-                        pair);
+                                               {tuning.byteLimit, tuning.lineLimit}));
     }
 }
 
@@ -162,7 +169,7 @@ TEST(Differential, BinaryRunsAgreeWithTheReferenceModel) {
     Random random(7122026);
     for (int pair = 0; pair < 1500 && !HasFailure(); ++pair) {
         const CompareTuning tuning = RandomTuning(random);
-        // A few hundred windows at most: each costs its own mapping.
+        // A few hundred windows at most: each costs a few system calls.
         const std::size_t size =
             Below(random, std::min<std::size_t>(40'000, 300 * tuning.windowSize));
         const std::string bytes1 = RandomBytes(random, size);
@@ -170,8 +177,38 @@ TEST(Differential, BinaryRunsAgreeWithTheReferenceModel) {
         MemoryResultPanel panel;
         const CompareOutcome outcome =
             RunBinaryCompare(panel, dir.Write("a.bin", bytes1), dir.Write("b.bin", bytes2), tuning);
+        SCOPED_TRACE("pair " + std::to_string(pair));
         ExpectAgreement(
             panel, outcome,
-            reference::CompareBinary(bytes1, bytes2, {tuning.byteLimit, tuning.lineLimit}), pair);
+            reference::CompareBinary(bytes1, bytes2, {tuning.byteLimit, tuning.lineLimit}));
     }
+}
+
+// With the limits as they are, which need large inputs to reach.
+TEST(Differential, RunsAgreeWithTheModelAtTheDefaultLimits) {
+    TempDir dir;
+    const auto compareBinary = [&](const std::string& bytes1, const std::string& bytes2) {
+        MemoryResultPanel panel;
+        const auto outcome =
+            RunBinaryCompare(panel, dir.Write("a.bin", bytes1), dir.Write("b.bin", bytes2));
+        ExpectAgreement(panel, outcome, reference::CompareBinary(bytes1, bytes2));
+    };
+    const std::string zeros(20000, '\0');
+    compareBinary(zeros, std::string(10000, '\1') + std::string(10000, '\0'));
+    compareBinary(zeros, std::string(10001, '\1') + std::string(9999, '\0') + "longer");
+    compareBinary(std::string(600000, 'a'), std::string(524287, 'a') + "b");
+
+    const CompareSettings folded{CompareMode::Text, 0, 0};
+    const auto compareText = [&](const std::string& bytes1, const std::string& bytes2) {
+        MemoryResultPanel panel;
+        const auto outcome =
+            RunTextCompare(panel, dir.Write("a.txt", bytes1), dir.Write("b.txt", bytes2), folded);
+        ExpectAgreement(panel, outcome,
+                        reference::CompareText(bytes1, bytes2, dir.PathOf("a.txt"),
+                                               dir.PathOf("b.txt"), {true, false}));
+    };
+    compareText(NumberedLines(4000, "x"), NumberedLines(4000, "y"));
+    compareText(NumberedLines(4001, "x") + "one more\n", NumberedLines(4001, "y"));
+    compareText(NumberedLines(4001, "x"), NumberedLines(4001, "y") + "more\nlines");
+    compareText(std::string(300000, 'a') + "\nb\n", std::string(300000, 'A') + "\nB");
 }
