@@ -26,16 +26,12 @@ std::size_t WholePages(std::int64_t bytes) {
     return static_cast<std::size_t>(PageStart(bytes + PageSize() - 1));
 }
 
-ssize_t ReadAtWithPread(int descriptor, void* buffer, std::size_t count, off_t offset) {
-    return ::pread(descriptor, buffer, count, offset);
-}
-
 } // namespace
 
 FileWindow::FileWindow(const CFile& file, FileAccess access)
     : descriptor_(file.Descriptor()), access_(access), reportedSize_(file.GetLength()) {
     if (!access_.readAt)
-        access_.readAt = ReadAtWithPread;
+        access_.readAt = ::pread;
     // A size of 0 is what most pseudo-files report whatever they hold, so only reading tells.
     trusted_ = reportedSize_ > 0;
     mapped_ = access_.map && reportedSize_ > 0;
