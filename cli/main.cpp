@@ -1,4 +1,5 @@
 #include "cli/CommandLine.h"
+#include "cli/QuietHost.h"
 #include "cli/QuietResultPanel.h"
 #include "cli/StreamResultPanel.h"
 #include "cli/TerminalHost.h"
@@ -51,15 +52,17 @@ int Compare(const CommandLine& command) {
     const CompareRequest request{true, DisplayName(command.file1), command.file1,
                                  true, DisplayName(command.file2), command.file2};
     StreamResultPanel printed(stdout, isatty(STDOUT_FILENO) ? RowForm::Screen : RowForm::Bytes);
-    QuietResultPanel quiet;
-    ResultPanel& panel = command.quiet ? static_cast<ResultPanel&>(quiet) : printed;
-    TerminalHost host(stdout, stderr);
+    QuietResultPanel quietPanel;
+    TerminalHost terminal(stdout, stderr);
+    QuietHost quietHost;
+    ResultPanel& panel = command.quiet ? static_cast<ResultPanel&>(quietPanel) : printed;
+    RunHost& host = command.quiet ? static_cast<RunHost&>(quietHost) : terminal;
     CompareTuning tuning;
     tuning.stopAtFirstDifference = command.quiet;
     const RunResult result = RunComparison(request, command.settings, panel, host, tuning);
-    if (result.unopened) {
-        const std::string& path = *result.unopened == Side::File1 ? command.file1 : command.file2;
-        std::fprintf(stderr, "vy-cmp: %s: %s\n", path.c_str(), result.reason.c_str());
+    if (result.failedFile && !command.quiet) {
+        const std::string& path = *result.failedFile == Side::File1 ? command.file1 : command.file2;
+        std::fprintf(stderr, "vy-cmp: %s: %s\n", path.c_str(), Describe(result.failure).c_str());
     }
     if (!command.quiet &&
         (result.outcome == RunOutcome::Same || result.outcome == RunOutcome::Different))
@@ -78,7 +81,8 @@ int main(int argc, char** argv) {
     case CommandLine::Action::Version:
         return Print("vy-cmp (Vy) " VY_VERSION "\n");
     case CommandLine::Action::UsageError:
-        std::fprintf(stderr, "vy-cmp: %s\n%s", command.error.c_str(), kUsage);
+        std::fprintf(stderr, "vy-cmp: %s\nTry 'vy-cmp --help' for more information.\n",
+                     command.error.c_str());
         return kExitTrouble;
     case CommandLine::Action::Compare:
         break;

@@ -10,11 +10,12 @@
 #include "platform/files/FileWindow.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cinttypes>
 #include <cstdio>
 #include <new>
 #include <optional>
-#include <system_error>
+#include <variant>
 
 namespace {
 
@@ -46,17 +47,22 @@ public:
           window2_(file2, tuning.access), step_(static_cast<std::int64_t>(tuning.windowSize)),
           list_(Capacity()) {}
 
-    CompareOutcome Run();
+    CompareResult Run();
 
 private:
+    // Where a parallel run left off: its outcome, or the position to go on from in turn.
+    using Progress = std::variant<CompareResult, std::int64_t>;
+
     std::size_t Capacity() const { return static_cast<std::size_t>(unit_.limit) + 1; }
     std::size_t Room() const { return static_cast<std::size_t>(unit_.limit + 1 - differences_); }
+    FileWindow& WindowOf(Side side) { return side == Side::File1 ? window1_ : window2_; }
+    CompareResult Failed(Side side) { return FailureOf(side, WindowOf(side).Failure()); }
     bool WantsSecondWorker(std::int64_t sharedLength) const;
-    std::optional<CompareOutcome> RunInParallel(std::int64_t sharedLength);
-    std::optional<CompareOutcome> CompareStretch(std::int64_t from, std::int64_t to);
-    CompareOutcome RunInTurn(std::int64_t position);
+    Progress RunInParallel(std::int64_t sharedLength);
+    std::optional<CompareResult> CompareStretch(std::int64_t from, std::int64_t to);
+    CompareResult RunInTurn(std::int64_t position);
     bool List(const DifferenceList& list);
-    CompareOutcome Finish();
+    CompareResult Finish();
     std::optional<std::int64_t> Length(FileWindow& window, bool ended);
 
     ResultPanel& panel_;
@@ -73,22 +79,23 @@ private:
     bool ended2_ = false;
 };
 
-CompareOutcome BinaryRun::Run() {
+CompareResult BinaryRun::Run() {
     const std::int64_t size1 = window1_.ReportedSize();
     const std::int64_t size2 = window2_.ReportedSize();
     panel_.SetLengthVerdict(LengthVerdict(size1, size2));
     if (window1_.Extend(step_) == FileWindow::Status::Failed)
-        return CompareOutcome::File1Failed;
+        return Failed(Side::File1);
     if (window2_.Extend(step_) == FileWindow::Status::Failed)
-        return CompareOutcome::File2Failed;
+        return Failed(Side::File2);
     if (window1_.LengthIsReportedSize() && window2_.LengthIsReportedSize()) {
         if (tuning_.stopAtFirstDifference && size1 != size2)
-            return CompareOutcome::Different;
+            return {CompareOutcome::Different};
         const std::int64_t shared = std::min(size1, size2);
         if (WantsSecondWorker(shared)) {
-            if (const auto outcome = RunInParallel(shared))
-                return *outcome;
-            return RunInTurn(shared);
+            const Progress progress = RunInParallel(shared);
+            if (const auto* result = std::get_if<CompareResult>(&progress))
+                return *result;
+            return RunInTurn(std::get<std::int64_t>(progress));
         }
     }
     return RunInTurn(0);
@@ -100,39 +107,39 @@ bool BinaryRun::WantsSecondWorker(std::int64_t sharedLength) const {
     return tuning_.workers == 2 || (sharedLength >= 2 * step_ && SecondCoreFree());
 }
 
-// Compares the shared stretch with a second worker; nothing when it is done and the rest is
-// to be compared in turn.
-std::optional<CompareOutcome> BinaryRun::RunInParallel(std::int64_t sharedLength) {
+// Compares the shared stretch with a second worker, who takes every other window. The second
+// worker only ever makes the run faster: when it cannot start, or cannot deliver a window for
+// any reason (its own lack of memory too), this worker goes on alone from that window, and
+// meets any fault of the files itself.
+BinaryRun::Progress BinaryRun::RunInParallel(std::int64_t sharedLength) {
     std::optional<SecondWorker> worker;
     try {
         worker.emplace(
             file1_, file2_,
             SecondWorker::Plan{sharedLength, tuning_.windowSize, Capacity(), tuning_.access});
-    } catch (const std::system_error&) {
-        return RunInTurn(0); // no second thread to be had: one worker does it all
+    } catch (const std::exception&) {
+        return std::int64_t{0};
     }
     for (std::int64_t from = 0; from < sharedLength; from += 2 * step_) {
         const std::int64_t to = std::min(from + step_, sharedLength);
         window1_.Release(from);
         window2_.Release(from);
         if (const auto failed = CoverStretch(window1_, window2_, to))
-            return FailureOf(*failed);
-        if (const auto outcome = CompareStretch(from, to))
-            return outcome;
+            return Failed(*failed);
+        if (const auto result = CompareStretch(from, to))
+            return *result;
         if (to == sharedLength)
             break;
         const auto theirs = worker->Take(static_cast<std::size_t>(to / step_));
+        if (!theirs.delivered)
+            return to;
         if (!List(theirs.differences))
             return Finish();
-        if (theirs.failed)
-            return FailureOf(*theirs.failed);
     }
-    window1_.Release(sharedLength);
-    window2_.Release(sharedLength);
-    return std::nullopt;
+    return sharedLength;
 }
 
-CompareOutcome BinaryRun::RunInTurn(std::int64_t position) {
+CompareResult BinaryRun::RunInTurn(std::int64_t position) {
     for (;;) {
         window1_.Release(position);
         window2_.Release(position);
@@ -141,32 +148,32 @@ CompareOutcome BinaryRun::RunInTurn(std::int64_t position) {
         if (window1_.End() == position) {
             const auto status = window1_.Extend(position + step_);
             if (status == FileWindow::Status::Failed)
-                return CompareOutcome::File1Failed;
+                return Failed(Side::File1);
             ended1_ = status == FileWindow::Status::End;
         }
         if (window2_.End() == position) {
             const auto status = window2_.Extend(position + step_);
             if (status == FileWindow::Status::Failed)
-                return CompareOutcome::File2Failed;
+                return Failed(Side::File2);
             ended2_ = status == FileWindow::Status::End;
         }
         const std::int64_t end = std::min(window1_.End(), window2_.End());
         if (end == position)
             return Finish();
-        if (const auto outcome = CompareStretch(position, end))
-            return *outcome;
+        if (const auto result = CompareStretch(position, end))
+            return *result;
         position = end;
     }
 }
 
-// Compares and lists the stretch that both windows hold; the outcome when that ends the run.
-std::optional<CompareOutcome> BinaryRun::CompareStretch(std::int64_t from, std::int64_t to) {
+// Compares and lists the stretch that both windows hold, once both files are known to have
+// held it throughout; the result when that ends the run.
+std::optional<CompareResult> BinaryRun::CompareStretch(std::int64_t from, std::int64_t to) {
     list_.Reset(Room());
-    const auto lost = ScanStretch(window1_, window2_, from, to, list_);
+    if (const auto lost = ConfirmedScan(window1_, window2_, from, to, list_))
+        return Failed(*lost);
     if (!List(list_))
         return Finish();
-    if (lost)
-        return FailureOf(*lost);
     return std::nullopt;
 }
 
@@ -191,8 +198,11 @@ bool BinaryRun::List(const DifferenceList& list) {
 std::optional<std::int64_t> BinaryRun::Length(FileWindow& window, bool ended) {
     if (ended)
         return window.End();
-    if (window.LengthIsReportedSize())
+    if (window.LengthIsReportedSize()) {
+        if (window.Confirm(window.ReportedSize()) == FileWindow::Status::Failed)
+            return std::nullopt;
         return window.ReportedSize();
+    }
     for (;;) {
         window.Release(window.End());
         switch (window.Extend(window.End() + step_)) {
@@ -206,37 +216,44 @@ std::optional<std::int64_t> BinaryRun::Length(FileWindow& window, bool ended) {
     }
 }
 
-CompareOutcome BinaryRun::Finish() {
+CompareResult BinaryRun::Finish() {
     if (tuning_.stopAtFirstDifference && differences_ > 0)
-        return CompareOutcome::Different;
+        return {CompareOutcome::Different};
     const auto length1 = Length(window1_, ended1_);
     if (!length1)
-        return CompareOutcome::File1Failed;
+        return Failed(Side::File1);
     const auto length2 = Length(window2_, ended2_);
     if (!length2)
-        return CompareOutcome::File2Failed;
+        return Failed(Side::File2);
     // Only a file whose size said too little (a pseudo-file) or that grew changes the verdict.
     const auto verdict = LengthVerdict(*length1, *length2);
     if (verdict != LengthVerdict(window1_.ReportedSize(), window2_.ReportedSize()))
         panel_.SetLengthVerdict(verdict);
     panel_.SetDifferenceSummary(DifferenceSummary(differences_, unit_));
-    return differences_ == 0 && *length1 == *length2 ? CompareOutcome::Same
-                                                     : CompareOutcome::Different;
+    return {differences_ == 0 && *length1 == *length2 ? CompareOutcome::Same
+                                                      : CompareOutcome::Different};
 }
 
 } // namespace
 
-CompareOutcome RunBinaryCompare(ResultPanel& panel, std::string path1, std::string path2,
-                                const CompareTuning& tuning) {
+CompareResult RunBinaryCompare(ResultPanel& panel, const CFile& file1, const CFile& file2,
+                               const CompareTuning& tuning) {
     panel.AddRow(kHeading);
-    CFile file1;
-    CFile file2;
-    if (const auto unopened = OpenBoth(file1, file2, path1, path2))
-        return FailureOf(*unopened);
     try {
         return BinaryRun(panel, file1, file2, tuning).Run();
     } catch (const std::bad_alloc&) {
         // The lists of differences come first; without them nothing was read.
-        return CompareOutcome::File1Failed;
+        return FailureOf(Side::File1, ReadFailure::System(ENOMEM));
     }
+}
+
+CompareResult RunBinaryCompare(ResultPanel& panel, std::string path1, std::string path2,
+                               const CompareTuning& tuning) {
+    CFile file1;
+    CFile file2;
+    if (const auto unopened = OpenBoth(file1, file2, path1, path2)) {
+        panel.AddRow(kHeading);
+        return *unopened;
+    }
+    return RunBinaryCompare(panel, file1, file2, tuning);
 }

@@ -5,11 +5,17 @@
 
 #include <string>
 
+class CFile;
 class ResultPanel;
 
 // Compares two files byte by byte up to the end of the shorter one and lists every differing
 // offset with both bytes, stopping after the 10001st; then the length verdict and the summary.
-// A file that cannot be read to its end, or ends before the size it had when opened, stops the
-// comparison as failed; the rows listed before stay.
-CompareOutcome RunBinaryCompare(ResultPanel& panel, std::string path1, std::string path2,
-                                const CompareTuning& tuning = {});
+// A file that cannot be read to its end, or loses bytes it reported while they are compared,
+// stops the comparison as failed, with the reason; the rows listed before stay, and no row is
+// listed for bytes that were not in the file.
+CompareResult RunBinaryCompare(ResultPanel& panel, const CFile& file1, const CFile& file2,
+                               const CompareTuning& tuning = {});
+
+// The same for two paths, opened here, File1 first.
+CompareResult RunBinaryCompare(ResultPanel& panel, std::string path1, std::string path2,
+                               const CompareTuning& tuning = {});

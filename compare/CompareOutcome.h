@@ -1,16 +1,23 @@
 #pragma once
 
 #include "compare/Side.h"
+#include "platform/files/ReadFailure.h"
 
 #include <optional>
-#include <string>
 
 // How a comparison ended: Same means no difference and equal lengths (or line counts).
 // A failed file stops the comparison; the rows written so far stay.
 enum class CompareOutcome { Same, Different, File1Failed, File2Failed };
 
-inline CompareOutcome FailureOf(Side side) {
-    return side == Side::File1 ? CompareOutcome::File1Failed : CompareOutcome::File2Failed;
+// A comparison's outcome, with the reason when a file failed.
+struct CompareResult {
+    CompareOutcome outcome;
+    ReadFailure failure = {};
+};
+
+inline CompareResult FailureOf(Side side, const ReadFailure& failure) {
+    return {side == Side::File1 ? CompareOutcome::File1Failed : CompareOutcome::File2Failed,
+            failure};
 }
 
 // How a whole run ended, for callers that act on it, such as the command line's exit status.
@@ -18,7 +25,7 @@ enum class RunOutcome { Same, Different, CheckFailed, ReadFailed };
 
 struct RunResult {
     RunOutcome outcome;
-    // A file that could not be opened, and why, in the system's words.
-    std::optional<Side> unopened = std::nullopt;
-    std::string reason = {};
+    // The file that could not be opened or read to its end, and why.
+    std::optional<Side> failedFile = std::nullopt;
+    ReadFailure failure = {};
 };

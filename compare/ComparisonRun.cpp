@@ -8,6 +8,7 @@
 #include "compare/TextCompare.h"
 #include "platform/files/File.h"
 
+#include <cerrno>
 #include <exception>
 
 namespace {
@@ -27,21 +28,17 @@ private:
     RunHost& host_;
 };
 
-CompareOutcome Compare(const CompareRequest& request, const CompareSettings& settings,
-                       ResultPanel& panel, const CompareTuning& tuning) {
+CompareResult Compare(const CFile& file1, const CFile& file2, const CompareSettings& settings,
+                      ResultPanel& panel, const CompareTuning& tuning) {
     try {
         if (IsTextMode(settings.mode))
-            return RunTextCompare(panel, request.path1, request.path2, settings, tuning);
-        return RunBinaryCompare(panel, request.path1, request.path2, tuning);
+            return RunTextCompare(panel, file1, file2, settings, tuning);
+        return RunBinaryCompare(panel, file1, file2, tuning);
     } catch (const std::exception&) {
-        // Only the copies of the paths and the panel's own storage are left to run out of
-        // memory here; the run stops as for an unreadable first file.
-        return CompareOutcome::File1Failed;
+        // Only the panel's own storage is left to run out of memory here; the run stops as for
+        // an unreadable first file.
+        return FailureOf(Side::File1, ReadFailure::System(ENOMEM));
     }
-}
-
-RunResult Unopened(Side side, const CFile& file) {
-    return {RunOutcome::CheckFailed, side, file.FailureReason()};
 }
 } // namespace
 
@@ -59,35 +56,36 @@ RunResult RunComparison(const CompareRequest& request, const CompareSettings& se
         host.ShowMessage("同じファイルです", kFileErrorCaption, MessageIcon::Information);
         return {RunOutcome::CheckFailed};
     }
-    CFile file;
-    if (!file.Open(request.path1)) {
+    // The files checked here are the files compared: each is opened once, so that no second
+    // open can fail or find another file in its place.
+    CFile file1;
+    if (!file1.Open(request.path1)) {
         host.ShowMessage(request.name1, kReadErrorCaption, MessageIcon::Exclamation);
-        return Unopened(Side::File1, file);
+        return {RunOutcome::CheckFailed, Side::File1, file1.OpenFailure()};
     }
-    if (!file.Open(request.path2)) {
+    CFile file2;
+    if (!file2.Open(request.path2)) {
         host.ShowMessage(request.name2, kReadErrorCaption, MessageIcon::Exclamation);
-        return Unopened(Side::File2, file);
+        return {RunOutcome::CheckFailed, Side::File2, file2.OpenFailure()};
     }
-    file.Close();
 
     panel.ClearRows();
     panel.SetFileNames(request.name1, request.name2);
-    CompareOutcome outcome;
-    {
+    const CompareResult result = [&] {
         WaitScope wait(host);
-        outcome = Compare(request, settings, panel, tuning);
-    }
-    switch (outcome) {
+        return Compare(file1, file2, settings, panel, tuning);
+    }();
+    switch (result.outcome) {
     case CompareOutcome::Same:
         return {RunOutcome::Same};
     case CompareOutcome::Different:
         return {RunOutcome::Different};
     case CompareOutcome::File1Failed:
         host.ShowMessage(request.name1, kReadErrorCaption, MessageIcon::Exclamation);
-        break;
+        return {RunOutcome::ReadFailed, Side::File1, result.failure};
     case CompareOutcome::File2Failed:
-        host.ShowMessage(request.name2, kReadErrorCaption, MessageIcon::Exclamation);
         break;
     }
-    return {RunOutcome::ReadFailed};
+    host.ShowMessage(request.name2, kReadErrorCaption, MessageIcon::Exclamation);
+    return {RunOutcome::ReadFailed, Side::File2, result.failure};
 }

@@ -25,7 +25,7 @@ SecondWorker::Result SecondWorker::Take(std::size_t index) {
     taken_ = &slot;
     changed_.notify_all();
     changed_.wait(lock, [&] { return slot.ready && slot.index == index; });
-    return {slot.differences, slot.failed};
+    return {slot.differences, slot.delivered};
 }
 
 void SecondWorker::Work() {
@@ -45,16 +45,17 @@ void SecondWorker::Work() {
         window1.Release(from);
         window2.Release(from);
         slot.differences.Reset(plan_.capacity);
-        slot.failed = CoverStretch(window1, window2, to);
-        if (!slot.failed)
-            slot.failed = ScanStretch(window1, window2, from, to, slot.differences);
+        // Whatever kept this worker from the window, a file's fault or its own lack of memory,
+        // the caller meets for itself when it compares the window in its place.
+        slot.delivered = !CoverStretch(window1, window2, to) &&
+                         !ConfirmedScan(window1, window2, from, to, slot.differences);
         {
             std::lock_guard lock(mutex_);
             slot.index = index;
             slot.ready = true;
         }
         changed_.notify_all();
-        if (slot.failed)
+        if (!slot.delivered)
             return;
     }
 }

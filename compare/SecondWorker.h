@@ -1,14 +1,12 @@
 #pragma once
 
 #include "compare/ByteDifference.h"
-#include "compare/Side.h"
 #include "platform/files/FileWindow.h"
 
 #include <condition_variable>
 #include <cstddef>
 #include <cstdint>
 #include <mutex>
-#include <optional>
 #include <thread>
 
 class CFile;
@@ -26,7 +24,7 @@ public:
     };
     struct Result {
         const DifferenceList& differences;
-        std::optional<Side> failed; // the file that could not deliver the window
+        bool delivered; // false when the window could not be compared, nor any after it
     };
 
     // Throws when no thread or memory can be had.
@@ -43,7 +41,7 @@ private:
     struct Slot {
         explicit Slot(std::size_t capacity) : differences(capacity) {}
         DifferenceList differences;
-        std::optional<Side> failed;
+        bool delivered = false;
         std::size_t index = 0;
         bool ready = false;
     };

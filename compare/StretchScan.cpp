@@ -13,12 +13,12 @@ std::optional<Side> CoverStretch(FileWindow& window1, FileWindow& window2, std::
     return std::nullopt;
 }
 
-std::optional<Side> ScanStretch(const FileWindow& window1, const FileWindow& window2,
-                                std::int64_t from, std::int64_t to, DifferenceList& list) {
+std::optional<Side> ConfirmedScan(FileWindow& window1, FileWindow& window2, std::int64_t from,
+                                  std::int64_t to, DifferenceList& list) {
     const char* const bytes1 = window1.At(from);
     const char* const bytes2 = window2.At(from);
     const auto count = static_cast<std::size_t>(to - from);
-    const void* const fault = RunGuarded([&] {
+    const void* const fault = RunGuarded({window1.Mapping(), window2.Mapping()}, [&] {
         std::size_t at = 0;
         while (!list.Full()) {
             at += FirstDifference(bytes1 + at, bytes2 + at, count - at);
@@ -29,7 +29,14 @@ std::optional<Side> ScanStretch(const FileWindow& window1, const FileWindow& win
             ++at;
         }
     });
-    if (!fault)
-        return std::nullopt;
-    return window2.Holds(fault) ? Side::File2 : Side::File1;
+    if (fault) {
+        const Side lost = window2.Holds(fault) ? Side::File2 : Side::File1;
+        (lost == Side::File1 ? window1 : window2).FaultAt(fault);
+        return lost;
+    }
+    if (window1.Confirm(to) == FileWindow::Status::Failed)
+        return Side::File1;
+    if (window2.Confirm(to) == FileWindow::Status::Failed)
+        return Side::File2;
+    return std::nullopt;
 }

@@ -13,7 +13,8 @@ class FileWindow;
 std::optional<Side> CoverStretch(FileWindow& window1, FileWindow& window2, std::int64_t end);
 
 // Compares the bytes [from, to) that both windows hold and adds each differing position to the
-// list, in order, until the list is full. Returns the file whose pages were lost under the scan
-// (it was cut); the differences found before that stay in the list.
-std::optional<Side> ScanStretch(const FileWindow& window1, const FileWindow& window2,
-                                std::int64_t from, std::int64_t to, DifferenceList& list);
+// list, in order, until the list is full; then confirms that both files still hold the stretch,
+// since a file cut under its mapping reads as zeros in its last page. Returns the file that lost
+// bytes under the scan, whose window says why; the list is then not to be used.
+std::optional<Side> ConfirmedScan(FileWindow& window1, FileWindow& window2, std::int64_t from,
+                                  std::int64_t to, DifferenceList& list);

@@ -11,6 +11,7 @@
 #include "platform/files/PageFaultGuard.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdint>
 #include <new>
 #include <optional>
@@ -40,18 +41,27 @@ public:
           stopAtFirstDifference_(tuning.stopAtFirstDifference),
           useSecondCore_(tuning.workers == 2 || (tuning.workers == 0 && SecondCoreFree())) {}
 
-    CompareOutcome Run();
+    CompareResult Run();
 
 private:
     std::optional<Side> WalkWhileEqual(bool& disagree);
     std::optional<Side> MatchLinePair(bool& goOn);
-    std::optional<Side> ListLinePair(std::int64_t end1, std::int64_t end2);
-    std::optional<Side> AddLine(TextStream& stream, Side side, std::int64_t end);
+    std::optional<Side> ConfirmLinePair(const TextStream::LineEnd& end1,
+                                        const TextStream::LineEnd& end2);
+    std::optional<Side> ListLinePair(std::int64_t text1, std::int64_t text2,
+                                     const TextStream::LineEnd& end1,
+                                     const TextStream::LineEnd& end2);
+    std::optional<Side> AddLine(Side side, const TextStream::MovedBytes& line);
     std::optional<Side> CountTheRest();
-    CompareOutcome Finish();
+    CompareResult Finish();
 
-    Side Blame(const void* fault) const {
-        return stream2_.Window().Holds(fault) ? Side::File2 : Side::File1;
+    TextStream& StreamOf(Side side) { return side == Side::File1 ? stream1_ : stream2_; }
+    CompareResult Failed(Side side) { return FailureOf(side, StreamOf(side).Failure()); }
+    // The file whose page was lost under a guarded step, failed for it.
+    Side Blame(const void* fault) {
+        const Side side = stream2_.Window().Holds(fault) ? Side::File2 : Side::File1;
+        StreamOf(side).FaultAt(fault);
+        return side;
     }
 
     ResultPanel& panel_;
@@ -73,15 +83,15 @@ private:
     bool limitPassed_ = false;
 };
 
-CompareOutcome TextRun::Run() {
+CompareResult TextRun::Run() {
     for (bool goOn = true; goOn;) {
         // File1 is always read first.
         const auto status1 = stream1_.Fill();
         if (status1 == TextStream::Status::Failed)
-            return CompareOutcome::File1Failed;
+            return Failed(Side::File1);
         const auto status2 = stream2_.Fill();
         if (status2 == TextStream::Status::Failed)
-            return CompareOutcome::File2Failed;
+            return Failed(Side::File2);
         std::optional<Side> failed;
         bool disagree = true;
         if (status1 != TextStream::Status::End && status2 != TextStream::Status::End)
@@ -89,11 +99,11 @@ CompareOutcome TextRun::Run() {
         if (!failed && disagree)
             failed = MatchLinePair(goOn);
         if (failed)
-            return FailureOf(*failed);
+            return Failed(*failed);
     }
     if (limitPassed_ && !stopAtFirstDifference_)
         if (const auto failed = CountTheRest())
-            return FailureOf(*failed);
+            return Failed(*failed);
     return Finish();
 }
 
@@ -104,9 +114,10 @@ std::optional<Side> TextRun::WalkWhileEqual(bool& disagree) {
     const std::size_t size2 = stream2_.Available();
     TextWalk walk;
     walk.previous = previous_;
-    if (const void* fault = RunGuarded([&] {
-            WalkText(bytes1, size1, bytes2, size2, {foldCase_, compressBlanks_}, walk);
-        }))
+    if (const void* fault =
+            RunGuarded({stream1_.Window().Mapping(), stream2_.Window().Mapping()}, [&] {
+                WalkText(bytes1, size1, bytes2, size2, {foldCase_, compressBlanks_}, walk);
+            }))
         return Blame(fault);
     const auto lineFeeds = static_cast<std::int64_t>(walk.lineFeeds);
     lineNumber_ += lineFeeds;
@@ -146,27 +157,32 @@ std::optional<Side> TextRun::MatchLinePair(bool& goOn) {
     std::int64_t text1 = end1.offset;
     std::int64_t text2 = end2.offset;
     bool equal = false;
-    if (const void* fault = RunGuarded([&] {
-            // A CR directly before the line feed belongs to the line end.
-            if (end1.lineFeed && text1 > stream1_.LineStart() && *stream1_.At(text1 - 1) == '\r')
-                --text1;
-            if (end2.lineFeed && text2 > stream2_.LineStart() && *stream2_.At(text2 - 1) == '\r')
-                --text2;
-            equal = matcher_.Equal({stream1_.At(stream1_.LineStart()),
-                                    static_cast<std::size_t>(text1 - stream1_.LineStart())},
-                                   {stream2_.At(stream2_.LineStart()),
-                                    static_cast<std::size_t>(text2 - stream2_.LineStart())});
-        }))
+    if (const void* fault =
+            RunGuarded({stream1_.Window().Mapping(), stream2_.Window().Mapping()}, [&] {
+                // A CR directly before the line feed belongs to the line end.
+                if (end1.lineFeed && text1 > stream1_.LineStart() &&
+                    *stream1_.At(text1 - 1) == '\r')
+                    --text1;
+                if (end2.lineFeed && text2 > stream2_.LineStart() &&
+                    *stream2_.At(text2 - 1) == '\r')
+                    --text2;
+                equal = matcher_.Equal({stream1_.At(stream1_.LineStart()),
+                                        static_cast<std::size_t>(text1 - stream1_.LineStart())},
+                                       {stream2_.At(stream2_.LineStart()),
+                                        static_cast<std::size_t>(text2 - stream2_.LineStart())});
+            }))
         return Blame(fault);
     ++lines1_;
     ++lines2_;
     if (!equal) {
         if (stopAtFirstDifference_) {
+            if (const auto failed = ConfirmLinePair(end1, end2))
+                return failed;
             differences_ = 1;
             goOn = false;
             return std::nullopt;
         }
-        if (const auto failed = ListLinePair(text1, text2))
+        if (const auto failed = ListLinePair(text1, text2, end1, end2))
             return failed;
     }
     ++lineNumber_;
@@ -181,26 +197,47 @@ std::optional<Side> TextRun::MatchLinePair(bool& goOn) {
     return std::nullopt;
 }
 
-std::optional<Side> TextRun::ListLinePair(std::int64_t end1, std::int64_t end2) {
+// Whether both files still hold the line pair, up to its line ends, before a difference in it
+// counts: a file cut under its mapping reads as zeros in its last page.
+std::optional<Side> TextRun::ConfirmLinePair(const TextStream::LineEnd& end1,
+                                             const TextStream::LineEnd& end2) {
+    if (stream1_.Confirm(end1.offset + end1.lineFeed) == TextStream::Status::Failed)
+        return Side::File1;
+    if (stream2_.Confirm(end2.offset + end2.lineFeed) == TextStream::Status::Failed)
+        return Side::File2;
+    return std::nullopt;
+}
+
+// Lists the current line pair, its lines [line start, text) as read. Both lines are taken out of
+// the files before the pair is confirmed, so that what is listed is what the files held.
+std::optional<Side> TextRun::ListLinePair(std::int64_t text1, std::int64_t text2,
+                                          const TextStream::LineEnd& end1,
+                                          const TextStream::LineEnd& end2) {
+    TextStream::MovedBytes line1;
+    if (stream1_.MoveOut(stream1_.LineStart(), text1, line1) == TextStream::Status::Failed)
+        return Side::File1;
+    TextStream::MovedBytes line2;
+    if (stream2_.MoveOut(stream2_.LineStart(), text2, line2) == TextStream::Status::Failed)
+        return Side::File2;
+    if (const auto failed = ConfirmLinePair(end1, end2))
+        return failed;
     panel_.AddRow(std::to_string(lineNumber_) + " 行");
     panel_.AddRow(heading1_);
-    if (const auto failed = AddLine(stream1_, Side::File1, end1))
+    if (const auto failed = AddLine(Side::File1, line1))
         return failed;
     panel_.AddRow(heading2_);
-    if (const auto failed = AddLine(stream2_, Side::File2, end2))
+    if (const auto failed = AddLine(Side::File2, line2))
         return failed;
     panel_.AddRow("");
     return std::nullopt;
 }
 
-// Lists the current line of a stream as read; a line that cannot be held fails its file.
-std::optional<Side> TextRun::AddLine(TextStream& stream, Side side, std::int64_t end) {
+// Lists a line; one that the panel cannot hold fails its file.
+std::optional<Side> TextRun::AddLine(Side side, const TextStream::MovedBytes& line) {
     try {
-        TextStream::MovedBytes line;
-        if (stream.MoveOut(stream.LineStart(), end, line) == TextStream::Status::Failed)
-            return side;
         panel_.AddRow(line.View());
     } catch (const std::bad_alloc&) {
+        StreamOf(side).FailLine(line.size);
         return side;
     }
     return std::nullopt;
@@ -242,30 +279,41 @@ std::optional<Side> TextRun::CountTheRest() {
     return std::nullopt;
 }
 
-CompareOutcome TextRun::Finish() {
+CompareResult TextRun::Finish() {
+    // Every byte the walk took as equal must still be in its file: a cut file's last mapped
+    // page reads as zeros.
+    if (stream1_.Confirm(stream1_.Window().End()) == TextStream::Status::Failed)
+        return Failed(Side::File1);
+    if (stream2_.Confirm(stream2_.Window().End()) == TextStream::Status::Failed)
+        return Failed(Side::File2);
     if (stopAtFirstDifference_ && differences_ > 0)
-        return CompareOutcome::Different;
+        return {CompareOutcome::Different};
     panel_.SetLengthVerdict(LineCountVerdict(lines1_, lines2_));
     panel_.SetDifferenceSummary(DifferenceSummary(differences_, unit_));
-    return differences_ == 0 && lines1_ == lines2_ ? CompareOutcome::Same
-                                                   : CompareOutcome::Different;
+    return {differences_ == 0 && lines1_ == lines2_ ? CompareOutcome::Same
+                                                    : CompareOutcome::Different};
 }
 
 } // namespace
 
-CompareOutcome RunTextCompare(ResultPanel& panel, std::string path1, std::string path2,
-                              const CompareSettings& settings, const CompareTuning& tuning) {
-    CFile file1;
-    CFile file2;
-    if (const auto unopened = OpenBoth(file1, file2, path1, path2))
-        return FailureOf(*unopened);
+CompareResult RunTextCompare(ResultPanel& panel, const CFile& file1, const CFile& file2,
+                             const CompareSettings& settings, const CompareTuning& tuning) {
     try {
-        return TextRun(panel, file1, file2, "******** " + DisplayName(path1),
-                       "******** " + DisplayName(path2), settings, tuning)
+        return TextRun(panel, file1, file2, "******** " + DisplayName(file1.Path()),
+                       "******** " + DisplayName(file2.Path()), settings, tuning)
             .Run();
     } catch (const std::bad_alloc&) {
         // Lines are held by their own file's stream, which answers for them; anything else that
         // runs out is charged to the first file.
-        return CompareOutcome::File1Failed;
+        return FailureOf(Side::File1, ReadFailure::System(ENOMEM));
     }
+}
+
+CompareResult RunTextCompare(ResultPanel& panel, std::string path1, std::string path2,
+                             const CompareSettings& settings, const CompareTuning& tuning) {
+    CFile file1;
+    CFile file2;
+    if (const auto unopened = OpenBoth(file1, file2, path1, path2))
+        return *unopened;
+    return RunTextCompare(panel, file1, file2, settings, tuning);
 }

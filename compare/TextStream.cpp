@@ -27,7 +27,7 @@ TextStream::Status TextStream::FindLineEnd(LineEnd& end) {
             return Status::Ok;
         }
         const void* found = nullptr;
-        if (RunGuarded([&] { found = std::memchr(Here(), '\n', Available()); }))
+        if (Guarded([&] { found = std::memchr(Here(), '\n', Available()); }) == Status::Failed)
             return Status::Failed;
         if (found) {
             end = {position_ + (static_cast<const char*>(found) - Here()), true};
@@ -43,13 +43,15 @@ TextStream::Status TextStream::MoveOut(std::int64_t from, std::int64_t to, Moved
         // Not filled first: its pages come as the copy reaches them, while the window's go.
         moved.bytes = std::make_unique_for_overwrite<char[]>(moved.size);
     } catch (const std::bad_alloc&) {
+        failure_ = {ReadFailure::Cause::NoMemoryForLine, 0, to - from};
         return Status::Failed;
     }
     for (std::int64_t at = from; at < to;) {
         const std::int64_t piece = std::min(to, at + step_);
         char* const into = moved.bytes.get() + (at - from);
         const char* const source = At(at);
-        if (RunGuarded([&] { std::memcpy(into, source, static_cast<std::size_t>(piece - at)); }))
+        if (Guarded([&] { std::memcpy(into, source, static_cast<std::size_t>(piece - at)); }) ==
+            Status::Failed)
             return Status::Failed;
         at = piece;
         window_.Release(at);
@@ -64,10 +66,10 @@ TextStream::Status TextStream::CountOn(LineCount& count) {
         return status;
     std::size_t lineFeeds = 0;
     char last = 0;
-    if (RunGuarded([&] {
+    if (Guarded([&] {
             lineFeeds = CountLineFeeds(Here(), Available());
             last = Here()[Available() - 1];
-        }))
+        }) == Status::Failed)
         return Status::Failed;
     count.lineFeeds += static_cast<std::int64_t>(lineFeeds);
     count.unfinished = last != '\n';

@@ -2,10 +2,12 @@
 
 #include "compare/CompareTuning.h"
 #include "platform/files/FileWindow.h"
+#include "platform/files/PageFaultGuard.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string_view>
 
 class CFile;
@@ -35,6 +37,16 @@ public:
     const char* Here() const { return window_.At(position_); }
     const char* At(std::int64_t offset) const { return window_.At(offset); }
     const FileWindow& Window() const { return window_; }
+    // Whether the file still holds the bytes before `end`; see FileWindow::Confirm.
+    Status Confirm(std::int64_t end) { return window_.Confirm(end); }
+    // Fails the stream for a fault at `address` in its window's mapping.
+    void FaultAt(const void* address) { window_.FaultAt(address); }
+    // Fails the stream for a line of `bytes` that could not be held.
+    void FailLine(std::int64_t bytes) {
+        failure_ = {ReadFailure::Cause::NoMemoryForLine, 0, bytes};
+    }
+    // Why the last step failed.
+    const ReadFailure& Failure() const { return failure_ ? *failure_ : window_.Failure(); }
 
     void Advance(std::size_t count) { position_ += static_cast<std::int64_t>(count); }
     void MoveTo(std::int64_t offset) { position_ = offset; }
@@ -50,7 +62,7 @@ public:
     };
     // Moves the bytes [from, to) out of the window piece by piece, the window letting go of each
     // piece as it is copied, so that a long line is never held twice. Failed when they are lost
-    // or no memory can hold them.
+    // or no memory can hold them (a line too long for the memory).
     Status MoveOut(std::int64_t from, std::int64_t to, MovedBytes& moved);
     // Lines counted, not kept: line feeds, and bytes after the last of them, which make a line.
     struct LineCount {
@@ -63,7 +75,17 @@ public:
     Status CountOn(LineCount& count);
 
 private:
+    // Runs work on the window's bytes in the guard; Failed when a page was lost under it.
+    template <class Work> Status Guarded(Work&& work) {
+        if (const void* fault = RunGuarded({window_.Mapping()}, work)) {
+            window_.FaultAt(fault);
+            return Status::Failed;
+        }
+        return Status::Ok;
+    }
+
     FileWindow window_;
+    std::optional<ReadFailure> failure_; // of the stream itself, not of its window
     std::int64_t step_;
     std::int64_t position_ = 0;
     std::int64_t lineStart_ = 0;

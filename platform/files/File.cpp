@@ -1,7 +1,6 @@
 #include "platform/files/File.h"
 
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -12,26 +11,30 @@ CFile::~CFile() {
 
 bool CFile::Open(const std::string& path) {
     Close();
-    openError_ = 0;
+    path_ = path;
+    openFailure_ = {};
     // Look before opening: opening some devices has effects of its own (a tape rewinds).
     struct stat status {};
     if (::stat(path.c_str(), &status) != 0) {
-        openError_ = errno;
+        openFailure_ = ReadFailure::System(errno);
         return false;
     }
     if (S_ISDIR(status.st_mode)) {
-        openError_ = EISDIR;
+        openFailure_ = ReadFailure::System(EISDIR);
         return false;
     }
-    if (!S_ISREG(status.st_mode))
+    if (!S_ISREG(status.st_mode)) {
+        openFailure_ = {ReadFailure::Cause::NotRegular};
         return false;
+    }
     // Non-blocking, so that a FIFO put in the file's place meanwhile cannot hang the open.
     const int descriptor = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (descriptor < 0) {
-        openError_ = errno;
+        openFailure_ = ReadFailure::System(errno);
         return false;
     }
     if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
+        openFailure_ = {ReadFailure::Cause::NotRegular};
         ::close(descriptor);
         return false;
     }
@@ -46,10 +49,6 @@ std::int64_t CFile::GetLength() const {
     if (descriptor_ < 0 || ::fstat(descriptor_, &status) != 0)
         return 0;
     return status.st_size;
-}
-
-std::string CFile::FailureReason() const {
-    return openError_ ? std::strerror(openError_) : "Not a regular file";
 }
 
 void CFile::Close() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/files/ReadFailure.h"
+
 #include <cstdint>
 #include <string>
 
@@ -14,19 +16,21 @@ public:
     CFile& operator=(const CFile&) = delete;
 
     // False for a missing, unreadable or non-regular file, with the reason kept for
-    // FailureReason; any file open before is closed.
+    // OpenFailure; any file open before is closed.
     bool Open(const std::string& path);
+    // The path it was opened with.
+    const std::string& Path() const { return path_; }
     bool IsOpen() const { return descriptor_ >= 0; }
     // The length in bytes that the file reports now; 0 for many pseudo-files, whose bytes are
     // made as they are read.
     std::int64_t GetLength() const;
     int Descriptor() const { return descriptor_; }
-    // Why the last Open failed, as the system words it ("No such file or directory"), or
-    // "Not a regular file".
-    std::string FailureReason() const;
+    // Why the last Open failed.
+    ReadFailure OpenFailure() const { return openFailure_; }
     void Close();
 
 private:
     int descriptor_ = -1;
-    int openError_ = 0; // errno of the last failed Open; 0 with a non-regular file
+    std::string path_;
+    ReadFailure openFailure_;
 };

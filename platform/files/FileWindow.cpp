@@ -26,12 +26,20 @@ std::size_t WholePages(std::int64_t bytes) {
     return static_cast<std::size_t>(PageStart(bytes + PageSize() - 1));
 }
 
+std::int64_t SizeByStatus(int descriptor) {
+    struct stat status {};
+    return ::fstat(descriptor, &status) == 0 ? status.st_size : -1;
+}
+
 } // namespace
 
 FileWindow::FileWindow(const CFile& file, FileAccess access)
-    : descriptor_(file.Descriptor()), access_(access), reportedSize_(file.GetLength()) {
+    : descriptor_(file.Descriptor()), access_(access) {
     if (!access_.readAt)
         access_.readAt = ::pread;
+    if (!access_.sizeOf)
+        access_.sizeOf = SizeByStatus;
+    reportedSize_ = std::max<std::int64_t>(access_.sizeOf(descriptor_), 0);
     // A size of 0 is what most pseudo-files report whatever they hold, so only reading tells.
     trusted_ = reportedSize_ > 0;
     mapped_ = access_.map && reportedSize_ > 0;
@@ -47,18 +55,32 @@ const char* FileWindow::At(std::int64_t offset) const {
     return reinterpret_cast<const char*>(byte);
 }
 
-bool FileWindow::Holds(const void* address) const {
-    const auto* byte = static_cast<const unsigned char*>(address);
-    return map_ && byte >= map_ && byte < map_ + mapLength_;
-}
-
 bool FileWindow::LengthIsReportedSize() const {
     return trusted_ && end_ <= reportedSize_;
 }
 
-FileWindow::Status FileWindow::Fail() {
+FileWindow::Status FileWindow::Fail(const ReadFailure& failure) {
+    failure_ = failure;
     failurePending_ = true;
     return Status::Failed;
+}
+
+FileWindow::Status FileWindow::Confirm(std::int64_t end) {
+    return trusted_ ? RequireSize(end) : Status::Ok;
+}
+
+FileWindow::Status FileWindow::FaultAt(const void* address) {
+    const std::int64_t offset = static_cast<const unsigned char*>(address) - map_;
+    if (RequireSize(offset + 1) == Status::Failed)
+        return Status::Failed;
+    return Fail(ReadFailure::System(EIO));
+}
+
+FileWindow::Status FileWindow::RequireSize(std::int64_t size) {
+    const std::int64_t now = access_.sizeOf(descriptor_);
+    if (now < 0)
+        return Fail(ReadFailure::System(errno));
+    return now < size ? Fail(ReadFailure::Changed()) : Status::Ok;
 }
 
 FileWindow::Status FileWindow::Extend(std::int64_t end) {
@@ -86,11 +108,13 @@ FileWindow::Status FileWindow::ExtendMapping(std::int64_t end) {
         // window lets go of them: no mapping changes hands while a run goes on, which would
         // stop every other thread of the process.
         mapLength_ = WholePages(reportedSize_);
-        void* const start = ::mmap(nullptr, mapLength_, PROT_READ, MAP_SHARED, descriptor_, 0);
+        void* const start = access_.mapError == 0
+                                ? ::mmap(nullptr, mapLength_, PROT_READ, MAP_SHARED, descriptor_, 0)
+                                : (errno = access_.mapError, MAP_FAILED);
         if (start == MAP_FAILED) {
             // Without the address space for it, the file is read instead. A file system that
-            // cannot map its files is read too, and trusted with no reported size, which such
-            // files rarely keep.
+            // cannot map its files is read too, and its length is what reading finds: such
+            // files (pseudo-files above all) rarely hold what they report.
             trusted_ = trusted_ && errno == ENOMEM;
             mapped_ = false;
             mapLength_ = 0;
@@ -99,10 +123,10 @@ FileWindow::Status FileWindow::ExtendMapping(std::int64_t end) {
         map_ = static_cast<unsigned char*>(start);
         droppedTo_ = PageStart(begin_);
     }
-    // A file cut before its bytes are read shows in its size; one cut later faults in the guard.
-    struct stat status {};
-    if (::fstat(descriptor_, &status) != 0 || status.st_size < end)
-        return Fail();
+    // A file cut before its bytes are read shows in its size; one cut later faults in the guard,
+    // or reads as zeros in its last page until Confirm.
+    if (Confirm(end) == Status::Failed)
+        return Status::Failed;
     end_ = end;
     return Status::Ok;
 }
@@ -115,32 +139,46 @@ FileWindow::Status FileWindow::ProbePastReportedSize(std::int64_t end) {
         got = access_.readAt(descriptor_, &byte, 1, end_);
     while (got < 0 && errno == EINTR);
     if (got < 0)
-        return Fail();
-    if (got == 0) {
-        atEnd_ = true;
-        return Status::End;
-    }
+        return Fail(ReadFailure::System(errno));
+    if (got == 0)
+        return ReachEnd();
     // The file has grown, or reported too little: read on, keeping what the window holds.
-    if (!MoveMappedBytesToBuffer() || !Reserve(static_cast<std::size_t>(end - begin_)))
-        return Fail();
+    if (MoveMappedBytesToBuffer() == Status::Failed)
+        return Status::Failed;
+    if (!Reserve(static_cast<std::size_t>(end - begin_)))
+        return Fail({ReadFailure::Cause::NoMemory, 0, end - begin_});
     buffer_[end_ - bufferOffset_] = byte;
     ++end_;
     return ExtendBuffer(end);
 }
 
-bool FileWindow::MoveMappedBytesToBuffer() {
-    if (!Reserve(static_cast<std::size_t>(end_ - begin_ + 1)))
-        return false;
-    const auto count = static_cast<std::size_t>(end_ - begin_);
+FileWindow::Status FileWindow::ReachEnd() {
+    atEnd_ = true;
+    if (end_ > reportedSize_)
+        return Status::End;
+    // Short of the reported size, a file whose size is a promise was cut. Any other was cut if it
+    // now says less, and else promised more than it holds. At the reported size, the same test
+    // confirms the mapped bytes.
+    if (trusted_ && end_ < reportedSize_)
+        return Fail(ReadFailure::Changed());
+    return RequireSize(reportedSize_) == Status::Failed ? Status::Failed : Status::End;
+}
+
+FileWindow::Status FileWindow::MoveMappedBytesToBuffer() {
+    const std::int64_t count = end_ - begin_;
+    if (!Reserve(static_cast<std::size_t>(count + 1)))
+        return Fail({ReadFailure::Cause::NoMemory, 0, count + 1});
     if (count > 0) {
         const char* const from = At(begin_);
-        if (RunGuarded([&] { std::memcpy(buffer_, from, count); }))
-            return false;
+        if (RunGuarded({Mapping()},
+                       [&] { std::memcpy(buffer_, from, static_cast<std::size_t>(count)); }) ||
+            Confirm(end_) == Status::Failed)
+            return Fail(ReadFailure::Changed());
     }
     Unmap();
     mapped_ = false;
     bufferOffset_ = begin_;
-    return true;
+    return Status::Ok;
 }
 
 bool FileWindow::Reserve(std::size_t bytes) {
@@ -163,7 +201,7 @@ bool FileWindow::Reserve(std::size_t bytes) {
 
 FileWindow::Status FileWindow::ExtendBuffer(std::int64_t end) {
     if (!Reserve(static_cast<std::size_t>(end - begin_)))
-        return Fail();
+        return Fail({ReadFailure::Cause::NoMemory, 0, end - begin_});
     const std::int64_t before = end_;
     while (end_ < end) {
         const ssize_t got = access_.readAt(descriptor_, buffer_ + (end_ - bufferOffset_),
@@ -173,17 +211,15 @@ FileWindow::Status FileWindow::ExtendBuffer(std::int64_t end) {
             continue;
         }
         if (got == 0) {
-            atEnd_ = true;
-            if (trusted_ && end_ < reportedSize_)
-                return Fail(); // cut under the reader
+            if (ReachEnd() == Status::Failed)
+                return Status::Failed;
             break;
         }
         if (errno == EINTR)
             continue;
-        if (end_ == before)
-            return Fail();
-        failurePending_ = true; // what came in first is still compared
-        return Status::Ok;
+        const Status failed = Fail(ReadFailure::System(errno));
+        // What came in first is still compared; the next call fails.
+        return end_ == before ? failed : Status::Ok;
     }
     return end_ > before ? Status::Ok : Status::End;
 }

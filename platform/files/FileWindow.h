@@ -1,5 +1,8 @@
 #pragma once
 
+#include "platform/files/PageFaultGuard.h"
+#include "platform/files/ReadFailure.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <sys/types.h>
@@ -7,20 +10,26 @@
 class CFile;
 
 // How a FileWindow reaches a file's bytes: by mapping them where it can, else by reading them
-// with readAt (pread unless tests put in one that fails).
+// with readAt (pread unless tests put in one that fails), and how it learns the file's size now
+// with sizeOf (fstat unless tests put in one that cuts the file at that moment; -1 and errno
+// when it fails). Tests set mapError to have every mapping refused with that errno.
 struct FileAccess {
     using ReadAt = ssize_t (*)(int descriptor, void* buffer, std::size_t count, off_t offset);
+    using SizeOf = std::int64_t (*)(int descriptor);
     bool map = true;
     ReadAt readAt = nullptr;
+    SizeOf sizeOf = nullptr;
+    int mapError = 0;
 };
 
 // A stretch of an open file's bytes in memory that slides forward through the file: the file is
 // mapped read-only whole where it allows it and only the stretch's pages are held, else the
 // stretch is read into a buffer (pseudo-files, file systems that cannot map, too little address
-// space). The size the file reports at the start is trusted unless the file cannot be mapped:
-// ending before it means the file was cut under the reader, a failure. Bytes past it are read all
-// the same, so a file that reports too small a size, or none, is read to its end. Several windows
-// may read one file at once, from different threads.
+// space). A file that ends before the size it reported at the start, and now reports less, was
+// cut under the reader: a failure, however its bytes came. One that still reports more than it
+// held promised too much, as pseudo-files do, and ends where its bytes end. Bytes past the
+// reported size are read all the same, so a file that reports too small a size, or none, is read
+// to its end. Several windows may read one file at once, from different threads.
 class FileWindow {
 public:
     enum class Status { Ok, End, Failed };
@@ -34,6 +43,16 @@ public:
     // End() came in, End when the file has no more, Failed on a read error, a cut file or a lack
     // of memory. Bytes that came in before a read error are kept; the next call fails.
     Status Extend(std::int64_t end);
+    // Whether the file still holds the bytes before `end`, which a caller confirms after
+    // comparing them and before acting on them: the last page of a file cut under its mapping
+    // reads as zeros, without a fault. Failed, as a cut, when it does not; Ok for a window whose
+    // bytes were all read, not mapped.
+    Status Confirm(std::int64_t end);
+    // Fails the window for a fault at `address` in its mapping, which the guard caught: a cut
+    // when the file now holds fewer bytes, else a failure of the storage under the page.
+    Status FaultAt(const void* address);
+    // Why the last call failed.
+    const ReadFailure& Failure() const { return failure_; }
     // Lets go of the bytes before `offset`; an offset past End() moves the window there, empty.
     void Release(std::int64_t offset);
 
@@ -42,8 +61,10 @@ public:
     // Where the byte at `offset` is held, Begin() <= offset <= End(). Mapped bytes may be read
     // only inside RunGuarded, since a cut file takes its pages away.
     const char* At(std::int64_t offset) const;
+    // The file's mapping, for the guard that reads it; empty when the file is read instead.
+    MappedRange Mapping() const { return {map_, mapLength_}; }
     // Whether a faulting address lies in this window's mapping.
-    bool Holds(const void* address) const;
+    bool Holds(const void* address) const { return Mapping().Holds(address); }
     // Whether the file's length is its reported size unless it changes: true for a mappable file
     // that has not been read past that size, false where only reading to the end tells.
     bool LengthIsReportedSize() const;
@@ -53,18 +74,21 @@ private:
     Status ExtendMapping(std::int64_t end);
     Status ProbePastReportedSize(std::int64_t end);
     Status ExtendBuffer(std::int64_t end);
-    bool MoveMappedBytesToBuffer();
+    Status ReachEnd();
+    Status RequireSize(std::int64_t size);
+    Status MoveMappedBytesToBuffer();
     bool Reserve(std::size_t bytes);
     void Unmap();
-    Status Fail();
+    Status Fail(const ReadFailure& failure);
 
     int descriptor_;
     FileAccess access_;
-    std::int64_t reportedSize_;
-    bool trusted_;
+    std::int64_t reportedSize_ = 0;
+    bool trusted_; // the reported size holds unless the file changes, so mapped bytes do too
     bool mapped_;
     bool atEnd_ = false;
     bool failurePending_ = false;
+    ReadFailure failure_;
     std::int64_t begin_ = 0;
     std::int64_t end_ = 0;
 

@@ -1,14 +1,27 @@
 #include "platform/files/PageFaultGuard.h"
 
+#include <algorithm>
+#include <cassert>
 #include <csetjmp>
 #include <csignal>
 #include <mutex>
 
 namespace {
 
+constexpr std::size_t kMostRanges = 2;
+
 struct Guard {
     sigjmp_buf resume;
     const void* volatile faultAddress = nullptr;
+    MappedRange ranges[kMostRanges];
+    Guard* outer = nullptr;
+
+    bool AnswersFor(const void* address) const {
+        for (const MappedRange& range : ranges)
+            if (range.Holds(address))
+                return true;
+        return false;
+    }
 };
 
 // Read from a signal handler: initial-exec TLS needs no allocation or lock to reach.
@@ -16,11 +29,20 @@ struct Guard {
 
 struct sigaction previousAction;
 
+// A bus error that the kernel raised for an access, not one that a process sent.
+bool RaisedByAccess(const siginfo_t& info) {
+    return info.si_code > 0 && info.si_code != SI_KERNEL;
+}
+
 void OnBusError(int signal, siginfo_t* info, void* context) {
-    if (Guard* const guard = activeGuard) {
-        guard->faultAddress = info->si_addr;
-        siglongjmp(guard->resume, 1);
-    }
+    if (RaisedByAccess(*info))
+        for (Guard* guard = activeGuard; guard; guard = guard->outer)
+            if (guard->AnswersFor(info->si_addr)) {
+                // Every guard inside this one is abandoned with its work.
+                activeGuard = guard;
+                guard->faultAddress = info->si_addr;
+                siglongjmp(guard->resume, 1);
+            }
     if (previousAction.sa_flags & SA_SIGINFO) {
         if (previousAction.sa_sigaction)
             previousAction.sa_sigaction(signal, info, context);
@@ -51,16 +73,19 @@ void InstallHandler() {
 
 } // namespace
 
-const void* RunGuarded(void (*work)(void*), void* context) {
+const void* RunGuarded(std::initializer_list<MappedRange> ranges, void (*work)(void*),
+                       void* context) {
     InstallHandler();
     Guard guard;
-    Guard* const outer = activeGuard;
+    assert(ranges.size() <= kMostRanges);
+    std::copy_n(ranges.begin(), std::min(ranges.size(), kMostRanges), guard.ranges);
+    guard.outer = activeGuard;
     if (sigsetjmp(guard.resume, 0) == 0) {
         activeGuard = &guard;
         work(context);
-        activeGuard = outer;
+        activeGuard = guard.outer;
         return nullptr;
     }
-    activeGuard = outer;
+    activeGuard = guard.outer;
     return guard.faultAddress;
 }

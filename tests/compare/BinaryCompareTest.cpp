@@ -42,7 +42,8 @@ protected:
         tuning.workers = GetParam().workers;
         BinaryResult result;
         result.outcome = RunBinaryCompare(result.panel, dir.Write("a.bin", bytes1),
-                                          dir.Write("b.bin", bytes2), tuning);
+                                          dir.Write("b.bin", bytes2), tuning)
+                             .outcome;
         return result;
     }
 };
@@ -169,7 +170,7 @@ TEST(BinaryCompareOfHugeFiles, OffsetsPastFourGibibytesPrintInFull) {
     if (info.st_blocks * 512 > (1 << 20))
         GTEST_SKIP() << "this file system stores no sparse files";
     MemoryResultPanel panel;
-    EXPECT_EQ(RunBinaryCompare(panel, dir.PathOf("a.bin"), dir.PathOf("b.bin")),
+    EXPECT_EQ(RunBinaryCompare(panel, dir.PathOf("a.bin"), dir.PathOf("b.bin")).outcome,
               CompareOutcome::Different);
     EXPECT_EQ(panel.rows, HeadingAnd({"100000005 01 : AB"}));
     EXPECT_EQ(panel.lengthVerdict, expected::kSameLength);

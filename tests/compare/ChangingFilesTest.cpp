@@ -9,9 +9,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <functional>
+#include <random>
 #include <string>
 #include <thread>
 #include <vector>
@@ -89,7 +92,8 @@ TEST(ChangingFiles, AFileCutDuringABinaryRunFailsAndTheRowsBeforeStay) {
         CompareTuning tuning;
         tuning.windowSize = 64 * 1024;
         tuning.workers = workers;
-        EXPECT_EQ(RunBinaryCompare(panel, path1, path2, tuning), CompareOutcome::File1Failed);
+        EXPECT_EQ(RunBinaryCompare(panel, path1, path2, tuning).outcome,
+                  CompareOutcome::File1Failed);
         EXPECT_EQ(panel.rows, Rows({std::string(expected::kAddressHeading), "0000000A 78 : 79"}));
         EXPECT_EQ(panel.differenceSummary, "");
     }
@@ -103,7 +107,7 @@ TEST(ChangingFiles, AFileCutDuringATextRunFailsAndTheRowsBeforeStay) {
     // While the first line pair is listed, with both files' pages in hand: the rest of File1's
     // pages go away under the comparison.
     panel.onFirstRow = [&] { ASSERT_EQ(truncate(path1.c_str(), 4096), 0); };
-    EXPECT_EQ(RunTextCompare(panel, path1, path2, {}), CompareOutcome::File1Failed);
+    EXPECT_EQ(RunTextCompare(panel, path1, path2, {}).outcome, CompareOutcome::File1Failed);
     EXPECT_EQ(panel.rows, Rows({"1 行", "******** a.txt", "x", "******** b.txt", "y", ""}));
     EXPECT_EQ(panel.lengthVerdict, "");
 }
@@ -120,7 +124,8 @@ TEST(ChangingFiles, EverythingReadBeforeAReadErrorIsListedFirst) {
     const auto binary2 = dir.Write("b.bin", bytes);
     failingFile = InodeOf(binary2);
     MemoryResultPanel panel;
-    EXPECT_EQ(RunBinaryCompare(panel, binary1, binary2, tuning), CompareOutcome::File2Failed);
+    EXPECT_EQ(RunBinaryCompare(panel, binary1, binary2, tuning).outcome,
+              CompareOutcome::File2Failed);
     EXPECT_EQ(panel.rows, Rows({std::string(expected::kAddressHeading), "0000000A 00 : 01",
                                 "000445C0 00 : 01", "00048FF8 00 : 01"}));
 
@@ -129,7 +134,7 @@ TEST(ChangingFiles, EverythingReadBeforeAReadErrorIsListedFirst) {
     const auto text2 = dir.Write("b.txt", NumberedLines(40'000, {0, 28'000, 29'900, 29'999}));
     failingFile = InodeOf(text2);
     panel = {};
-    EXPECT_EQ(RunTextCompare(panel, text1, text2, {}, tuning), CompareOutcome::File2Failed);
+    EXPECT_EQ(RunTextCompare(panel, text1, text2, {}, tuning).outcome, CompareOutcome::File2Failed);
     ASSERT_EQ(panel.rows.size(), 24u);
     EXPECT_EQ(panel.rows[0], "1 行");
     EXPECT_EQ(panel.rows[6], "28001 行");
@@ -146,62 +151,162 @@ TEST(ChangingFiles, PseudoFilesAreComparedUpToTheirRealEnd) {
     const auto longer = dir.Write("longer", version + "more\n");
 
     MemoryResultPanel panel;
-    EXPECT_EQ(RunBinaryCompare(panel, "/proc/version", copy), CompareOutcome::Same);
+    EXPECT_EQ(RunBinaryCompare(panel, "/proc/version", copy).outcome, CompareOutcome::Same);
     EXPECT_EQ(panel.lengthVerdict, expected::kSameLength);
     EXPECT_EQ(panel.differenceSummary, expected::kNoDifference);
     panel = {};
-    EXPECT_EQ(RunBinaryCompare(panel, copy, "/proc/version"), CompareOutcome::Same);
+    EXPECT_EQ(RunBinaryCompare(panel, copy, "/proc/version").outcome, CompareOutcome::Same);
     EXPECT_EQ(panel.lengthVerdict, expected::kSameLength);
     panel = {};
-    EXPECT_EQ(RunBinaryCompare(panel, "/proc/version", longer), CompareOutcome::Different);
+    EXPECT_EQ(RunBinaryCompare(panel, "/proc/version", longer).outcome, CompareOutcome::Different);
     EXPECT_EQ(panel.lengthVerdict, expected::kFile2Longer);
     panel = {};
-    EXPECT_EQ(RunBinaryCompare(panel, longer, "/proc/version"), CompareOutcome::Different);
+    EXPECT_EQ(RunBinaryCompare(panel, longer, "/proc/version").outcome, CompareOutcome::Different);
     EXPECT_EQ(panel.lengthVerdict, expected::kFile1Longer);
 
     panel = {};
-    EXPECT_EQ(RunTextCompare(panel, "/proc/version", copy, {}), CompareOutcome::Same);
+    EXPECT_EQ(RunTextCompare(panel, "/proc/version", copy, {}).outcome, CompareOutcome::Same);
     EXPECT_EQ(panel.lengthVerdict, expected::kSameLineCount);
     panel = {};
-    EXPECT_EQ(RunTextCompare(panel, "/proc/version", longer, {}), CompareOutcome::Different);
+    EXPECT_EQ(RunTextCompare(panel, "/proc/version", longer, {}).outcome,
+              CompareOutcome::Different);
     EXPECT_EQ(panel.lengthVerdict, expected::kFile2MoreLines);
 }
 
-TEST(ChangingFiles, ACutRacingTheComparisonNeverGivesAWrongAnswer) {
-    // The files differ in their first line and their last byte, and File1 is cut while the
-    // comparison runs: each run either fails File1 or, had it been done first, tells the truth.
+namespace {
+
+// How a run reaches its files, for the tables below.
+struct Access {
+    const char* name;
+    FileAccess access;
+    unsigned workers;
+};
+
+constexpr Access kAccesses[] = {
+    {"mapped", {}, 1},
+    {"mapped, two workers", {}, 2},
+    {"read", {.map = false}, 1},
+    {"mapping refused", {.mapError = ENODEV}, 1},
+};
+
+// The moment a test cuts File1: right after the run has asked for its size for the nth time.
+struct Cut {
+    ino_t inode = 0;
+    std::string path;
+    off_t to = 0;
+    int after = 0;
+    std::atomic<int> queries = 0;
+};
+Cut cut;
+
+std::int64_t SizeThenCut(int descriptor) {
+    struct stat status {};
+    if (fstat(descriptor, &status) != 0)
+        return -1;
+    if (status.st_ino == cut.inode && ++cut.queries == cut.after &&
+        truncate(cut.path.c_str(), cut.to) != 0)
+        return -1;
+    return status.st_size;
+}
+
+// Runs the comparison with File1 cut to `to` after the nth query of its size, for every n up to
+// the queries of a run with no cut; calls check with n, how many queries an uncut run makes,
+// the outcome and the panel.
+template <class Check>
+void CutAtEveryMoment(const std::string& bytes1, const std::string& bytes2, off_t to,
+                      const Check& check) {
     TempDir dir;
-    std::string bytes = "first\n" + std::string(32 * 1024 * 1024, '\n');
-    const auto path2 = dir.Write("b.bin", bytes);
-    bytes.front() = 'F';
-    bytes.back() = 'x';
-    for (const auto& [mode, workers] :
-         {std::pair{CompareMode::Binary, 1u}, std::pair{CompareMode::Binary, 2u},
-          std::pair{CompareMode::Text, 1u}}) {
-        const bool text = mode == CompareMode::Text;
-        SCOPED_TRACE(testing::Message()
-                     << (text ? "text" : "binary") << " with " << workers << " workers");
-        const auto path1 = dir.Write("a.bin", bytes);
-        std::thread cutter;
-        HookedPanel panel;
-        const auto cut = [&] {
-            cutter = std::thread([&] { ASSERT_EQ(truncate(path1.c_str(), 1'000'000), 0); });
-        };
+    for (const bool text : {false, true})
+        for (const Access& access : kAccesses) {
+            int queries = 0;
+            for (int after = 1; after <= queries + 1; ++after) {
+                const bool measuring = after == queries + 1;
+                SCOPED_TRACE(testing::Message() << (text ? "text, " : "binary, ") << access.name
+                                                << ", cut after size query " << after);
+                cut.path = dir.Write("a.bin", bytes1);
+                cut.inode = InodeOf(cut.path);
+                cut.to = to;
+                cut.after = measuring ? 0 : after;
+                cut.queries = 0;
+                CompareTuning tuning;
+                tuning.windowSize = 16 * 1024;
+                tuning.workers = access.workers;
+                tuning.access = access.access;
+                tuning.access.sizeOf = SizeThenCut;
+                MemoryResultPanel panel;
+                const auto path2 = dir.Write("b.bin", bytes2);
+                const CompareResult result =
+                    text ? RunTextCompare(panel, cut.path, path2, {CompareMode::Text, 1, 0}, tuning)
+                         : RunBinaryCompare(panel, cut.path, path2, tuning);
+                if (measuring && queries == 0) {
+                    // The first pass, with no cut, counts the moments to cut at.
+                    queries = cut.queries;
+                    ASSERT_GT(queries, 1);
+                    after = 0;
+                    continue;
+                }
+                check(after, queries, result, panel);
+            }
+        }
+}
+
+} // namespace
+
+TEST(ChangingFiles, ACutAtAnyMomentGivesNoFalseRowAndNeverSame) {
+    // File1 cut by its last 2000 bytes is a start of File2: zeros read in its place would match.
+    std::string start(64 * 1024 + 5, 'r');
+    const std::string bytes1 = start + std::string(1000, '\0') + std::string(2000, '\xAB');
+    const std::string bytes2 = start + std::string(3000, '\0');
+    CutAtEveryMoment(bytes1, bytes2, static_cast<off_t>(bytes1.size() - 2000),
+                     [](int, int, const CompareResult& result, const MemoryResultPanel& panel) {
+                         EXPECT_NE(result.outcome, CompareOutcome::Same);
+                         EXPECT_NE(result.outcome, CompareOutcome::File2Failed);
+                         EXPECT_TRUE(result.outcome != CompareOutcome::File1Failed ||
+                                     result.failure.cause == ReadFailure::Cause::Changed);
+                         for (const std::string& row : panel.rows)
+                             EXPECT_EQ(row.find("00 : 00"), std::string::npos) << row;
+                     });
+
+    // Two equal files, File1 cut to 123 bytes: every row would be false, and the run fails but
+    // when the cut comes after its last look at the file.
+    const std::string same(3 * 16 * 1024 + 77, '\xEB');
+    CutAtEveryMoment(
+        same, same, 123,
+        [](int after, int queries, const CompareResult& result, const MemoryResultPanel& panel) {
+            EXPECT_LE(panel.rows.size(), 1u); // the binary heading at most
+            if (after < queries) {
+                EXPECT_EQ(result.outcome, CompareOutcome::File1Failed);
+                EXPECT_EQ(Describe(result.failure), "changed during the comparison");
+            }
+        });
+}
+
+TEST(ChangingFiles, ACutRacingTheComparisonNeverGivesSame) {
+    // File1 cut by 2000 bytes at a random moment of the run becomes a start of File2, and the
+    // zeros that its lost bytes read as under a mapping would match File2's.
+    TempDir dir;
+    std::mt19937 random(20261207);
+    std::string start(8 * 1024 * 1024, '\0');
+    for (char& byte : start)
+        byte = static_cast<char>(random());
+    const std::string bytes1 = start + std::string(1000, '\0') + std::string(2000, '\xAB');
+    const auto path2 = dir.Write("b.bin", start + std::string(3000, '\0'));
+    for (int round = 0; round < 200; ++round) {
+        const bool text = round % 2 == 1;
+        const unsigned workers = round % 4 < 2 ? 1 : 2;
+        const auto path1 = dir.Write("a.bin", bytes1);
+        const auto delay = std::chrono::microseconds(random() % 6000);
+        std::thread cutter([&] {
+            std::this_thread::sleep_for(delay);
+            EXPECT_EQ(truncate(path1.c_str(), static_cast<off_t>(bytes1.size() - 2000)), 0);
+        });
         CompareTuning tuning;
         tuning.workers = workers;
-        CompareOutcome outcome;
-        if (text) {
-            panel.onFirstRow = cut;
-            outcome = RunTextCompare(panel, path1, path2, {CompareMode::Text, 1, 0}, tuning);
-        } else {
-            panel.onLengthVerdict = cut;
-            outcome = RunBinaryCompare(panel, path1, path2, tuning);
-        }
+        MemoryResultPanel panel;
+        const CompareResult result =
+            text ? RunTextCompare(panel, path1, path2, {CompareMode::Text, 1, 0}, tuning)
+                 : RunBinaryCompare(panel, path1, path2, tuning);
         cutter.join();
-        if (outcome == CompareOutcome::File1Failed)
-            continue;
-        EXPECT_EQ(outcome, CompareOutcome::Different);
-        EXPECT_EQ(panel.lengthVerdict, text ? expected::kSameLineCount : expected::kSameLength);
-        EXPECT_EQ(panel.rows.size(), text ? 12u : 3u);
+        EXPECT_NE(result.outcome, CompareOutcome::Same) << "round " << round;
     }
 }

@@ -154,8 +154,10 @@ TEST(Differential, TextRunsAgreeWithTheReferenceModel) {
         const auto path1 = dir.Write("a.txt", text1);
         const auto path2 = dir.Write("b.txt", text2);
         MemoryResultPanel panel;
-        const CompareOutcome outcome = RunTextCompare(
-            panel, path1, path2, {CompareMode::Text, matchCase, compressBlanks}, tuning);
+        const CompareOutcome outcome =
+            RunTextCompare(panel, path1, path2, {CompareMode::Text, matchCase, compressBlanks},
+                           tuning)
+                .outcome;
         SCOPED_TRACE("pair " + std::to_string(pair));
         ExpectAgreement(panel, outcome,
                         reference::CompareText(text1, text2, path1, path2,
@@ -176,7 +178,8 @@ TEST(Differential, BinaryRunsAgreeWithTheReferenceModel) {
         const std::string bytes2 = ChangedBytes(random, bytes1);
         MemoryResultPanel panel;
         const CompareOutcome outcome =
-            RunBinaryCompare(panel, dir.Write("a.bin", bytes1), dir.Write("b.bin", bytes2), tuning);
+            RunBinaryCompare(panel, dir.Write("a.bin", bytes1), dir.Write("b.bin", bytes2), tuning)
+                .outcome;
         SCOPED_TRACE("pair " + std::to_string(pair));
         ExpectAgreement(
             panel, outcome,
@@ -190,7 +193,7 @@ TEST(Differential, RunsAgreeWithTheModelAtTheDefaultLimits) {
     const auto compareBinary = [&](const std::string& bytes1, const std::string& bytes2) {
         MemoryResultPanel panel;
         const auto outcome =
-            RunBinaryCompare(panel, dir.Write("a.bin", bytes1), dir.Write("b.bin", bytes2));
+            RunBinaryCompare(panel, dir.Write("a.bin", bytes1), dir.Write("b.bin", bytes2)).outcome;
         ExpectAgreement(panel, outcome, reference::CompareBinary(bytes1, bytes2));
     };
     const std::string zeros(20000, '\0');
@@ -202,7 +205,8 @@ TEST(Differential, RunsAgreeWithTheModelAtTheDefaultLimits) {
     const auto compareText = [&](const std::string& bytes1, const std::string& bytes2) {
         MemoryResultPanel panel;
         const auto outcome =
-            RunTextCompare(panel, dir.Write("a.txt", bytes1), dir.Write("b.txt", bytes2), folded);
+            RunTextCompare(panel, dir.Write("a.txt", bytes1), dir.Write("b.txt", bytes2), folded)
+                .outcome;
         ExpectAgreement(panel, outcome,
                         reference::CompareText(bytes1, bytes2, dir.PathOf("a.txt"),
                                                dir.PathOf("b.txt"), {true, false}));

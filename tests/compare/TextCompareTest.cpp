@@ -33,7 +33,8 @@ protected:
         tuning.windowSize = GetParam().size;
         tuning.access.map = GetParam().map;
         return RunTextCompare(panel, dir.Write("a.txt", bytes1), dir.Write("b.txt", bytes2),
-                              settings, tuning);
+                              settings, tuning)
+            .outcome;
     }
 
     // True when the two single lines count as equal under the current settings.

@@ -24,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const CompareTuning tuning = fuzz::TuningOf(input.options);
     MemoryResultPanel panel;
     const CompareOutcome outcome =
-        RunTextCompare(panel, files.Path1(), files.Path2(), settings, tuning);
+        RunTextCompare(panel, files.Path1(), files.Path2(), settings, tuning).outcome;
     fuzz::CheckComparison(panel, outcome,
                           reference::CompareText(input.first, input.second, files.Path1(),
                                                  files.Path2(), options, fuzz::LimitsOf(tuning)));

@@ -28,7 +28,7 @@ TEST(File, OpensOnlyReadableRegularFilesAndSaysWhyNot) {
           std::pair{std::string("/dev/null"), "Not a regular file"}}) {
         EXPECT_FALSE(file.Open(refused)) << refused;
         EXPECT_FALSE(file.IsOpen());
-        EXPECT_EQ(file.FailureReason(), reason) << refused;
+        EXPECT_EQ(Describe(file.OpenFailure()), reason) << refused;
     }
     ASSERT_TRUE(file.Open(dir.PathOf("link")));
     EXPECT_EQ(file.GetLength(), 5);

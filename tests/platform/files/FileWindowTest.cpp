@@ -24,11 +24,12 @@ std::string Pattern(std::size_t length) {
 
 std::string Held(const FileWindow& window, std::int64_t from, std::int64_t to) {
     std::string bytes(static_cast<std::size_t>(to - from), '\0');
-    EXPECT_EQ(RunGuarded([&] {
-                  for (std::int64_t at = from; at < to; ++at)
-                      bytes[static_cast<std::size_t>(at - from)] =
-                          static_cast<char>(*window.At(at));
-              }),
+    EXPECT_EQ(RunGuarded({window.Mapping()},
+                         [&] {
+                             for (std::int64_t at = from; at < to; ++at)
+                                 bytes[static_cast<std::size_t>(at - from)] =
+                                     static_cast<char>(*window.At(at));
+                         }),
               nullptr);
     return bytes;
 }
@@ -150,8 +151,9 @@ TEST(FileWindow, AFileCutUnderTheWindowFails) {
     FileWindow window(file);
     ASSERT_EQ(window.Extend(64 * 1024), Status::Ok);
     ASSERT_EQ(truncate(path.c_str(), 0), 0);
-    const void* fault = RunGuarded(
-        [&] { static_cast<void>(*static_cast<const volatile char*>(window.At(50'000))); });
+    const void* fault = RunGuarded({window.Mapping()}, [&] {
+        static_cast<void>(*static_cast<const volatile char*>(window.At(50'000)));
+    });
     ASSERT_NE(fault, nullptr);
     EXPECT_TRUE(window.Holds(fault));
 }

@@ -31,6 +31,7 @@ public:
     }
     const char* Kept() const { return map_; }
     const char* Lost() const { return map_ + kPage; }
+    MappedRange Range() const { return {map_, 2 * kPage}; }
 
 private:
     static constexpr std::size_t kPage = 4096;
@@ -45,25 +46,27 @@ TEST(PageFaultGuard, TurnsTheFaultOfALostPageIntoItsAddress) {
     LostPage page;
     int reached = 0;
     volatile char byte = 0;
-    EXPECT_EQ(RunGuarded([&] {
-                  byte = page.Kept()[0];
-                  reached = 1;
-                  byte = page.Lost()[10];
-                  reached = 2;
-              }),
+    EXPECT_EQ(RunGuarded({page.Range()},
+                         [&] {
+                             byte = page.Kept()[0];
+                             reached = 1;
+                             byte = page.Lost()[10];
+                             reached = 2;
+                         }),
               page.Lost() + 10);
     EXPECT_EQ(reached, 1); // what ran before the fault stays done
     EXPECT_EQ(byte, 'x');
 
-    EXPECT_EQ(RunGuarded([&] { byte = page.Kept()[1]; }), nullptr);
+    EXPECT_EQ(RunGuarded({page.Range()}, [&] { byte = page.Kept()[1]; }), nullptr);
 }
 
 TEST(PageFaultGuard, GuardsNestAndEachThreadHasItsOwn) {
     LostPage page;
     const void* inner = nullptr;
-    const void* outer = RunGuarded([&] {
-        inner =
-            RunGuarded([&] { static_cast<void>(*static_cast<const volatile char*>(page.Lost())); });
+    const void* outer = RunGuarded({page.Range()}, [&] {
+        inner = RunGuarded({page.Range()}, [&] {
+            static_cast<void>(*static_cast<const volatile char*>(page.Lost()));
+        });
         static_cast<void>(*static_cast<const volatile char*>(page.Lost() + 1));
     });
     EXPECT_EQ(inner, page.Lost());
@@ -71,15 +74,21 @@ TEST(PageFaultGuard, GuardsNestAndEachThreadHasItsOwn) {
 
     const void* other = nullptr;
     std::thread([&] {
-        other = RunGuarded(
-            [&] { static_cast<void>(*static_cast<const volatile char*>(page.Lost() + 2)); });
+        other = RunGuarded({page.Range()}, [&] {
+            static_cast<void>(*static_cast<const volatile char*>(page.Lost() + 2));
+        });
     }).join();
     EXPECT_EQ(other, page.Lost() + 2);
 }
 
-TEST(PageFaultGuardDeathTest, AFaultOutsideEveryGuardStillEndsTheProcess) {
+TEST(PageFaultGuardDeathTest, ABusErrorNoGuardAnswersForStillEndsTheProcess) {
     LostPage page;
-    RunGuarded([] {}); // the handler is in place
+    const auto touch = [&] { static_cast<void>(*static_cast<const volatile char*>(page.Lost())); };
+    RunGuarded({page.Range()}, [] {}); // the handler is in place
     // By the signal itself, or by whoever handled it before (a sanitizer reports and exits).
-    EXPECT_DEATH(static_cast<void>(*static_cast<const volatile char*>(page.Lost())), "");
+    EXPECT_DEATH(touch(), "");
+    // A guard answers only for the mappings it was given,
+    EXPECT_DEATH(RunGuarded({MappedRange{page.Kept(), 1}}, touch), "");
+    // and only for faults: a bus error sent by a process is no lost page.
+    EXPECT_DEATH(RunGuarded({page.Range()}, [] { kill(getpid(), SIGBUS); }), "");
 }
