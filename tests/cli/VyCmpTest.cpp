@@ -336,6 +336,23 @@ TEST_F(VyCmp, ALineTooLongForTheMemoryIsAReadErrorOfItsFile) {
         << outcome.out;
 }
 
+TEST_F(VyCmp, TooLittleMemoryForASecondWorkerChangesNoAnswer) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "the address sanitizer needs more address space than the limits leave";
+#endif
+    // Two files of 20 MiB that differ in their last byte: the second worker, which maps both
+    // files again, finds no room, and the first does its windows.
+    std::string bytes(20 << 20, 'x');
+    dir.Write("a.bin", bytes);
+    bytes.back() = 'y';
+    dir.Write("b.bin", bytes);
+    for (const rlim_t megabytes : {60, 80, 120}) {
+        const auto outcome = Run({"a.bin", "b.bin"}, Streams::Separate, rlim_t{megabytes} << 20);
+        EXPECT_EQ(outcome.status, 1) << megabytes << " MiB: " << outcome.err;
+        EXPECT_NE(outcome.out.find("013FFFFF 78 : 79\n"), std::string::npos) << outcome.out;
+    }
+}
+
 TEST_F(VyCmp, MemoryFollowsTheLongestLinesNotTheFileSize) {
 #if defined(__SANITIZE_ADDRESS__)
     GTEST_SKIP() << "the address sanitizer's own memory would be counted";
