@@ -3,15 +3,16 @@
 #include "platform/text/ScreenText.h"
 
 void StreamResultPanel::WriteLine(std::string_view label, std::string_view text) {
-    std::string shown;
-    if (form_ == RowForm::Screen) {
-        shown = ToScreenText(text);
-        text = shown;
-    }
-    // An empty view may hold no buffer at all, which fwrite must not be given.
-    for (const std::string_view part : {label, text})
+    const auto write = [this](std::string_view part) {
+        // An empty view may hold no buffer at all, which fwrite must not be given.
         if (!part.empty())
             std::fwrite(part.data(), 1, part.size(), stream_);
+    };
+    write(label);
+    if (form_ == RowForm::Screen)
+        StreamScreenText(text, TabShown::AsTab, write);
+    else
+        write(text);
     std::fputc('\n', stream_);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <limits>
 #include <string>
 #include <string_view>
@@ -15,6 +16,11 @@ enum class TabShown { AsTab, AsSymbol };
 // paragraph separators (as U+2424), so that a text never breaks its line; the cost is linear in
 // the length of the bytes.
 std::string ToScreenText(std::string_view bytes, TabShown tabs = TabShown::AsTab);
+
+// Hands ToScreenText(bytes, tabs) to `write` in pieces of some kilobytes, so that a long text is
+// never held twice.
+void StreamScreenText(std::string_view bytes, TabShown tabs,
+                      const std::function<void(std::string_view)>& write);
 
 // The first characters of ToScreenText, at most maxCharacters of them. Only the bytes those
 // characters come from are decoded; the rest is only scanned once, to tell UTF-8 from Shift-JIS.

@@ -311,6 +311,16 @@ TEST_F(VyCmp, ATerminalShowsRowsAsTheWindowDoes) {
     EXPECT_EQ(outcome.status, 1);
     EXPECT_NE(outcome.out.find("\n******** a.txt\nテスト\u2401\n"), std::string::npos)
         << outcome.out;
+
+#if !defined(__SANITIZE_ADDRESS__) // whose own memory would be counted
+    // A long line is shown as it is decoded, not decoded whole first.
+    const std::size_t length = std::size_t{48} << 20;
+    dir.Write("long.txt", std::string(length, 'x'));
+    const auto longLine = Run({"--text", "long.txt", "b.txt"}, Streams::Terminal);
+    EXPECT_EQ(longLine.status, 1);
+    EXPECT_NE(longLine.out.find(std::string(length, 'x')), std::string::npos);
+    EXPECT_LT(longLine.peakKib, static_cast<long>((length >> 10) + (32 << 10)));
+#endif
 }
 
 TEST_F(VyCmp, ALineTooLongForTheMemoryIsAReadErrorOfItsFile) {

@@ -66,14 +66,16 @@ TEST(ScreenText, DecodesOnlyTheStartThatIsAskedFor) {
 }
 
 TEST(ScreenText, LongTextsDecodeWholeAndInOnePass) {
-    // Pairs across every boundary at which the decoder might take its input in parts.
+    // Characters across every boundary at which the decoder might take its input in parts, in
+    // Shift-JIS and in UTF-8.
     std::string pairs = "a";
     std::string pairsShown = "a";
-    for (int index = 0; index < 3000; ++index) {
+    for (int index = 0; index < 40000; ++index) {
         pairs += "\x83\x65";
         pairsShown += "テ";
     }
     EXPECT_EQ(ToScreenText(pairs), pairsShown);
+    EXPECT_EQ(ToScreenText(pairsShown), pairsShown);
     EXPECT_EQ(ToScreenTextStart(pairs, 2001, TabShown::AsTab), pairsShown.substr(0, 1 + 3 * 2000));
 
     // A megabyte that decodes neither way, and one of lead bytes each followed by a blank: one
