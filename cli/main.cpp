@@ -59,6 +59,7 @@ int Compare(const CommandLine& command) {
     RunHost& host = command.quiet ? static_cast<RunHost&>(quietHost) : terminal;
     CompareTuning tuning;
     tuning.stopAtFirstDifference = command.quiet;
+    tuning.kinds = FileKinds::AlsoStreams;
     const RunResult result = RunComparison(request, command.settings, panel, host, tuning);
     if (result.failedFile && !command.quiet) {
         const std::string& path = *result.failedFile == Side::File1 ? command.file1 : command.file2;

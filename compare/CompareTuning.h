@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/files/File.h"
 #include "platform/files/FileWindow.h"
 
 #include <cstddef>
@@ -20,5 +21,7 @@ struct CompareTuning {
     // Large binary comparisons, and the counting of lines past the text limit, take a second
     // worker when a core is free; 1 keeps one, 2 forces two.
     unsigned workers = 0;
+    // Which files the run opens: regular files only (the window), or streams too (vy-cmp).
+    FileKinds kinds = FileKinds::RegularFiles;
     FileAccess access;
 };

@@ -59,12 +59,12 @@ RunResult RunComparison(const CompareRequest& request, const CompareSettings& se
     // The files checked here are the files compared: each is opened once, so that no second
     // open can fail or find another file in its place.
     CFile file1;
-    if (!file1.Open(request.path1)) {
+    if (!file1.Open(request.path1, tuning.kinds)) {
         host.ShowMessage(request.name1, kReadErrorCaption, MessageIcon::Exclamation);
         return {RunOutcome::CheckFailed, Side::File1, file1.OpenFailure()};
     }
     CFile file2;
-    if (!file2.Open(request.path2)) {
+    if (!file2.Open(request.path2, tuning.kinds)) {
         host.ShowMessage(request.name2, kReadErrorCaption, MessageIcon::Exclamation);
         return {RunOutcome::CheckFailed, Side::File2, file2.OpenFailure()};
     }

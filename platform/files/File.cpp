@@ -9,10 +9,13 @@ CFile::~CFile() {
     Close();
 }
 
-bool CFile::Open(const std::string& path) {
+bool CFile::Open(const std::string& path, FileKinds kinds) {
     Close();
     path_ = path;
     openFailure_ = {};
+    const bool streams = kinds == FileKinds::AlsoStreams;
+    if (streams && path == "-")
+        return OpenStandardInput();
     // Look before opening: opening some devices has effects of its own (a tape rewinds).
     struct stat status {};
     if (::stat(path.c_str(), &status) != 0) {
@@ -23,24 +26,52 @@ bool CFile::Open(const std::string& path) {
         openFailure_ = ReadFailure::System(EISDIR);
         return false;
     }
-    if (!S_ISREG(status.st_mode)) {
+    const bool fifo = streams && S_ISFIFO(status.st_mode);
+    if (!S_ISREG(status.st_mode) && !fifo) {
         openFailure_ = {ReadFailure::Cause::NotRegular};
         return false;
     }
-    // Non-blocking, so that a FIFO put in the file's place meanwhile cannot hang the open.
-    const int descriptor = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    // A FIFO waits for its writer, as its reader expects. A regular file is opened without
+    // blocking, so that a FIFO put in its place meanwhile cannot hang the open.
+    const int descriptor =
+        ::open(path.c_str(), O_RDONLY | O_NOCTTY | O_CLOEXEC | (fifo ? 0 : O_NONBLOCK));
     if (descriptor < 0) {
         openFailure_ = ReadFailure::System(errno);
         return false;
     }
-    if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
+    if (::fstat(descriptor, &status) != 0 ||
+        !(fifo ? S_ISFIFO(status.st_mode) : S_ISREG(status.st_mode))) {
         openFailure_ = {ReadFailure::Cause::NotRegular};
         ::close(descriptor);
         return false;
     }
-    ::fcntl(descriptor, F_SETFL, ::fcntl(descriptor, F_GETFL) & ~O_NONBLOCK);
-    ::posix_fadvise(descriptor, 0, 0, POSIX_FADV_SEQUENTIAL);
+    if (!fifo) {
+        ::fcntl(descriptor, F_SETFL, ::fcntl(descriptor, F_GETFL) & ~O_NONBLOCK);
+        ::posix_fadvise(descriptor, 0, 0, POSIX_FADV_SEQUENTIAL);
+    }
     descriptor_ = descriptor;
+    stream_ = fifo;
+    return true;
+}
+
+// Standard input is whatever it was given: a regular file is read from its start, anything
+// else but a folder as a stream.
+bool CFile::OpenStandardInput() {
+    const int descriptor = ::fcntl(STDIN_FILENO, F_DUPFD_CLOEXEC, 0);
+    struct stat status {};
+    if (descriptor < 0 || ::fstat(descriptor, &status) != 0) {
+        openFailure_ = ReadFailure::System(errno);
+        if (descriptor >= 0)
+            ::close(descriptor);
+        return false;
+    }
+    if (S_ISDIR(status.st_mode)) {
+        openFailure_ = ReadFailure::System(EISDIR);
+        ::close(descriptor);
+        return false;
+    }
+    descriptor_ = descriptor;
+    stream_ = !S_ISREG(status.st_mode);
     return true;
 }
 
@@ -55,4 +86,5 @@ void CFile::Close() {
     if (descriptor_ >= 0)
         ::close(descriptor_);
     descriptor_ = -1;
+    stream_ = false;
 }

@@ -5,9 +5,13 @@
 #include <cstdint>
 #include <string>
 
-// A regular file opened for reading only (symlinks followed). Opening refuses folders, FIFOs,
-// sockets and devices without ever blocking, and nothing is ever written. Its bytes are read
-// through a FileWindow.
+// What a CFile opens besides regular files: nothing, or also streams, which are read in order
+// to their end: "-" for standard input, and pipes and FIFOs (a command's output given as a path).
+enum class FileKinds { RegularFiles, AlsoStreams };
+
+// A regular file, or a stream where asked for, opened for reading only (symlinks followed).
+// Opening refuses folders, sockets and devices, and never blocks but on a FIFO that waits for
+// its writer; nothing is ever written. Its bytes are read through a FileWindow.
 class CFile {
 public:
     CFile() = default;
@@ -15,9 +19,11 @@ public:
     CFile(const CFile&) = delete;
     CFile& operator=(const CFile&) = delete;
 
-    // False for a missing, unreadable or non-regular file, with the reason kept for
-    // OpenFailure; any file open before is closed.
-    bool Open(const std::string& path);
+    // False for a missing, unreadable or non-regular file (of the kinds not asked for), with the
+    // reason kept for OpenFailure; any file open before is closed.
+    bool Open(const std::string& path, FileKinds kinds = FileKinds::RegularFiles);
+    // Whether its bytes come once, in order: its size says nothing and it cannot be mapped.
+    bool IsStream() const { return stream_; }
     // The path it was opened with.
     const std::string& Path() const { return path_; }
     bool IsOpen() const { return descriptor_ >= 0; }
@@ -30,7 +36,10 @@ public:
     void Close();
 
 private:
+    bool OpenStandardInput();
+
     int descriptor_ = -1;
+    bool stream_ = false;
     std::string path_;
     ReadFailure openFailure_;
 };

@@ -26,6 +26,11 @@ std::size_t WholePages(std::int64_t bytes) {
     return static_cast<std::size_t>(PageStart(bytes + PageSize() - 1));
 }
 
+// Reads a stream on from where it stands; its bytes come in order, so the offset is where it is.
+ssize_t ReadOnward(int descriptor, void* buffer, std::size_t count, off_t) {
+    return ::read(descriptor, buffer, count);
+}
+
 std::int64_t SizeByStatus(int descriptor) {
     struct stat status {};
     return ::fstat(descriptor, &status) == 0 ? status.st_size : -1;
@@ -40,6 +45,10 @@ FileWindow::FileWindow(const CFile& file, FileAccess access)
     if (!access_.sizeOf)
         access_.sizeOf = SizeByStatus;
     reportedSize_ = std::max<std::int64_t>(access_.sizeOf(descriptor_), 0);
+    if (file.IsStream()) {
+        access_.readAt = ReadOnward;
+        reportedSize_ = 0;
+    }
     // A size of 0 is what most pseudo-files report whatever they hold, so only reading tells.
     trusted_ = reportedSize_ > 0;
     mapped_ = access_.map && reportedSize_ > 0;

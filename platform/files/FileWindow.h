@@ -29,7 +29,8 @@ struct FileAccess {
 // cut under the reader: a failure, however its bytes came. One that still reports more than it
 // held promised too much, as pseudo-files do, and ends where its bytes end. Bytes past the
 // reported size are read all the same, so a file that reports too small a size, or none, is read
-// to its end. Several windows may read one file at once, from different threads.
+// to its end. Several windows may read one file at once, from different threads; a stream is
+// read by one window only, in order.
 class FileWindow {
 public:
     enum class Status { Ok, End, Failed };

@@ -45,21 +45,33 @@ protected:
     // more address space than that.
     Outcome Run(const std::vector<std::string>& arguments, Streams streams = Streams::Separate,
                 rlim_t addressSpace = RLIM_INFINITY) {
+        std::vector<std::string> command{VY_CMP_PATH};
+        command.insert(command.end(), arguments.begin(), arguments.end());
+        return Execute(command, streams, addressSpace);
+    }
+
+    // Runs a bash command line in the temporary folder, in which vy-cmp names the program.
+    Outcome Shell(const std::string& line) {
+        return Execute({"/bin/bash", "-c", "vy-cmp() { " VY_CMP_PATH " \"$@\"; }; " + line},
+                       Streams::Separate, RLIM_INFINITY);
+    }
+
+    Outcome Execute(const std::vector<std::string>& command, Streams streams, rlim_t addressSpace) {
         const auto outPath = dir.PathOf(".stdout");
         const auto errPath = dir.PathOf(".stderr");
         int terminal = -1;
         const pid_t child =
             streams == Streams::Terminal ? forkpty(&terminal, nullptr, nullptr, nullptr) : fork();
         if (child == 0) {
-            std::vector<char*> argv{const_cast<char*>(VY_CMP_PATH)};
-            for (const auto& argument : arguments)
+            std::vector<char*> argv;
+            for (const auto& argument : command)
                 argv.push_back(const_cast<char*>(argument.c_str()));
             argv.push_back(nullptr);
             const rlimit limit{addressSpace, addressSpace};
             if (chdir(dir.Path().c_str()) != 0 || setrlimit(RLIMIT_AS, &limit) != 0 ||
                 !Redirect(streams, outPath, errPath))
                 _exit(127);
-            execv(VY_CMP_PATH, argv.data());
+            execv(argv[0], argv.data());
             _exit(127);
         }
         Outcome outcome;
@@ -236,6 +248,46 @@ TEST_F(VyCmp, UsageHelpVersionAndTheEndOfOptions) {
               0u)
         << outcome.out;
     EXPECT_EQ(Run({"--text", "--", "--text", "b.txt"}).status, 0);
+}
+
+TEST_F(VyCmp, StandardInputPipesAndFifosAreReadToTheirEnd) {
+    // Larger than a pipe holds, and differing past what it holds.
+    std::string bytes(300'000, '\0');
+    for (std::size_t at = 0; at < bytes.size(); ++at)
+        bytes[at] = static_cast<char>(at % 251 == 0 ? '\n' : 'a' + at % 26);
+    dir.Write("a", bytes);
+    bytes[200'000] = 'Z';
+    dir.Write("b", bytes);
+    dir.Write("empty", "");
+    ASSERT_EQ(mkfifo(dir.PathOf("fifo").c_str(), 0600), 0);
+    for (const std::string mode : {"", "--text "})
+        for (const std::string first : {"a", "empty"})
+            for (const std::string second : {"a", "b", "empty"}) {
+                SCOPED_TRACE(mode + first + " against " + second);
+                const auto direct =
+                    Shell("cp " + first + " first; vy-cmp " + mode + "first " + second);
+                // Everything but the name of File1.
+                const auto rest = [](std::string out) {
+                    const std::size_t end = out.find('\n');
+                    const std::string heading = "\n******** " + out.substr(7, end - 7) + "\n";
+                    for (std::size_t at; (at = out.find(heading)) != std::string::npos;)
+                        out.replace(at, heading.size(), "\n********\n");
+                    return out.substr(end);
+                };
+                for (const std::string& line :
+                     {"vy-cmp " + mode + "- " + second + " < " + first,
+                      "cat " + first + " | vy-cmp " + mode + "- " + second,
+                      "vy-cmp " + mode + "<(cat " + first + ") " + second,
+                      "cat " + first + " > fifo & vy-cmp " + mode + "fifo " + second}) {
+                    const auto streamed = Shell(line);
+                    EXPECT_EQ(streamed.status, direct.status) << line;
+                    EXPECT_EQ(rest(streamed.out), rest(direct.out)) << line;
+                    EXPECT_EQ(streamed.err, "") << line;
+                }
+            }
+    // The window's rule stays for what is neither a file nor a stream.
+    EXPECT_EQ(Run({"a", "/dev/null"}).err,
+              "File Read Error!!!: null\nvy-cmp: /dev/null: Not a regular file\n");
 }
 
 TEST_F(VyCmp, LeavesTheInputFilesAsTheyWere) {
