@@ -1,5 +1,6 @@
 #include "compare/TextCompare.h"
 
+#include "compare/AheadScan.h"
 #include "compare/ByteKernels.h"
 #include "compare/DifferenceTexts.h"
 #include "compare/DisplayName.h"
@@ -34,8 +35,8 @@ class TextRun {
 public:
     TextRun(ResultPanel& panel, const CFile& file1, const CFile& file2, std::string heading1,
             std::string heading2, const CompareSettings& settings, const CompareTuning& tuning)
-        : panel_(panel), stream1_(file1, tuning), stream2_(file2, tuning),
-          heading1_(std::move(heading1)), heading2_(std::move(heading2)),
+        : panel_(panel), file1_(file1), file2_(file2), tuning_(tuning), stream1_(file1, tuning),
+          stream2_(file2, tuning), heading1_(std::move(heading1)), heading2_(std::move(heading2)),
           foldCase_(settings.matchCase == 0), compressBlanks_(settings.compressBlanks == 1),
           matcher_(TextOptions{foldCase_, compressBlanks_}), unit_{"行", tuning.lineLimit},
           stopAtFirstDifference_(tuning.stopAtFirstDifference),
@@ -44,6 +45,8 @@ public:
     CompareResult Run();
 
 private:
+    void StartScanAhead();
+    void TakeScanAhead();
     std::optional<Side> WalkWhileEqual(bool& disagree);
     std::optional<Side> MatchLinePair(bool& goOn);
     std::optional<Side> ConfirmLinePair(const TextStream::LineEnd& end1,
@@ -65,6 +68,9 @@ private:
     }
 
     ResultPanel& panel_;
+    const CFile& file1_;
+    const CFile& file2_;
+    const CompareTuning& tuning_;
     TextStream stream1_;
     TextStream stream2_;
     const std::string heading1_;
@@ -81,6 +87,10 @@ private:
     std::int64_t differences_ = 0;
     unsigned char previous_ = '\n'; // the byte before the streams' positions
     bool limitPassed_ = false;
+    // While it runs, the walk looks for identical bytes alone, up to where it starts.
+    std::optional<AheadScan> ahead_;
+    std::int64_t aheadFrom_ = 0;
+    bool aheadConsidered_ = false;
 };
 
 CompareResult TextRun::Run() {
@@ -92,6 +102,12 @@ CompareResult TextRun::Run() {
         const auto status2 = stream2_.Fill();
         if (status2 == TextStream::Status::Failed)
             return Failed(Side::File2);
+        if (!aheadConsidered_)
+            StartScanAhead();
+        if (ahead_ && stream1_.Position() == aheadFrom_) {
+            TakeScanAhead(); // which may move both streams on
+            continue;
+        }
         std::optional<Side> failed;
         bool disagree = true;
         if (status1 != TextStream::Status::End && status2 != TextStream::Status::End)
@@ -107,17 +123,60 @@ CompareResult TextRun::Run() {
     return Finish();
 }
 
+// Identical text, the common case, is walked by two cores: a second one looks ahead from the
+// middle of the stretch both files share while this one walks up to it. Files whose sizes say
+// little are walked by this one alone.
+void TextRun::StartScanAhead() {
+    aheadConsidered_ = true;
+    const FileWindow& window1 = stream1_.Window();
+    const FileWindow& window2 = stream2_.Window();
+    const std::int64_t shared = std::min(window1.ReportedSize(), window2.ReportedSize());
+    const auto step = static_cast<std::int64_t>(tuning_.windowSize);
+    if (!useSecondCore_ || !window1.LengthIsReportedSize() || !window2.LengthIsReportedSize() ||
+        shared < 2 * step)
+        return;
+    aheadFrom_ = shared / 2;
+    try {
+        ahead_.emplace(file1_, file2_,
+                       AheadScan::Plan{aheadFrom_, shared, tuning_.windowSize, tuning_.access});
+    } catch (const std::exception&) {
+        ahead_.reset(); // no second core to be had: this one walks it all
+    }
+}
+
+// Everything before the scan's start was identical: the lines it found identical are passed at
+// once, and the walk goes on from the start of the last of them.
+void TextRun::TakeScanAhead() {
+    const auto found = ahead_->Take();
+    ahead_.reset();
+    if (!found || !found->lineStart)
+        return;
+    lineNumber_ += found->lineFeeds;
+    lines1_ += found->lineFeeds;
+    lines2_ += found->lineFeeds;
+    stream1_.StartLineAt(*found->lineStart);
+    stream2_.StartLineAt(*found->lineStart);
+    previous_ = '\n';
+}
+
 std::optional<Side> TextRun::WalkWhileEqual(bool& disagree) {
     const char* const bytes1 = stream1_.Here();
     const char* const bytes2 = stream2_.Here();
-    const std::size_t size1 = stream1_.Available();
-    const std::size_t size2 = stream2_.Available();
+    std::size_t size1 = stream1_.Available();
+    std::size_t size2 = stream2_.Available();
+    // Before the scan ahead's start only identical bytes pass, so that its finding holds.
+    TextWalkRules rules{foldCase_, compressBlanks_};
+    if (ahead_) {
+        const auto before = static_cast<std::size_t>(aheadFrom_ - stream1_.Position());
+        size1 = std::min(size1, before);
+        size2 = std::min(size2, before);
+        rules = {false, false};
+    }
     TextWalk walk;
     walk.previous = previous_;
     if (const void* fault =
-            RunGuarded({stream1_.Window().Mapping(), stream2_.Window().Mapping()}, [&] {
-                WalkText(bytes1, size1, bytes2, size2, {foldCase_, compressBlanks_}, walk);
-            }))
+            RunGuarded({stream1_.Window().Mapping(), stream2_.Window().Mapping()},
+                       [&] { WalkText(bytes1, size1, bytes2, size2, rules, walk); }))
         return Blame(fault);
     const auto lineFeeds = static_cast<std::int64_t>(walk.lineFeeds);
     lineNumber_ += lineFeeds;
@@ -133,6 +192,8 @@ std::optional<Side> TextRun::WalkWhileEqual(bool& disagree) {
     stream2_.MoveTo(base2 + static_cast<std::int64_t>(walk.at2));
     previous_ = walk.previous;
     disagree = walk.disagree;
+    if (disagree)
+        ahead_.reset(); // the files are not identical: the rules decide from here on
     return std::nullopt;
 }
 

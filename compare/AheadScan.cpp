@@ -1,0 +1,54 @@
+#include "compare/AheadScan.h"
+
+#include "compare/ByteKernels.h"
+#include "compare/StretchScan.h"
+#include "platform/files/PageFaultGuard.h"
+
+#include <algorithm>
+
+AheadScan::AheadScan(const CFile& file1, const CFile& file2, const Plan& plan)
+    : file1_(file1), file2_(file2), plan_(plan), thread_([this] { Scan(); }) {}
+
+AheadScan::~AheadScan() {
+    stop_ = true;
+    if (thread_.joinable())
+        thread_.join();
+}
+
+std::optional<AheadScan::Found> AheadScan::Take() {
+    if (thread_.joinable())
+        thread_.join();
+    return found_;
+}
+
+void AheadScan::Scan() {
+    FileWindow window1(file1_, plan_.access);
+    FileWindow window2(file2_, plan_.access);
+    Found found{plan_.from, 0, std::nullopt};
+    for (std::int64_t at = plan_.from; at < plan_.to && !stop_;) {
+        const std::int64_t end =
+            std::min(at + static_cast<std::int64_t>(plan_.windowSize), plan_.to);
+        window1.Release(at);
+        window2.Release(at);
+        if (CoverStretch(window1, window2, end))
+            return;
+        EqualText text{};
+        const char* const bytes1 = window1.At(at);
+        const char* const bytes2 = window2.At(at);
+        const auto count = static_cast<std::size_t>(end - at);
+        if (RunGuarded({window1.Mapping(), window2.Mapping()},
+                       [&] { text = ScanEqualText(bytes1, bytes2, count, false, '\n'); }) ||
+            window1.Confirm(end) == FileWindow::Status::Failed ||
+            window2.Confirm(end) == FileWindow::Status::Failed)
+            return;
+        found.lineFeeds += static_cast<std::int64_t>(text.lineFeeds);
+        if (text.lineFeeds > 0)
+            found.lineStart = at + static_cast<std::int64_t>(text.afterLastLineFeed);
+        found.identicalTo = at + static_cast<std::int64_t>(text.length);
+        if (text.length < count)
+            break;
+        at = end;
+    }
+    if (!stop_)
+        found_ = found;
+}
