@@ -107,8 +107,13 @@ protected:
         const int err = streams == Streams::Together
                             ? out
                             : open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        return in >= 0 && out >= 0 && err >= 0 && dup2(in, 0) >= 0 && dup2(out, 1) >= 0 &&
-               dup2(err, 2) >= 0;
+        if (in < 0 || out < 0 || err < 0 || dup2(in, 0) < 0 || dup2(out, 1) < 0 || dup2(err, 2) < 0)
+            return false;
+        // Only the three streams stay open, as for a program started from a shell.
+        for (const int descriptor : {in, out, err})
+            if (descriptor > 2)
+                close(descriptor);
+        return true;
     }
 
     static std::string ReadUntilClosed(int terminal) {
@@ -214,6 +219,11 @@ TEST_F(VyCmp, FailedChecksPrintCaptionAndTextAndTheSystemsReason) {
         EXPECT_EQ(outcome.out, "");
         EXPECT_EQ(outcome.err, message);
     }
+    // A file the checks could not open is the one named, for whatever reason.
+    dir.Write("b.txt", "b");
+    const auto crowded = Shell("ulimit -n 4; vy-cmp a.txt b.txt");
+    EXPECT_EQ(crowded.status, 2);
+    EXPECT_EQ(crowded.err, "File Read Error!!!: b.txt\nvy-cmp: b.txt: Too many open files\n");
 }
 
 TEST_F(VyCmp, AReadErrorDuringTheComparisonIsAFailure) {
