@@ -31,6 +31,7 @@ bool RunsWithAvx512() {
 #include "compare/ByteKernelsSimd.h"
 
 namespace {
+// The AVX2 lanes with their compression in single instructions.
 struct Avx512Lanes : Avx2Lanes {
     static std::uint64_t Blanks64(const char* p) {
         const __m512i bytes = _mm512_loadu_si512(p);
@@ -38,10 +39,10 @@ struct Avx512Lanes : Avx2Lanes {
                _mm512_cmpeq_epi8_mask(bytes, _mm512_set1_epi8('\t'));
     }
 
-    static void Compress64(const char* p, std::uint64_t blanks, std::uint64_t kept,
-                           unsigned char* to) {
-        const __m512i spaced =
-            _mm512_mask_mov_epi8(_mm512_loadu_si512(p), blanks, _mm512_set1_epi8(' '));
+    static void Compress64(const char* p, std::uint64_t kept, unsigned char* to) {
+        const __m512i bytes = _mm512_loadu_si512(p);
+        const __m512i spaced = _mm512_mask_mov_epi8(
+            bytes, _mm512_cmpeq_epi8_mask(bytes, _mm512_set1_epi8('\t')), _mm512_set1_epi8(' '));
         _mm512_storeu_si512(to, _mm512_maskz_compress_epi8(kept, spaced));
     }
 

@@ -206,11 +206,11 @@ template <class Lanes> struct SimdByteKernels {
 
     // Whether these lanes compress runs of blanks, sixty-four bytes at a time:
     //   Blanks64(p): a bit per byte from p, set for blanks and tabs;
-    //   Compress64(p, blanks, kept, to): writes the bytes from p whose bit is set in kept to
-    //   `to` in order, each blank as ' ', and may write 64 bytes;
+    //   Compress64(p, kept, to): writes the bytes from p whose bit is set in kept to `to` in
+    //   order, each blank as ' ', and may write 64 bytes;
     //   NthSet(bits, n): the index of set bit n (from 0) of a word.
     static constexpr bool kCompresses = requires(const char* p, unsigned char* to) {
-        Lanes::Compress64(p, Lanes::Blanks64(p), 0ull, to);
+        Lanes::Compress64(p, Lanes::Blanks64(p), to);
     };
 
     // How many bytes of each side are compressed at a time.
@@ -234,7 +234,7 @@ template <class Lanes> struct SimdByteKernels {
                 const std::uint64_t blanks = Lanes::Blanks64(p + word * 64);
                 const std::uint64_t keep = ~(blanks & ((blanks << 1) | runGoesOn));
                 runGoesOn = blanks >> 63;
-                Lanes::Compress64(p + word * 64, blanks, keep, bytes + written);
+                Lanes::Compress64(p + word * 64, keep, bytes + written);
                 kept[word] = keep;
                 keptBefore[word] = written;
                 written += static_cast<std::size_t>(__builtin_popcountll(keep));
