@@ -10,6 +10,8 @@
 
 #include "compare/ByteKernelSet.h"
 
+#include "bench/micro/OneBlankPerRun.h"
+
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -48,18 +50,6 @@ std::string TextWithRunsOfBlanks(std::mt19937& random, std::size_t bytes) {
     }
     return text;
 }
-
-std::string WithEachRunAsOneBlank(const std::string& text) {
-    std::string once;
-    for (const char byte : text) {
-        const bool blank = byte == ' ' || byte == '\t';
-        if (!blank)
-            once += byte;
-        else if (once.empty() || once.back() != ' ')
-            once += ' ';
-    }
-    return once;
-}
 } // namespace
 
 int main(int argc, char** argv) {
@@ -74,7 +64,7 @@ int main(int argc, char** argv) {
     text.resize(bytes);
     const std::string copy = text;
     const std::string blanks = TextWithRunsOfBlanks(random, bytes);
-    const std::string blanksOnce = WithEachRunAsOneBlank(blanks);
+    const std::string blanksOnce = OneBlankPerRun(blanks);
     std::string otherCase = text;
     for (char& byte : otherCase)
         byte = byte == 'x' ? 'X' : byte;
