@@ -22,6 +22,7 @@ extern const ByteKernelSet kScalarByteKernels;
 #if defined(__x86_64__)
 extern const ByteKernelSet kSse2ByteKernels;
 extern const ByteKernelSet kAvx2ByteKernels;
+extern const ByteKernelSet kAvx512ByteKernels;
 #endif
 
 // Every set built for this architecture, fastest first; the last is the scalar one.

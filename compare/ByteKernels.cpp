@@ -7,6 +7,7 @@
 namespace {
 constexpr const ByteKernelSet* kSets[] = {
 #if defined(__x86_64__)
+    &kAvx512ByteKernels,
     &kAvx2ByteKernels,
     &kSse2ByteKernels,
 #endif

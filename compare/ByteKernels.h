@@ -47,7 +47,8 @@ EqualText ScanEqualText(const char* a, const char* b, std::size_t n, bool foldCa
 std::size_t CountLineFeeds(const char* p, std::size_t n);
 
 // Walks a (n1 bytes) and b (n2 bytes) side by side from walk.at1 and walk.at2 while they agree
-// under the rules, and stops where either runs out or they disagree otherwise. Runs of blanks are
-// skipped from the blank masks of the bytes already loaded.
+// under the rules, and stops where either runs out or they disagree otherwise. Where the
+// processor can compress bytes, runs of blanks are compared compressed a segment at a time;
+// elsewhere they are skipped from the blank masks of the bytes already loaded.
 void WalkText(const char* a, std::size_t n1, const char* b, std::size_t n2, TextWalkRules rules,
               TextWalk& walk);

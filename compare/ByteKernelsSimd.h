@@ -4,7 +4,9 @@
 // under its own target options with its own Lanes:
 //   Vector: a GCC vector of unsigned char; HighBits(lanes): a bit per byte, its top bit;
 //   CountBits(bits): the number of bits set; SumBytes(lanes): the sum of the bytes;
-//   Shorter(): the set for ranges shorter than a Vector.
+//   Shorter(): the set for ranges shorter than a Vector;
+// and, where the walk compresses runs of blanks, Blanks64, Compress64 and NthSet (see
+// kCompresses).
 // Everything here has internal linkage, so that code compiled for one instruction set is never
 // linked into callers of another. Include every header with inline functions before this one.
 
@@ -202,6 +204,129 @@ template <class Lanes> struct SimdByteKernels {
         return Lanes::HighBits((lanes == ' ') | (lanes == '\t'));
     }
 
+    // Whether these lanes compress runs of blanks, sixty-four bytes at a time:
+    //   Blanks64(p): a bit per byte from p, set for blanks and tabs;
+    //   Compress64(p, kept, to): writes the bytes from p whose bit is set in kept to `to` in
+    //   order, each blank as ' ', and may write 64 bytes;
+    //   NthSet(bits, n): the index of set bit n (from 0) of a word.
+    static constexpr bool kCompresses = requires(const char* p, unsigned char* to) {
+        Lanes::Compress64(p, Lanes::Blanks64(p), to);
+    };
+
+    // How many bytes of each side are compressed at a time.
+    static constexpr std::size_t kSegment = 1024;
+    static constexpr std::size_t kSegmentWords = kSegment / 64;
+
+    // A segment of one side with its runs of blanks written as one blank each, and which of its
+    // bytes were kept, to find a kept byte's place again.
+    struct CompressedSegment {
+        unsigned char bytes[kSegment + 64]; // room for Compress64 to write 64 at the end
+        std::uint64_t kept[kSegmentWords];
+        std::size_t keptBefore[kSegmentWords]; // kept bytes in the words before each
+        std::size_t length;
+
+        // Compresses the kSegment bytes from p; a run of blanks that goes on from before them
+        // (blankBefore) is left out, as the walk has passed it.
+        CompressedSegment(const char* p, bool blankBefore) {
+            std::uint64_t runGoesOn = blankBefore;
+            std::size_t written = 0;
+            for (std::size_t word = 0; word < kSegmentWords; ++word) {
+                const std::uint64_t blanks = Lanes::Blanks64(p + word * 64);
+                const std::uint64_t keep = ~(blanks & ((blanks << 1) | runGoesOn));
+                runGoesOn = blanks >> 63;
+                Lanes::Compress64(p + word * 64, keep, bytes + written);
+                kept[word] = keep;
+                keptBefore[word] = written;
+                written += static_cast<std::size_t>(__builtin_popcountll(keep));
+            }
+            length = written;
+        }
+
+        // Where in the segment the kept byte `index` came from.
+        std::size_t OffsetOf(std::size_t index) const {
+            std::size_t word = 0;
+            for (std::size_t later = 1; later < kSegmentWords; ++later)
+                word += index >= keptBefore[later];
+            return word * 64 + Lanes::NthSet(kept[word], index - keptBefore[word]);
+        }
+    };
+
+    // Passes as much of a segment on each side as agrees with runs of blanks compressed, up to
+    // the last byte that is no blank. That is the walk's rule: two texts agree under it where
+    // they agree with each run of blanks as one blank, and a run that goes on from before left
+    // out. False where it stopped short of a segment's end: the event there is PassEvent's.
+    static bool PassSegment(const char* a, const char* b, TextWalkRules rules, TextWalk& w) {
+        const bool blankBefore = IsBlank(static_cast<char>(w.previous));
+        const CompressedSegment segmentA(a + w.at1, blankBefore);
+        const CompressedSegment segmentB(b + w.at2, blankBefore);
+        const std::size_t compared =
+            segmentA.length < segmentB.length ? segmentA.length : segmentB.length;
+        const EqualText same = ScanEqualText(reinterpret_cast<const char*>(segmentA.bytes),
+                                             reinterpret_cast<const char*>(segmentB.bytes),
+                                             compared, rules.foldCase, w.previous);
+        // A blank last may stand for a run that goes on past the segment; there is one at most,
+        // as no two blanks stand side by side in the compressed bytes.
+        const std::size_t passed =
+            same.length - (same.length > 0 && segmentA.bytes[same.length - 1] == ' ');
+        if (passed == 0)
+            return false;
+        if (same.lineFeeds > 0) {
+            const std::size_t last = same.afterLastLineFeed - 1;
+            w.lineFeeds += same.lineFeeds;
+            w.lineStart1 = w.at1 + segmentA.OffsetOf(last) + 1;
+            w.lineStart2 = w.at2 + segmentB.OffsetOf(last) + 1;
+        }
+        w.previous = segmentA.bytes[passed - 1];
+        w.at1 += segmentA.OffsetOf(passed - 1) + 1;
+        w.at2 += segmentB.OffsetOf(passed - 1) + 1;
+        return same.length == compared;
+    }
+
+    // Settles the first disagreement in the lanes at the walk's positions, or passes them whole
+    // when they agree: a run of blanks on either side is skipped from the blank masks, and a run
+    // that reaches past the lanes is followed to its end byte by byte. False where the texts
+    // disagree otherwise.
+    static bool PassEvent(const char* a, std::size_t n1, const char* b, std::size_t n2,
+                          TextWalkRules rules, TextWalk& w) {
+        const Vector lanesA = Load(a + w.at1);
+        const Vector lanesB = Load(b + w.at2);
+        std::uint32_t stops = ~Lanes::HighBits(lanesA == lanesB) & kAll;
+        std::uint32_t blanksA = 0;
+        std::uint32_t blanksB = 0;
+        if (stops) {
+            blanksA = Blanks(lanesA);
+            blanksB = Blanks(lanesB);
+            // Folding is looked at only where the first difference is no blank.
+            if (rules.foldCase && !((blanksA | blanksB) >> FirstSet(stops) & 1)) {
+                const std::uint32_t afterHigh = (Lanes::HighBits(lanesA) << 1) | (w.previous >> 7);
+                stops &= ~(Lanes::HighBits(LettersInTwoCases(lanesA, lanesB)) & ~afterHigh);
+            }
+        }
+        const std::size_t agree = stops ? FirstSet(stops) : kWidth;
+        const std::uint32_t lineFeeds = Lanes::HighBits(lanesA == '\n') & Below(agree);
+        if (lineFeeds) {
+            const std::size_t last = 31 - __builtin_clz(lineFeeds);
+            w.lineFeeds += Lanes::CountBits(lineFeeds);
+            w.lineStart1 = w.at1 + last + 1;
+            w.lineStart2 = w.at2 + last + 1;
+        }
+        if (agree > 0)
+            w.previous = static_cast<unsigned char>(a[w.at1 + agree - 1]);
+        w.at1 += agree;
+        w.at2 += agree;
+        if (!stops)
+            return true;
+        blanksA >>= agree;
+        blanksB >>= agree;
+        if (!((blanksA & blanksB & 1) || (IsBlank(w.previous) && ((blanksA | blanksB) & 1))))
+            return false;
+        const std::size_t inLanes = kWidth - agree;
+        SkipRun(a, n1, w.at1, RunLength(blanksA), inLanes);
+        SkipRun(b, n2, w.at2, RunLength(blanksB), inLanes);
+        w.previous = ' ';
+        return true;
+    }
+
     static void WalkText(const char* a, std::size_t n1, const char* b, std::size_t n2,
                          TextWalkRules rules, TextWalk& walk) {
         if (!rules.compressBlanks) {
@@ -212,53 +337,23 @@ template <class Lanes> struct SimdByteKernels {
             walk.disagree = run.length < n;
             return;
         }
-        // Runs of blanks come every few dozen bytes: each disagreement is settled from the lanes
-        // in hand, and the walk loads its next lanes where it has got to on each side.
         // In locals: the bytes are chars, which may alias the walk, so the walk's fields would
         // otherwise go to memory and back at every step.
         TextWalk w = walk;
-        while (n1 - w.at1 >= kWidth && n2 - w.at2 >= kWidth) {
-            const Vector lanesA = Load(a + w.at1);
-            const Vector lanesB = Load(b + w.at2);
-            std::uint32_t stops = ~Lanes::HighBits(lanesA == lanesB) & kAll;
-            std::uint32_t blanksA = 0;
-            std::uint32_t blanksB = 0;
-            if (stops) {
-                blanksA = Blanks(lanesA);
-                blanksB = Blanks(lanesB);
-                // Folding is looked at only where the first difference is no blank.
-                if (rules.foldCase && !((blanksA | blanksB) >> FirstSet(stops) & 1)) {
-                    const std::uint32_t afterHigh =
-                        (Lanes::HighBits(lanesA) << 1) | (w.previous >> 7);
-                    stops &= ~(Lanes::HighBits(LettersInTwoCases(lanesA, lanesB)) & ~afterHigh);
+        for (;;) {
+            // Runs of blanks come every few dozen bytes: where the lanes can compress them, long
+            // segments are compared in that form, and what one leaves is settled event by event.
+            if constexpr (kCompresses)
+                while (n1 - w.at1 >= kSegment && n2 - w.at2 >= kSegment &&
+                       PassSegment(a, b, rules, w)) {
                 }
-            }
-            const std::size_t agree = stops ? FirstSet(stops) : kWidth;
-            const std::uint32_t lineFeeds = Lanes::HighBits(lanesA == '\n') & Below(agree);
-            if (lineFeeds) {
-                const std::size_t last = 31 - __builtin_clz(lineFeeds);
-                w.lineFeeds += Lanes::CountBits(lineFeeds);
-                w.lineStart1 = w.at1 + last + 1;
-                w.lineStart2 = w.at2 + last + 1;
-            }
-            if (agree > 0)
-                w.previous = static_cast<unsigned char>(a[w.at1 + agree - 1]);
-            w.at1 += agree;
-            w.at2 += agree;
-            if (!stops)
-                continue;
-            blanksA >>= agree;
-            blanksB >>= agree;
-            if (!((blanksA & blanksB & 1) || (IsBlank(w.previous) && ((blanksA | blanksB) & 1)))) {
+            if (n1 - w.at1 < kWidth || n2 - w.at2 < kWidth)
+                break;
+            if (!PassEvent(a, n1, b, n2, rules, w)) {
                 w.disagree = true;
                 walk = w;
                 return;
             }
-            // A run that reaches past the lanes is followed to its end byte by byte.
-            const std::size_t inLanes = kWidth - agree;
-            SkipRun(a, n1, w.at1, RunLength(blanksA), inLanes);
-            SkipRun(b, n2, w.at2, RunLength(blanksB), inLanes);
-            w.previous = ' ';
         }
         walk = w;
         Lanes::Shorter().walkText(a, n1, b, n2, rules, walk);

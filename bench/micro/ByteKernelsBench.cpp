@@ -1,6 +1,7 @@
 // Times every byte-scan set this processor runs on long ranges: text lines of up to about 120
-// bytes against an equal copy and against a copy with most letters in the other case, and a run
-// of blanks.
+// bytes against an equal copy and against a copy with most letters in the other case, and a
+// walk with blanks compressed over indented lines with runs of blanks and tabs between words
+// against a copy with each run as one blank.
 //
 //   vy-kernel-bench [MIB [ROUNDS]]
 //
@@ -8,6 +9,8 @@
 // MIB within the cache to see the scans, beyond it to see the memory.
 
 #include "compare/ByteKernelSet.h"
+
+#include "bench/micro/OneBlankPerRun.h"
 
 #include <algorithm>
 #include <chrono>
@@ -27,6 +30,26 @@ template <class Scan> double BestGigabytesPerSecond(std::size_t bytes, int round
     }
     return best;
 }
+// Lines of about 80 bytes, half of them indented, with words apart by one blank mostly and by
+// two, a tab or a run of both now and then.
+std::string TextWithRunsOfBlanks(std::mt19937& random, std::size_t bytes) {
+    const char* const words[] = {
+        "buffer", "offset", "compare", "RunComparison(panel);",   "the", "of",
+        "0x1F",   "10000",  "==",      "\xE3\x83\x95\xE3\x82\xA1"};
+    const char* const indents[] = {"", "", "", "", "", "    ", "    ", "\t", "        ", "  "};
+    const char* const gaps[] = {" ", " ", " ", " ", " ", " ", " ", " ", "  ", "\t", " \t  "};
+    std::string text;
+    while (text.size() < bytes) {
+        std::string line = indents[random() % std::size(indents)];
+        const std::size_t length = 60 + random() % 41;
+        line += "Note";
+        while (line.size() < length)
+            line +=
+                std::string(gaps[random() % std::size(gaps)]) + words[random() % std::size(words)];
+        text += line + '\n';
+    }
+    return text;
+}
 } // namespace
 
 int main(int argc, char** argv) {
@@ -40,13 +63,15 @@ int main(int argc, char** argv) {
                 " \xE3\x81\x82\n";
     text.resize(bytes);
     const std::string copy = text;
+    const std::string blanks = TextWithRunsOfBlanks(random, bytes);
+    const std::string blanksOnce = OneBlankPerRun(blanks);
     std::string otherCase = text;
     for (char& byte : otherCase)
         byte = byte == 'x' ? 'X' : byte;
 
     std::size_t sink = 0;
-    std::printf("%-8s %10s %10s %10s %10s  (GB/s, %zu MiB)\n", "set", "FirstDiff", "ScanEqual",
-                "ScanFolded", "CountLF", bytes >> 20);
+    std::printf("%-8s %10s %10s %10s %10s %10s  (GB/s, %zu MiB)\n", "set", "FirstDiff", "ScanEqual",
+                "ScanFolded", "CountLF", "WalkBlanks", bytes >> 20);
     for (const ByteKernelSet* set : ByteKernelSets()) {
         if (!set->runsHere())
             continue;
@@ -61,7 +86,15 @@ int main(int argc, char** argv) {
             [&] { sink += set->scanEqualText(a, otherCase.data(), bytes, true, 0).lineFeeds; });
         const double count =
             BestGigabytesPerSecond(bytes, rounds, [&] { sink += set->countLineFeeds(a, bytes); });
-        std::printf("%-8s %10.1f %10.1f %10.1f %10.1f\n", set->name, first, scan, folded, count);
+        // Gigabytes of the text with its runs of blanks, with letters folded as by default.
+        const double walk = BestGigabytesPerSecond(blanks.size(), rounds, [&] {
+            TextWalk walked;
+            set->walkText(blanks.data(), blanks.size(), blanksOnce.data(), blanksOnce.size(),
+                          {true, true}, walked);
+            sink += walked.lineFeeds;
+        });
+        std::printf("%-8s %10.1f %10.1f %10.1f %10.1f %10.1f\n", set->name, first, scan, folded,
+                    count, walk);
     }
     return sink == 0; // keeps the scans from being optimised away
 }

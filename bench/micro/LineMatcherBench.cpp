@@ -12,6 +12,8 @@
 
 #include "compare/LineMatcher.h"
 
+#include "bench/micro/OneBlankPerRun.h"
+
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -53,18 +55,6 @@ std::string SwapCase(std::string line) {
         if ((byte >= 'a' && byte <= 'z') || (byte >= 'A' && byte <= 'Z'))
             byte = static_cast<char>(byte ^ 0x20);
     return line;
-}
-
-std::string OneBlankPerRun(const std::string& line) {
-    std::string result;
-    for (const char byte : line) {
-        const bool blank = byte == ' ' || byte == '\t';
-        if (!blank)
-            result.push_back(byte);
-        else if (result.empty() || result.back() != ' ')
-            result.push_back(' ');
-    }
-    return result;
 }
 
 struct Case {
