@@ -71,6 +71,8 @@ protected:
             if (chdir(dir.Path().c_str()) != 0 || setrlimit(RLIMIT_AS, &limit) != 0 ||
                 !Redirect(streams, outPath, errPath))
                 _exit(127);
+            // Only the three streams stay open, as for a program started from a shell.
+            close_range(3, ~0u, 0);
             execv(argv[0], argv.data());
             _exit(127);
         }
@@ -107,13 +109,8 @@ protected:
         const int err = streams == Streams::Together
                             ? out
                             : open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        if (in < 0 || out < 0 || err < 0 || dup2(in, 0) < 0 || dup2(out, 1) < 0 || dup2(err, 2) < 0)
-            return false;
-        // Only the three streams stay open, as for a program started from a shell.
-        for (const int descriptor : {in, out, err})
-            if (descriptor > 2)
-                close(descriptor);
-        return true;
+        return in >= 0 && out >= 0 && err >= 0 && dup2(in, 0) >= 0 && dup2(out, 1) >= 0 &&
+               dup2(err, 2) >= 0;
     }
 
     static std::string ReadUntilClosed(int terminal) {
