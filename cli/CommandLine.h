@@ -23,7 +23,7 @@ struct CommandLine {
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments);
 
 inline constexpr const char* kUsage =
-    "Usage: vy-cmp [-s|--quiet] [--text] [--match-case] [--compress-blanks] FILE1 FILE2\n"
+    "Usage: vy-cmp [-s|--quiet] [--text] [--match-case] [--compress-blanks] [--] FILE1 FILE2\n"
     "Compares two files from their start, position against position.\n"
     "\n"
     "  -s, --quiet        print nothing; stop at the first difference, exit status only\n"

@@ -2,6 +2,7 @@
 // program's own icon and version block:
 //   vy-desktop-files icon SIZE OUT.png            the icon at SIZE, every pixel a whole one of the
 //                                                 32-pixel picture
+//   vy-desktop-files svg OUT.svg                  the icon as a scalable picture of square pixels
 //   vy-desktop-files fill IN OUT [NAME=VALUE...]  IN with every @NAME@ replaced by its value
 // The names are the keys of the version strings, VERSION (the file version as 1.0.0.1) and
 // those given on the command line.
@@ -9,6 +10,7 @@
 #include "platform/qt/Icon.h"
 #include "res/MainIcon.h"
 #include "res/VersionInfo.h"
+#include "res/desktop/IconSvg.h"
 
 #include <QImage>
 #include <QString>
@@ -61,6 +63,16 @@ int WriteIcon(std::string_view sizeText, const char* outPath) {
     return 0;
 }
 
+int WriteText(const char* outPath, const std::string& text) {
+    std::ofstream file(outPath, std::ios::binary | std::ios::trunc);
+    file << text;
+    if (!file.flush()) {
+        std::cerr << "vy-desktop-files: cannot write " << outPath << '\n';
+        return 1;
+    }
+    return 0;
+}
+
 int FillTemplate(const char* inPath, const char* outPath, int extraCount, char** extras) {
     std::map<std::string, std::string, std::less<>> values;
     for (const VersionString& entry : kVersionInfo.strings)
@@ -99,14 +111,7 @@ int FillTemplate(const char* inPath, const char* outPath, int extraCount, char**
         done = close + 1;
     }
     out.append(text, done);
-
-    std::ofstream file(outPath, std::ios::binary | std::ios::trunc);
-    file << out;
-    if (!file.flush()) {
-        std::cerr << "vy-desktop-files: cannot write " << outPath << '\n';
-        return 1;
-    }
-    return 0;
+    return WriteText(outPath, out);
 }
 
 } // namespace
@@ -115,9 +120,12 @@ int main(int argc, char** argv) {
     const std::string_view command = argc > 1 ? argv[1] : "";
     if (command == "icon" && argc == 4)
         return WriteIcon(argv[2], argv[3]);
+    if (command == "svg" && argc == 3)
+        return WriteText(argv[2], IconSvg(kMainIcon));
     if (command == "fill" && argc >= 4)
         return FillTemplate(argv[2], argv[3], argc - 4, argv + 4);
     std::cerr << "usage: vy-desktop-files icon SIZE OUT.png\n"
+                 "       vy-desktop-files svg OUT.svg\n"
                  "       vy-desktop-files fill IN OUT [NAME=VALUE...]\n";
     return 2;
 }

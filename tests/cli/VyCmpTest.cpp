@@ -21,7 +21,7 @@ namespace {
 using namespace std::string_literals;
 
 constexpr std::string_view kUsage =
-    "vy-cmp [-s|--quiet] [--text] [--match-case] [--compress-blanks] FILE1 FILE2";
+    "vy-cmp [-s|--quiet] [--text] [--match-case] [--compress-blanks] [--] FILE1 FILE2";
 
 struct Outcome {
     int status = -1;

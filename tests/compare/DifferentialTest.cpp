@@ -67,7 +67,7 @@ std::string ChangedText(Random& random, std::string text) {
             text.insert(at, RandomLine(random) + "\n");
             break;
         case 4:
-            text.insert(at, "\r");
+            text.insert(at, 1, '\r');
             break;
         case 5:
             text.resize(at);

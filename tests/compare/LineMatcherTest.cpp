@@ -18,19 +18,20 @@ namespace {
 std::atomic<long> allocations{0};
 } // namespace
 
-// Counts every allocation of this test program, so that a test can see that none happened.
-void* operator new(std::size_t size) {
+// Counts every allocation of this test program, so that a test can see that none happened. The
+// pair stays out of line: inlined, GCC would see a free() of what a new returned and warn.
+[[gnu::noinline]] void* operator new(std::size_t size) {
     ++allocations;
     if (void* memory = std::malloc(size == 0 ? 1 : size))
         return memory;
     throw std::bad_alloc();
 }
 
-void operator delete(void* memory) noexcept {
+[[gnu::noinline]] void operator delete(void* memory) noexcept {
     std::free(memory);
 }
 
-void operator delete(void* memory, std::size_t) noexcept {
+[[gnu::noinline]] void operator delete(void* memory, std::size_t) noexcept {
     std::free(memory);
 }
 

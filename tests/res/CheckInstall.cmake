@@ -15,11 +15,13 @@ set(files
     bin/vy-cmp
     share/man/man1/vy-cmp.1
     share/bash-completion/completions/vy-cmp
-    share/doc/vy/LICENSE)
+    share/doc/vy-cmp/copyright)
 if(WITH_QT)
     list(APPEND files
         bin/vy
         share/man/man1/vy.1
+        share/doc/vy/copyright
+        share/icons/hicolor/scalable/apps/vy.svg
         share/applications/${APP_ID}.desktop
         share/metainfo/${APP_ID}.metainfo.xml)
 endif()
@@ -29,6 +31,30 @@ foreach(file ${files})
     endif()
 endforeach()
 
+# Debian's place for the licence is each package's copyright file; a licence file beside it is
+# one too many.
+file(GLOB_RECURSE licences ${PREFIX}/share/doc/*/LICENSE* ${PREFIX}/share/doc/*/COPYING*)
+if(licences)
+    set(problems "${problems}\n  a licence file beside the copyright: ${licences}")
+endif()
+file(READ ${PREFIX}/share/doc/vy-cmp/copyright copyright)
+if(NOT copyright MATCHES "\nLicense: Expat\n MIT License\n .\n Copyright \\(c\\) 2026")
+    set(problems "${problems}\n  the copyright file lacks the licence:\n${copyright}")
+endif()
+
+# The vy-cmp package is its component alone: the command and what documents it, nothing of
+# the window's.
+file(REMOVE_RECURSE ${PREFIX}-vy-cmp)
+execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX}-vy-cmp
+    --component vy-cmp RESULT_VARIABLE result OUTPUT_QUIET ERROR_QUIET)
+file(GLOB_RECURSE component RELATIVE ${PREFIX}-vy-cmp ${PREFIX}-vy-cmp/*)
+list(SORT component)
+set(expected bin/vy-cmp share/bash-completion/completions/vy-cmp share/doc/vy-cmp/copyright
+    share/man/man1/vy-cmp.1)
+if(NOT result EQUAL 0 OR NOT component STREQUAL expected)
+    set(problems "${problems}\n  the vy-cmp component holds ${component}")
+endif()
+
 execute_process(COMMAND ${PREFIX}/bin/vy-cmp --version RESULT_VARIABLE result
     OUTPUT_QUIET ERROR_QUIET)
 if(NOT result EQUAL 0)
@@ -37,7 +63,7 @@ endif()
 
 if(WITH_QT)
     # Every icon is a PNG of its folder's size: width and height stand at bytes 16 to 23.
-    foreach(size 16 24 32 48 64 128 256)
+    foreach(size 16 24 32 48 64 128 256 512)
         set(icon ${PREFIX}/share/icons/hicolor/${size}x${size}/apps/vy.png)
         if(NOT EXISTS ${icon})
             set(problems "${problems}\n  the ${size}-pixel icon is missing")
@@ -54,7 +80,7 @@ if(WITH_QT)
     endforeach()
 
     file(STRINGS ${PREFIX}/share/applications/${APP_ID}.desktop entry)
-    foreach(line "Exec=vy" "Icon=vy" "StartupWMClass=${WINDOW_CLASS}")
+    foreach(line "Exec=vy" "TryExec=vy" "Icon=vy" "StartupWMClass=${WINDOW_CLASS}")
         if(NOT line IN_LIST entry)
             set(problems "${problems}\n  the desktop entry lacks ${line}")
         endif()
