@@ -131,20 +131,11 @@ FileWindow::Status FileWindow::ExtendMapping(std::int64_t end) {
         }
         map_ = static_cast<unsigned char*>(start);
         droppedTo_ = PageStart(begin_);
-        // Read ahead in large steps, as for a file read in order.
-        ::madvise(map_, mapLength_, MADV_SEQUENTIAL);
     }
     // A file cut before its bytes are read shows in its size; one cut later faults in the guard,
     // or reads as zeros in its last page until Confirm.
     if (Confirm(end) == Status::Failed)
         return Status::Failed;
-    // The stretch after this one is asked for now, so that a file on a disk comes in while this
-    // one is compared.
-    const std::int64_t ahead = PageStart(end);
-    const std::int64_t aheadEnd =
-        std::min(WholePages(reportedSize_), WholePages(end + (end - end_)));
-    if (aheadEnd > ahead)
-        ::madvise(map_ + ahead, static_cast<std::size_t>(aheadEnd - ahead), MADV_WILLNEED);
     end_ = end;
     return Status::Ok;
 }
