@@ -44,8 +44,7 @@ public:
               const CompareTuning& tuning)
         : panel_(panel), file1_(file1), file2_(file2),
           tuning_(tuning), unit_{"ﾊﾞｲﾄ", tuning.byteLimit}, window1_(file1, tuning.access),
-          window2_(file2, tuning.access), step_(static_cast<std::int64_t>(tuning.windowSize)),
-          list_(Capacity()) {}
+          window2_(file2, tuning.access), step_(static_cast<std::int64_t>(tuning.windowSize)) {}
 
     CompareResult Run();
 
@@ -169,7 +168,7 @@ CompareResult BinaryRun::RunInTurn(std::int64_t position) {
 // Compares and lists the stretch that both windows hold, once both files are known to have
 // held it throughout; the result when that ends the run.
 std::optional<CompareResult> BinaryRun::CompareStretch(std::int64_t from, std::int64_t to) {
-    list_.Reset(Room());
+    list_.Reset(std::min(Room(), static_cast<std::size_t>(to - from)));
     if (const auto lost = ConfirmedScan(window1_, window2_, from, to, list_))
         return Failed(*lost);
     if (!List(list_))

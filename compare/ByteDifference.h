@@ -12,18 +12,23 @@ struct ByteDifference {
     unsigned char byte2;
 };
 
-// A fixed store of differences that fills without allocating, so that a scan filling it may be
+// A store of differences that fills without allocating, so that a scan filling it may be
 // abandoned at a page fault: every difference counted is complete.
 class DifferenceList {
 public:
-    explicit DifferenceList(std::size_t capacity)
+    explicit DifferenceList(std::size_t capacity = 0)
         : entries_(std::make_unique_for_overwrite<ByteDifference[]>(capacity)), capacity_(capacity),
           room_(capacity) {}
 
-    // Empties the list and lets it take `room` differences, at most its capacity.
+    // Empties the list and lets it take `room` differences, growing to hold them (which may
+    // throw std::bad_alloc, so never inside a guard): a small comparison needs only a little.
     void Reset(std::size_t room) {
         size_ = 0;
-        room_ = room < capacity_ ? room : capacity_;
+        if (room > capacity_) {
+            entries_ = std::make_unique_for_overwrite<ByteDifference[]>(room);
+            capacity_ = room;
+        }
+        room_ = room;
     }
     bool Full() const { return size_ == room_; }
     std::size_t Size() const { return size_; }

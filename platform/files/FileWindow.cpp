@@ -13,6 +13,8 @@
 
 namespace {
 
+constexpr std::int64_t kDropStep = std::int64_t{1} << 20;
+
 std::int64_t PageSize() {
     static const std::int64_t size = ::sysconf(_SC_PAGESIZE);
     return size;
@@ -234,13 +236,18 @@ FileWindow::Status FileWindow::ExtendBuffer(std::int64_t end) {
 }
 
 void FileWindow::Release(std::int64_t offset) {
-    // The pages of the bytes let go of leave the process, so that memory stays flat.
-    if (map_) {
+    // The pages of the bytes let go of leave the process, so that memory stays flat: a
+    // megabyte at a time, or all that is held before a jump, since each is a system call; a
+    // small file's few pages go with the mapping.
+    if (map_ && static_cast<std::int64_t>(mapLength_) > kDropStep) {
         const std::int64_t drop = PageStart(std::min(offset, end_));
-        if (drop > droppedTo_)
+        if (drop - droppedTo_ >= kDropStep || (offset >= end_ && drop > droppedTo_)) {
             ::madvise(map_ + droppedTo_, static_cast<std::size_t>(drop - droppedTo_),
                       MADV_DONTNEED);
-        droppedTo_ = std::max(droppedTo_, PageStart(offset));
+            droppedTo_ = drop;
+        }
+        if (offset >= end_)
+            droppedTo_ = std::max(droppedTo_, PageStart(offset));
     }
     if (offset >= end_) {
         begin_ = end_ = bufferOffset_ = offset;
