@@ -24,6 +24,7 @@ int ExitStatus(RunOutcome outcome) {
         return kExitDifferent;
     case RunOutcome::CheckFailed:
     case RunOutcome::ReadFailed:
+    case RunOutcome::Stopped:
         break;
     }
     return kExitTrouble;

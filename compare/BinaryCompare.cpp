@@ -4,6 +4,7 @@
 #include "compare/DifferenceTexts.h"
 #include "compare/FilePair.h"
 #include "compare/ResultPanel.h"
+#include "compare/RunCheckpoint.h"
 #include "compare/SecondCore.h"
 #include "compare/SecondWorker.h"
 #include "compare/StretchScan.h"
@@ -44,11 +45,14 @@ public:
         : panel_(panel), file1_(file1), file2_(file2),
           tuning_(tuning), unit_{"ﾊﾞｲﾄ", tuning.byteLimit}, window1_(file1, tuning.access),
           window2_(file2, tuning.access), step_(static_cast<std::int64_t>(tuning.windowSize)),
-          list_(Capacity()) {}
+          list_(Capacity()),
+          checkpoint_(tuning.progress, window1_.ReportedSize() + window2_.ReportedSize()) {}
 
     CompareOutcome Run();
 
 private:
+    CompareOutcome CompareAll();
+    CompareOutcome Stop();
     std::size_t Capacity() const { return static_cast<std::size_t>(unit_.limit) + 1; }
     std::size_t Room() const { return static_cast<std::size_t>(unit_.limit + 1 - differences_); }
     bool WantsSecondWorker(std::int64_t sharedLength) const;
@@ -68,12 +72,21 @@ private:
     FileWindow window2_;
     const std::int64_t step_;
     DifferenceList list_;
+    RunCheckpoint checkpoint_;
     std::int64_t differences_ = 0;
     bool ended1_ = false;
     bool ended2_ = false;
 };
 
 CompareOutcome BinaryRun::Run() {
+    try {
+        return CompareAll();
+    } catch (const RunStopped&) {
+        return Stop();
+    }
+}
+
+CompareOutcome BinaryRun::CompareAll() {
     const std::int64_t size1 = window1_.ReportedSize();
     const std::int64_t size2 = window2_.ReportedSize();
     panel_.SetLengthVerdict(LengthVerdict(size1, size2));
@@ -126,6 +139,7 @@ std::optional<CompareOutcome> BinaryRun::RunInParallel(std::int64_t sharedLength
             return Finish();
         if (theirs.failed)
             return FailureOf(*theirs.failed);
+        checkpoint_.Reached(2 * std::min(to + step_, sharedLength));
     }
     window1_.Release(sharedLength);
     window2_.Release(sharedLength);
@@ -156,6 +170,7 @@ CompareOutcome BinaryRun::RunInTurn(std::int64_t position) {
         if (const auto outcome = CompareStretch(position, end))
             return *outcome;
         position = end;
+        checkpoint_.Reached(2 * position);
     }
 }
 
@@ -194,6 +209,7 @@ std::optional<std::int64_t> BinaryRun::Length(FileWindow& window, bool ended) {
     if (window.LengthIsReportedSize())
         return window.ReportedSize();
     for (;;) {
+        checkpoint_.Check();
         window.Release(window.End());
         switch (window.Extend(window.End() + step_)) {
         case FileWindow::Status::Ok:
@@ -222,6 +238,14 @@ CompareOutcome BinaryRun::Finish() {
     panel_.SetDifferenceSummary(DifferenceSummary(differences_, unit_));
     return differences_ == 0 && *length1 == *length2 ? CompareOutcome::Same
                                                      : CompareOutcome::Different;
+}
+
+CompareOutcome BinaryRun::Stop() {
+    // The verdict shown at the start holds only where the sizes the files reported do.
+    if (!window1_.LengthIsReportedSize() || !window2_.LengthIsReportedSize())
+        panel_.SetLengthVerdict("");
+    panel_.SetDifferenceSummary(StoppedSummary(differences_, unit_));
+    return CompareOutcome::Stopped;
 }
 
 } // namespace

@@ -5,6 +5,8 @@
 #include <cstddef>
 #include <cstdint>
 
+class RunProgress;
+
 // How a comparison goes about its work, apart from what counts as a difference. The defaults
 // are the program's; tests shrink the windows and the limits to reach every edge with small
 // files, and vy-cmp --quiet wants the answer alone.
@@ -21,4 +23,6 @@ struct CompareTuning {
     // worker when a core is free; 1 keeps one, 2 forces two.
     unsigned workers = 0;
     FileAccess access;
+    // Told how far a run has got, and asked whether to go on; none runs to the end.
+    RunProgress* progress = nullptr;
 };

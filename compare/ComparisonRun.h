@@ -12,6 +12,7 @@ struct CompareSettings;
 // that order), shows the first failure through the host and leaves the panel untouched; else
 // clears the rows, shows both names and runs the comparison that the settings' mode selects,
 // with the busy pointer up. A file that fails during the comparison, or whose line cannot be
-// held in memory, is shown as a read error of that file; nothing is thrown.
+// held in memory, is shown as a read error of that file; nothing is thrown. A run that the
+// tuning's progress stops keeps its rows and says in its summary that it was stopped.
 RunResult RunComparison(const CompareRequest& request, const CompareSettings& settings,
                         ResultPanel& panel, RunHost& host, const CompareTuning& tuning = {});

@@ -12,3 +12,11 @@ std::string DifferenceSummary(std::int64_t differences, const DifferenceUnit& un
         return "違いは見つかりませんでした";
     return std::to_string(differences) + ' ' + std::string(unit.name) + "の、違いがありました";
 }
+
+std::string StoppedSummary(std::int64_t differences, const DifferenceUnit& unit) {
+    if (differences > unit.limit)
+        return std::to_string(unit.limit) + ' ' + std::string(unit.name) +
+               "を超える違いまでで、中止しました";
+    return std::to_string(differences) + ' ' + std::string(unit.name) +
+           "の違いまでで、中止しました";
+}

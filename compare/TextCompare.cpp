@@ -6,16 +6,19 @@
 #include "compare/FilePair.h"
 #include "compare/LineMatcher.h"
 #include "compare/ResultPanel.h"
+#include "compare/RunCheckpoint.h"
 #include "compare/SecondCore.h"
 #include "compare/TextStream.h"
 #include "platform/files/PageFaultGuard.h"
 
 #include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <cstdint>
+#include <future>
 #include <new>
 #include <optional>
 #include <system_error>
-#include <thread>
 
 namespace {
 
@@ -33,7 +36,8 @@ class TextRun {
 public:
     TextRun(ResultPanel& panel, const CFile& file1, const CFile& file2, std::string heading1,
             std::string heading2, const CompareSettings& settings, const CompareTuning& tuning)
-        : panel_(panel), stream1_(file1, tuning), stream2_(file2, tuning),
+        : panel_(panel), checkpoint_(tuning.progress, file1.GetLength() + file2.GetLength()),
+          stream1_(file1, tuning, &checkpoint_), stream2_(file2, tuning, &checkpoint_),
           heading1_(std::move(heading1)), heading2_(std::move(heading2)),
           foldCase_(settings.matchCase == 0), compressBlanks_(settings.compressBlanks == 1),
           matcher_(TextOptions{foldCase_, compressBlanks_}), unit_{"行", tuning.lineLimit},
@@ -43,6 +47,8 @@ public:
     CompareOutcome Run();
 
 private:
+    CompareOutcome CompareAll();
+    CompareOutcome Stop();
     std::optional<Side> WalkWhileEqual(bool& disagree);
     std::optional<Side> MatchLinePair(bool& goOn);
     std::optional<Side> ListLinePair(std::int64_t end1, std::int64_t end2);
@@ -55,6 +61,7 @@ private:
     }
 
     ResultPanel& panel_;
+    RunCheckpoint checkpoint_;
     TextStream stream1_;
     TextStream stream2_;
     const std::string heading1_;
@@ -74,7 +81,16 @@ private:
 };
 
 CompareOutcome TextRun::Run() {
+    try {
+        return CompareAll();
+    } catch (const RunStopped&) {
+        return Stop();
+    }
+}
+
+CompareOutcome TextRun::CompareAll() {
     for (bool goOn = true; goOn;) {
+        checkpoint_.Reached(stream1_.Position() + stream2_.Position());
         // File1 is always read first.
         const auto status1 = stream1_.Fill();
         if (status1 == TextStream::Status::Failed)
@@ -206,33 +222,48 @@ std::optional<Side> TextRun::AddLine(TextStream& stream, Side side, std::int64_t
     return std::nullopt;
 }
 
-// Counts what remains of one file's lines; the status of its last step, End or Failed.
-TextStream::Status CountToTheEnd(TextStream& stream, TextStream::LineCount& count) {
-    TextStream::Status status;
-    while ((status = stream.CountOn(count)) == TextStream::Status::Ok) {
-    }
-    return status;
-}
+// While no result has come, the main count looks in this often to report progress.
+constexpr std::chrono::milliseconds kProgressInterval{20};
 
 // Counts the lines that remain in both files, on two cores at once where a second one is free:
-// one core reads a single file more slowly than two files side by side.
+// one core reads a single file more slowly than two files side by side. The second core counts
+// File2 and stops at the next window when told.
 std::optional<Side> TextRun::CountTheRest() {
     TextStream::LineCount rest1;
     TextStream::LineCount rest2;
-    TextStream::Status end1;
-    TextStream::Status end2 = TextStream::Status::End;
-    std::thread second;
+    std::atomic<bool> stop = false;
+    std::atomic<std::int64_t> reached2 = stream2_.Position();
+    std::future<TextStream::Status> second;
     if (useSecondCore_) {
         try {
-            second = std::thread([&] { end2 = CountToTheEnd(stream2_, rest2); });
+            second = std::async(
+                std::launch::async,
+                [&] {
+                    TextStream::Status status = TextStream::Status::Ok;
+                    while (!stop && (status = stream2_.CountOn(rest2)) == TextStream::Status::Ok)
+                        reached2 = stream2_.Position();
+                    return status;
+                });
         } catch (const std::system_error&) {
         }
     }
-    end1 = CountToTheEnd(stream1_, rest1);
-    if (second.joinable())
-        second.join();
-    else
-        end2 = CountToTheEnd(stream2_, rest2);
+    // Left before its end only by a stop, which the second count must hear before it is waited for.
+    struct StopOnLeave {
+        std::atomic<bool>& stop;
+        ~StopOnLeave() { stop = true; }
+    } stopOnLeave{stop};
+    TextStream::Status end1;
+    while ((end1 = stream1_.CountOn(rest1)) == TextStream::Status::Ok)
+        checkpoint_.Reached(stream1_.Position() + reached2);
+    TextStream::Status end2;
+    if (second.valid()) {
+        while (second.wait_for(kProgressInterval) != std::future_status::ready)
+            checkpoint_.Reached(stream1_.Position() + reached2);
+        end2 = second.get();
+    } else {
+        while ((end2 = stream2_.CountOn(rest2)) == TextStream::Status::Ok)
+            checkpoint_.Reached(stream1_.Position() + stream2_.Position());
+    }
     if (end1 == TextStream::Status::Failed)
         return Side::File1;
     if (end2 == TextStream::Status::Failed)
@@ -249,6 +280,13 @@ CompareOutcome TextRun::Finish() {
     panel_.SetDifferenceSummary(DifferenceSummary(differences_, unit_));
     return differences_ == 0 && lines1_ == lines2_ ? CompareOutcome::Same
                                                    : CompareOutcome::Different;
+}
+
+CompareOutcome TextRun::Stop() {
+    // Neither line count is known before both files were read to their ends.
+    panel_.SetLengthVerdict("");
+    panel_.SetDifferenceSummary(StoppedSummary(differences_, unit_));
+    return CompareOutcome::Stopped;
 }
 
 } // namespace

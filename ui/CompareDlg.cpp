@@ -47,8 +47,9 @@ CompareRequest RequestFor(const std::optional<FileChoice>& file1,
 }
 } // namespace
 
-CCompareDlg::CCompareDlg(CWnd* parent)
-    : CDialog(LoadDialogTemplate(IDD_COMPARE_DIALOG), parent), icon(LoadMainIcon()) {
+CCompareDlg::CCompareDlg(CWnd* parent, CompareTuning tuning)
+    : CDialog(LoadDialogTemplate(IDD_COMPARE_DIALOG), parent), icon(LoadMainIcon()),
+      tuning(tuning) {
     MapClicked(IDC_BROWSE1, &CCompareDlg::OnBrowseFile1);
     MapClicked(IDC_BROWSE2, &CCompareDlg::OnBrowseFile2);
     MapClicked(IDC_EXECUTE, &CCompareDlg::OnExecute);
@@ -152,6 +153,10 @@ void CCompareDlg::Browse(FileList& list) {
 void CCompareDlg::OnExecute() {
     const CompareRequest request = RequestFor(file1List.CurrentChoice(), file2List.CurrentChoice());
     DialogResultPanel panel(resultList, name1Label, name2Label, lengthLabel, summaryLabel);
-    DialogRunHost host(*this);
-    RunComparison(request, compareSettings, panel, host);
+    DialogRunHost host(*this, summaryLabel);
+    CompareTuning watched = tuning;
+    watched.progress = &host;
+    RunComparison(request, compareSettings, panel, host, watched);
+    if (host.CloseAsked())
+        SendCommand(IDCANCEL);
 }

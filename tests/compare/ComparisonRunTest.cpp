@@ -3,6 +3,7 @@
 #include "compare/CompareRequest.h"
 #include "compare/CompareSettings.h"
 #include "compare/DisplayName.h"
+#include "compare/RunProgress.h"
 #include "tests/support/ExpectedTexts.h"
 #include "tests/support/MemoryResultPanel.h"
 #include "tests/support/RecordingHost.h"
@@ -59,13 +60,74 @@ protected:
         EXPECT_EQ(panel.calls, Rows{});
     }
 
+    // Runs with small windows, asking `progress` whether to go on.
+    RunOutcome RunWatched(const CompareRequest& request, RunProgress* progress,
+                          std::int64_t lineLimit) {
+        panel = {};
+        host.events.clear();
+        CompareTuning tuning;
+        tuning.windowSize = 64;
+        tuning.lineLimit = lineLimit;
+        tuning.progress = progress;
+        return RunComparison(request, settings, panel, host, tuning).outcome;
+    }
+
     CompareSettings settings;
     TempDir dir;
     MemoryResultPanel panel;
     RecordingHost host;
 };
 
+// Asks to stop at its given question.
+class StopAt : public RunProgress {
+public:
+    explicit StopAt(int question) : left_(question) {}
+    bool GoOn(std::int64_t, std::int64_t) override { return --left_ > 0; }
+
+private:
+    int left_;
+};
+
 } // namespace
+
+TEST_F(ComparisonRun, AStoppedRunKeepsTheRowsFoundSoFarAndSaysOnlyThatItStopped) {
+    // Every line differs in case and one is far longer than a window.
+    std::string text1;
+    std::string text2;
+    for (int line = 0; line < 40; ++line) {
+        const std::string tail = line == 20 ? std::string(1000, 'x') : std::to_string(line);
+        text1 += "line " + tail + "\n";
+        text2 += "LINE " + tail + "\n";
+    }
+    const auto request = Request(dir.Write("a.txt", text1), dir.Write("b.txt", text2));
+    settings.matchCase = 1;
+    struct Case {
+        CompareMode mode;
+        int question;
+        std::int64_t lineLimit;
+        std::string summary;
+    };
+    for (const Case& test :
+         {Case{CompareMode::Binary, 3, 4000, "ﾊﾞｲﾄの違いまでで、中止しました"},
+          Case{CompareMode::Text, 10, 4000, "行の違いまでで、中止しました"},
+          Case{CompareMode::Text, 22, 4000, "行の違いまでで、中止しました"},
+          Case{CompareMode::Text, 12, 5, "5 行を超える違いまでで、中止しました"}}) {
+        settings.mode = test.mode;
+        ASSERT_EQ(RunWatched(request, nullptr, test.lineLimit), RunOutcome::Different);
+        const MemoryResultPanel whole = panel;
+        StopAt progress(test.question);
+        EXPECT_EQ(RunWatched(request, &progress, test.lineLimit), RunOutcome::Stopped);
+        ASSERT_LE(panel.rows.size(), whole.rows.size());
+        EXPECT_TRUE(std::equal(panel.rows.begin(), panel.rows.end(), whole.rows.begin()));
+        const bool binary = test.mode == CompareMode::Binary;
+        const std::size_t listed = binary ? panel.rows.size() - 1 : panel.rows.size() / 6;
+        EXPECT_GT(listed, 0u);
+        const std::string count = test.lineLimit < 40 ? "" : std::to_string(listed) + ' ';
+        EXPECT_EQ(panel.differenceSummary, count + test.summary) << test.question;
+        EXPECT_EQ(panel.lengthVerdict, binary ? whole.lengthVerdict : "") << test.question;
+        EXPECT_EQ(host.events, Rows({"BeginWait", "EndWait"}));
+    }
+}
 
 TEST_F(ComparisonRun, ChecksRunInOrderAndShowTheFirstFailure) {
     const auto missing1 = dir.PathOf("a.txt");

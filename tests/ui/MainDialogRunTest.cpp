@@ -13,15 +13,21 @@
 #include "ui/ProcessSettings.h"
 
 #include <QApplication>
+#include <QTest>
+#include <QTimer>
 #include <QWidget>
 
 #include <gtest/gtest.h>
 
 #include <sys/resource.h>
+#include <unistd.h>
 
+#include <atomic>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <thread>
 
 namespace {
 // Two Shift-JIS texts that differ in a full-width against a half-width word, a tab-indented
@@ -69,6 +75,28 @@ ResultArea ExpectedResultArea(const std::string& path1, const std::string& path2
                   compareSettings, panel, host);
     return {panel.rows, panel.name1, panel.name2, panel.lengthVerdict, panel.differenceSummary};
 }
+
+std::atomic<int> slowReads = 0;
+
+// Reads as a slow disk does, a few milliseconds a call, counting the calls.
+ssize_t SlowRead(int descriptor, void* buffer, std::size_t count, off_t offset) {
+    ++slowReads;
+    std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    return pread(descriptor, buffer, count, offset);
+}
+
+// Counts the paint events that reach a widget.
+class PaintCounter : public QObject {
+public:
+    explicit PaintCounter(QWidget* widget) { widget->installEventFilter(this); }
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        paints += event->type() == QEvent::Paint;
+        return false;
+    }
+};
 
 // The address space the process takes now, in bytes.
 rlim_t AddressSpaceInUse() {
@@ -196,4 +224,81 @@ TEST(MainDialogRun, ALineTooLongForTheMemoryShowsAReadErrorAndGivesThePointerBac
     EXPECT_EQ(messages.boxes,
               (std::vector<Box>{{&dialog, "a.txt", "File Read Error!!!", kExclamation}}));
     EXPECT_FALSE(busyAfterRun);
+}
+
+TEST(MainDialogRun, ALongRunPaintsShowsProgressAndStopsOnEscapeKeepingItsRows) {
+    // 4 MiB that differ in a byte of every 4 KiB, read 4 KiB at a time at 2 ms a read: seconds.
+    TempDir folder;
+    std::string bytes(std::size_t{4} << 20, 'a');
+    const std::string left = folder.Write("a.bin", bytes);
+    for (std::size_t at = 100; at < bytes.size(); at += 4096)
+        bytes[at] = 'b';
+    const std::string right = folder.Write("b.bin", bytes);
+    FileDialogStandIn fileDialog;
+    fileDialog.Queue(std::vector<std::string>{left});
+    fileDialog.Queue(std::vector<std::string>{right});
+    CompareTuning tuning;
+    tuning.windowSize = 4096;
+    tuning.workers = 1;
+    tuning.access = {false, SlowRead};
+    CCompareDlg dialog(nullptr, tuning);
+    std::string summaryEarly;
+    std::string summaryLater;
+    int paintsBefore = 0;
+    int paintsAfter = 0;
+    int readsAtEscape = 0;
+    int readsAtEnd = 0;
+    ResultArea stopped;
+    bool busyDuringRun = false;
+    bool busyAfterRun = true;
+    bool openAfterClosedRun = true;
+    const int ended = RunModal(dialog, [&](QWidget* window) {
+        Click(dialog, IDC_BROWSE1);
+        Click(dialog, IDC_BROWSE2);
+        PaintCounter counter(window);
+        CWnd& summary = *dialog.GetDlgItem(IDC_DIFF_SUMMARY);
+        QTimer::singleShot(150, [&] { summaryEarly = summary.GetWindowText(); });
+        QTimer::singleShot(900, [&] {
+            summaryLater = summary.GetWindowText();
+            busyDuringRun = QApplication::overrideCursor() != nullptr;
+            paintsBefore = counter.paints;
+            window->update();
+        });
+        QTimer::singleShot(1100, [&] {
+            paintsAfter = counter.paints;
+            Click(dialog, IDC_EXECUTE); // held off: no second run
+            readsAtEscape = slowReads;
+            QTest::keyClick(window, Qt::Key_Escape);
+        });
+        Click(dialog, IDC_EXECUTE);
+        readsAtEnd = slowReads;
+        stopped = ResultAreaOf(dialog);
+        busyAfterRun = QApplication::overrideCursor() != nullptr;
+
+        // The close box in a run stops it and then ends the program.
+        QTimer::singleShot(300, [&] { window->close(); });
+        Click(dialog, IDC_EXECUTE);
+        openAfterClosedRun = window->isVisible();
+    });
+    EXPECT_EQ(ended, IDCANCEL);
+    EXPECT_FALSE(openAfterClosedRun);
+
+    EXPECT_EQ(summaryEarly, "") << "no progress in the first half second";
+    EXPECT_TRUE(summaryLater.starts_with("比較中… ") && summaryLater.ends_with("%"))
+        << summaryLater;
+    EXPECT_TRUE(busyDuringRun);
+    EXPECT_GT(paintsAfter, paintsBefore) << "the window paints during the run";
+    EXPECT_LE(readsAtEnd - readsAtEscape, 2) << "the run stops at the next window";
+    EXPECT_FALSE(busyAfterRun);
+
+    const ResultArea whole = ExpectedResultArea(left, right);
+    ASSERT_GT(stopped.rows.size(), 1u);
+    const auto listed = static_cast<std::int64_t>(stopped.rows.size()) - 1;
+    EXPECT_LT(stopped.rows.size(), whole.rows.size());
+    EXPECT_TRUE(std::equal(stopped.rows.begin(), stopped.rows.end(), whole.rows.begin()))
+        << "the rows found so far, in order";
+    EXPECT_EQ(stopped.differenceSummary,
+              std::to_string(listed) + " ﾊﾞｲﾄの違いまでで、中止しました");
+    EXPECT_EQ(stopped.lengthVerdict, whole.lengthVerdict) << "the sizes are known from the start";
+    EXPECT_EQ(stopped.name2, "b.bin");
 }
