@@ -9,10 +9,12 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
+#include <QScrollBar>
 #include <QTextOption>
 #include <QToolTip>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -20,6 +22,8 @@ namespace {
 constexpr int kTextMargin = 2;
 // A tooltip shows this much of a row at most; a longer row ends in an ellipsis.
 constexpr std::size_t kTipCharacters = 2000;
+// The list shows this much of a row at most, as far as it scrolls: a longer row is cut there.
+constexpr std::size_t kShownCharacters = 2000;
 
 const QKeySequence kCopyAllKeys(Qt::CTRL | Qt::SHIFT | Qt::Key_C);
 
@@ -61,8 +65,12 @@ void RowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
     painter->restore();
 }
 
+qreal RowDelegate::TextWidth(const QFont& font, const QString& text) const {
+    return QFontMetricsF(font).horizontalAdvance(text, TextOption()) + kTextMargin;
+}
+
 QSize RowDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex&) const {
-    return {option.rect.width(), option.fontMetrics.height()};
+    return {std::max(option.rect.width(), widestRow_), option.fontMetrics.height()};
 }
 
 bool RowDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view,
@@ -70,9 +78,7 @@ bool RowDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view,
     const auto* rows = qobject_cast<const RowListModel*>(index.model());
     if (event->type() != QEvent::ToolTip || !rows)
         return QStyledItemDelegate::helpEvent(event, view, option, index);
-    const QString shown = index.data().toString();
-    const QFontMetricsF metrics(option.font);
-    if (metrics.horizontalAdvance(shown, TextOption()) <= TextArea(option.rect).width()) {
+    if (TextWidth(option.font, index.data().toString()) <= view->viewport()->width()) {
         QToolTip::hideText();
         return false;
     }
@@ -81,20 +87,27 @@ bool RowDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view,
     return true;
 }
 
-RowListView::RowListView(qreal tabStopDistance, QWidget* parent)
-    : QListView(parent), model_(new RowListModel(this)) {
+RowListView::RowListView(qreal tabStopDistance, Qt::ScrollBarPolicy horizontalScrollBar,
+                         QWidget* parent)
+    : QListView(parent), model_(new RowListModel(this)),
+      delegate_(new RowDelegate(tabStopDistance, this)) {
+    model_->ShowCharacters(kShownCharacters);
     setModel(model_);
-    setItemDelegate(new RowDelegate(tabStopDistance, this));
+    setItemDelegate(delegate_);
     setUniformItemSizes(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setHorizontalScrollBarPolicy(horizontalScrollBar);
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setTextElideMode(Qt::ElideNone);
 }
 
 void RowListView::Clear() {
     model_->Clear();
+    measuredRows_ = 0;
+    widestRow_ = 0;
+    delegate_->SetWidestRow(0);
     scrollToTop();
 }
 
@@ -139,9 +152,29 @@ void RowListView::contextMenuEvent(QContextMenuEvent* event) {
     menu.exec(event->globalPos());
 }
 
-void RowListView::resizeEvent(QResizeEvent* event) {
-    QListView::resizeEvent(event);
-    // A character that moves the pen on moves it a pixel at least, so no more of a row than
-    // this can ever be seen; only a row made mostly of zero-width marks shows less than fits.
-    model_->ShowCharacters(static_cast<std::size_t>(std::max(0, width())));
+void RowListView::updateGeometries() {
+    // Rows come in between layouts, so they are measured once each, when the list is laid out.
+    if (MeasureNewRows()) {
+        delegate_->SetWidestRow(widestRow_);
+        scheduleDelayedItemsLayout();
+    }
+    QListView::updateGeometries();
+    horizontalScrollBar()->setSingleStep(fontMetrics().averageCharWidth() * 2);
+}
+
+bool RowListView::MeasureNewRows() {
+    const int widestBefore = widestRow_;
+    // A row can be no wider than its characters at the widest advance, tabs at a stop each.
+    const qreal widestCharacter = std::max<qreal>(QFontMetricsF(font()).maxWidth(),
+                                                  8 * QFontMetricsF(font()).averageCharWidth());
+    for (; measuredRows_ < model_->rowCount(); ++measuredRows_) {
+        const std::size_t bytes = model_->Row(measuredRows_).size();
+        if (static_cast<qreal>(std::min(bytes, kShownCharacters)) * widestCharacter + kTextMargin <=
+            widestRow_)
+            continue;
+        const QString shown = model_->index(measuredRows_).data().toString();
+        widestRow_ =
+            std::max(widestRow_, static_cast<int>(std::ceil(delegate_->TextWidth(font(), shown))));
+    }
+    return widestRow_ > widestBefore;
 }
