@@ -9,6 +9,7 @@
 #include "ui/ProcessSettings.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QAction>
 #include <QMenu>
 #include <QTest>
@@ -44,7 +45,49 @@ void CloseNextAbout(AboutSeen& seen, Qt::Key key, std::string_view snapshot = {}
     });
 }
 
+// What assistive technology is told of a control: its role, name and description.
+std::string Announced(QWidget* control) {
+    const QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
+    if (!accessible)
+        return "none";
+    return std::to_string(accessible->role()) + ' ' +
+           accessible->text(QAccessible::Name).toStdString() + " / " +
+           accessible->text(QAccessible::Description).toStdString();
+}
+
 } // namespace
+
+TEST(CompareDlg, AssistiveTechnologyHearsEveryControlByNameAndRadioButtonsAsSuch) {
+    CCompareDlg dialog;
+    std::vector<std::string> main;
+    std::vector<std::string> settings;
+    RunModal(
+        dialog,
+        [&](QWidget*) {
+            for (int id :
+                 {IDC_FILE1_COMBO, IDC_RESULT_LIST, IDC_NAME2, IDC_DIFF_SUMMARY, IDC_EXECUTE})
+                main.push_back(Announced(dialog.GetDlgItem(id)->Widget()));
+            RunOnNextModal([&settings](QWidget* window) {
+                for (const char* text : {"ﾃｷｽﾄ", "ﾊﾞｲﾅﾘ", "大文字／小文字を区別します"})
+                    settings.push_back(Announced(ButtonWithText(window, text)));
+                QTest::keyClick(window, Qt::Key_Escape);
+            });
+            Click(dialog, IDC_SETTINGS);
+        });
+    const auto role = [](QAccessible::Role value) { return std::to_string(value) + ' '; };
+    EXPECT_EQ(main, (std::vector<std::string>{
+                        role(QAccessible::ComboBox) + "File1 / ",
+                        role(QAccessible::List) + "結果 / ",
+                        role(QAccessible::StaticText) + " / File2",
+                        role(QAccessible::StaticText) + " / 違い",
+                        role(QAccessible::Button) + "実行 / ",
+                    }));
+    EXPECT_EQ(settings, (std::vector<std::string>{
+                            role(QAccessible::RadioButton) + "ﾃｷｽﾄ / ",
+                            role(QAccessible::RadioButton) + "ﾊﾞｲﾅﾘ / ",
+                            role(QAccessible::CheckBox) + "大文字／小文字を区別します / ",
+                        }));
+}
 
 TEST(CompareDlg, OpensEmptyInBinaryModeWithTheFocusOnFile1) {
     compareSettings = {CompareMode::Text, 1, 1};
