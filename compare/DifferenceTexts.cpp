@@ -14,9 +14,10 @@ std::string DifferenceSummary(std::int64_t differences, const DifferenceUnit& un
 }
 
 std::string StoppedSummary(std::int64_t differences, const DifferenceUnit& unit) {
+    // What was stopped comes first, so that a label too narrow for the count still says it.
     if (differences > unit.limit)
-        return std::to_string(unit.limit) + ' ' + std::string(unit.name) +
-               "を超える違いまでで、中止しました";
-    return std::to_string(differences) + ' ' + std::string(unit.name) +
-           "の違いまでで、中止しました";
+        return "中止しました (" + std::to_string(unit.limit) + ' ' + std::string(unit.name) +
+               "を超える違い)";
+    return "中止しました (" + std::to_string(differences) + ' ' + std::string(unit.name) +
+           "の違い)";
 }

@@ -17,5 +17,5 @@ std::string OverLimitRow(const DifferenceUnit& unit);
 std::string DifferenceSummary(std::int64_t differences, const DifferenceUnit& unit);
 
 // The summary of a comparison stopped before its end, with the differences found until then,
-// such as "3 行の違いまでで、中止しました".
+// such as "中止しました (3 行の違い)".
 std::string StoppedSummary(std::int64_t differences, const DifferenceUnit& unit);

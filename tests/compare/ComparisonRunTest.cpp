@@ -107,11 +107,10 @@ TEST_F(ComparisonRun, AStoppedRunKeepsTheRowsFoundSoFarAndSaysOnlyThatItStopped)
         std::int64_t lineLimit;
         std::string summary;
     };
-    for (const Case& test :
-         {Case{CompareMode::Binary, 3, 4000, "ﾊﾞｲﾄの違いまでで、中止しました"},
-          Case{CompareMode::Text, 10, 4000, "行の違いまでで、中止しました"},
-          Case{CompareMode::Text, 22, 4000, "行の違いまでで、中止しました"},
-          Case{CompareMode::Text, 12, 5, "5 行を超える違いまでで、中止しました"}}) {
+    for (const Case& test : {Case{CompareMode::Binary, 3, 4000, " ﾊﾞｲﾄの違い)"},
+                             Case{CompareMode::Text, 10, 4000, " 行の違い)"},
+                             Case{CompareMode::Text, 22, 4000, " 行の違い)"},
+                             Case{CompareMode::Text, 12, 5, "5 行を超える違い)"}}) {
         settings.mode = test.mode;
         ASSERT_EQ(RunWatched(request, nullptr, test.lineLimit), RunOutcome::Different);
         const MemoryResultPanel whole = panel;
@@ -122,8 +121,9 @@ TEST_F(ComparisonRun, AStoppedRunKeepsTheRowsFoundSoFarAndSaysOnlyThatItStopped)
         const bool binary = test.mode == CompareMode::Binary;
         const std::size_t listed = binary ? panel.rows.size() - 1 : panel.rows.size() / 6;
         EXPECT_GT(listed, 0u);
-        const std::string count = test.lineLimit < 40 ? "" : std::to_string(listed) + ' ';
-        EXPECT_EQ(panel.differenceSummary, count + test.summary) << test.question;
+        const std::string count = test.lineLimit < 40 ? "" : std::to_string(listed);
+        EXPECT_EQ(panel.differenceSummary, "中止しました (" + count + test.summary)
+            << test.question;
         EXPECT_EQ(panel.lengthVerdict, binary ? whole.lengthVerdict : "") << test.question;
         EXPECT_EQ(host.events, Rows({"BeginWait", "EndWait"}));
     }

@@ -12,7 +12,9 @@
 #include "tests/ui/DialogTestSupport.h"
 #include "ui/ProcessSettings.h"
 
+#include <QAbstractScrollArea>
 #include <QApplication>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
@@ -97,6 +99,19 @@ protected:
         return false;
     }
 };
+
+// Whether the result list shows any text on the screen, as the window last painted it.
+bool ListShowsRows(CCompareDlg& dialog) {
+    QWidget* window = dialog.Widget();
+    auto* view = static_cast<QAbstractScrollArea*>(dialog.GetDlgItem(IDC_RESULT_LIST)->Widget());
+    const QRect area(view->viewport()->mapTo(window, QPoint(0, 0)), view->viewport()->size());
+    const QImage image = window->screen()->grabWindow(window->winId()).toImage().copy(area);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (QColor(image.pixel(x, y)).lightness() < 128)
+                return true;
+    return false;
+}
 
 // The address space the process takes now, in bytes.
 rlim_t AddressSpaceInUse() {
@@ -250,6 +265,7 @@ TEST(MainDialogRun, ALongRunPaintsShowsProgressAndStopsOnEscapeKeepingItsRows) {
     int readsAtEnd = 0;
     ResultArea stopped;
     bool busyDuringRun = false;
+    bool rowsShownDuringRun = false;
     bool busyAfterRun = true;
     bool openAfterClosedRun = true;
     const int ended = RunModal(dialog, [&](QWidget* window) {
@@ -263,6 +279,7 @@ TEST(MainDialogRun, ALongRunPaintsShowsProgressAndStopsOnEscapeKeepingItsRows) {
             busyDuringRun = QApplication::overrideCursor() != nullptr;
             paintsBefore = counter.paints;
             window->update();
+            rowsShownDuringRun = ListShowsRows(dialog);
         });
         QTimer::singleShot(1100, [&] {
             paintsAfter = counter.paints;
@@ -287,6 +304,7 @@ TEST(MainDialogRun, ALongRunPaintsShowsProgressAndStopsOnEscapeKeepingItsRows) {
     EXPECT_TRUE(summaryLater.starts_with("比較中… ") && summaryLater.ends_with("%"))
         << summaryLater;
     EXPECT_TRUE(busyDuringRun);
+    EXPECT_TRUE(rowsShownDuringRun);
     EXPECT_GT(paintsAfter, paintsBefore) << "the window paints during the run";
     EXPECT_LE(readsAtEnd - readsAtEscape, 2) << "the run stops at the next window";
     EXPECT_FALSE(busyAfterRun);
@@ -298,7 +316,7 @@ TEST(MainDialogRun, ALongRunPaintsShowsProgressAndStopsOnEscapeKeepingItsRows) {
     EXPECT_TRUE(std::equal(stopped.rows.begin(), stopped.rows.end(), whole.rows.begin()))
         << "the rows found so far, in order";
     EXPECT_EQ(stopped.differenceSummary,
-              std::to_string(listed) + " ﾊﾞｲﾄの違いまでで、中止しました");
+              "中止しました (" + std::to_string(listed) + " ﾊﾞｲﾄの違い)");
     EXPECT_EQ(stopped.lengthVerdict, whole.lengthVerdict) << "the sizes are known from the start";
     EXPECT_EQ(stopped.name2, "b.bin");
 }

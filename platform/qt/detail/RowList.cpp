@@ -152,6 +152,14 @@ void RowListView::contextMenuEvent(QContextMenuEvent* event) {
     menu.exec(event->globalPos());
 }
 
+bool RowListView::viewportEvent(QEvent* event) {
+    // Rows added while a long run lets events through between its windows may still wait for
+    // their layout when a paint comes, and would be painted as an empty list.
+    if (event->type() == QEvent::Paint)
+        executeDelayedItemsLayout();
+    return QListView::viewportEvent(event);
+}
+
 void RowListView::updateGeometries() {
     // Rows come in between layouts, so they are measured once each, when the list is laid out.
     if (MeasureNewRows()) {

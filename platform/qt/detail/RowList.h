@@ -50,6 +50,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void updateGeometries() override;
+    bool viewportEvent(QEvent* event) override;
 
 private:
     // Measures the rows added since the last time; true when the widest row grew.
