@@ -15,6 +15,7 @@
 #include "ui/ProcessSettings.h"
 #include "ui/SettingsDlg.h"
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -145,6 +146,9 @@ void CCompareDlg::Browse(FileList& list) {
     if (list.IsFull())
         return;
     CFileDialog dialog(kBrowseFlags, kAllFilesFilter);
+    // Each side opens where its own file lies, as files to compare often sit in two folders.
+    if (const auto choice = list.CurrentChoice())
+        dialog.SetInitialFolder(std::filesystem::path(choice->path).parent_path().string());
     if (dialog.DoModal() == IDCANCEL)
         return;
     list.AddEachOnTop(SelectedPaths(dialog));
