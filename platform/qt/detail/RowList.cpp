@@ -1,6 +1,7 @@
 #include "platform/qt/detail/RowList.h"
 
 #include "platform/qt/detail/RowListModel.h"
+#include "platform/qt/detail/TabMarks.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -59,9 +60,12 @@ void RowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
     painter->save();
     painter->setClipRect(item.rect);
     painter->setFont(item.font);
-    painter->setPen(
-        item.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
+    const QColor textColor =
+        item.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text);
+    painter->setPen(textColor);
     painter->drawText(TextArea(item.rect), text, TextOption());
+    DrawTabMarks(*painter, TextArea(item.rect), text, item.font, TextOption(), textColor,
+                 item.palette.color(group, selected ? QPalette::Highlight : QPalette::Base));
     painter->restore();
 }
 

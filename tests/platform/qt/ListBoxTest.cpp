@@ -6,6 +6,8 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QColor>
+#include <QFont>
+#include <QFontMetrics>
 #include <QHelpEvent>
 #include <QImage>
 #include <QMenu>
@@ -130,11 +132,16 @@ TEST(ListBox, RowsKeepTheirBytesAndShowDecoded) {
     EXPECT_EQ(shown, (QStringList{QStringLiteral("テスト\tx"), QStringLiteral("a\u2400b"),
                                   QStringLiteral("plain")}));
     EXPECT_EQ(countAfterReset, 0);
+    // Each control byte shows as its own picture, which the face the rows fall back on draws.
+    const QFontMetrics fallback(QFont(QStringLiteral("FreeMono")));
+    for (char32_t picture = 0x2400; picture <= 0x2421; ++picture)
+        EXPECT_TRUE(fallback.inFontUcs4(picture)) << std::hex << static_cast<unsigned>(picture);
 }
 
 TEST(ListBox, TabsStopEveryThirtyTwoDialogUnitsAndTheListScrollsToTheEndOfItsWidestRow) {
     ProbeDialog dialog;
     int tabbedInk = -1;
+    bool tabMarked = false;
     int horizontalRange = -1;
     int inkAtTheEnd = -1;
     int viewportWidth = -1;
@@ -146,6 +153,9 @@ TEST(ListBox, TabsStopEveryThirtyTwoDialogUnitsAndTheListScrollsToTheEndOfItsWid
         QAbstractItemView* view = ViewOf(dialog.list);
         view->doItemsLayout();
         tabbedInk = FirstInkColumn(view);
+        const QImage tabbed = view->viewport()->grab().toImage();
+        for (int y = 0; y < view->visualRect(view->model()->index(0, 0)).height(); ++y)
+            tabMarked = tabMarked || QColor(tabbed.pixel(25, y)).lightness() < 240;
         viewportWidth = view->viewport()->width();
         horizontalRange = view->horizontalScrollBar()->maximum();
         view->horizontalScrollBar()->setValue(horizontalRange);
@@ -163,6 +173,7 @@ TEST(ListBox, TabsStopEveryThirtyTwoDialogUnitsAndTheListScrollsToTheEndOfItsWid
     // 32 dialog units are 8 base units of 6 pixels, after the row's 2-pixel margin.
     EXPECT_GE(tabbedInk, 50);
     EXPECT_LE(tabbedInk, 52);
+    EXPECT_TRUE(tabMarked) << "a faint arrow across the tab";
     EXPECT_GT(horizontalRange, 400 * 6 - viewportWidth);
     EXPECT_GE(inkAtTheEnd, viewportWidth - 12) << "scrolled to its end, the widest row ends";
     EXPECT_EQ(rangeAfterReset, 0);
