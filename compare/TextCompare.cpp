@@ -2,6 +2,7 @@
 
 #include "compare/ByteKernels.h"
 #include "compare/DifferenceTexts.h"
+#include "compare/DifferingStretch.h"
 #include "compare/DisplayName.h"
 #include "compare/FilePair.h"
 #include "compare/LineMatcher.h"
@@ -52,7 +53,8 @@ private:
     std::optional<Side> WalkWhileEqual(bool& disagree);
     std::optional<Side> MatchLinePair(bool& goOn);
     std::optional<Side> ListLinePair(std::int64_t end1, std::int64_t end2);
-    std::optional<Side> AddLine(TextStream& stream, Side side, std::int64_t end);
+    std::optional<Side> AddLine(TextStream& stream, Side side, std::int64_t end,
+                                std::size_t markBegin, std::size_t markEnd);
     std::optional<Side> CountTheRest();
     CompareOutcome Finish();
 
@@ -198,24 +200,34 @@ std::optional<Side> TextRun::MatchLinePair(bool& goOn) {
 }
 
 std::optional<Side> TextRun::ListLinePair(std::int64_t end1, std::int64_t end2) {
+    DifferingStretch stretch;
+    if (const void* fault = RunGuarded([&] {
+            stretch = FindDifferingStretch({stream1_.At(stream1_.LineStart()),
+                                            static_cast<std::size_t>(end1 - stream1_.LineStart())},
+                                           {stream2_.At(stream2_.LineStart()),
+                                            static_cast<std::size_t>(end2 - stream2_.LineStart())},
+                                           {foldCase_, compressBlanks_});
+        }))
+        return Blame(fault);
     panel_.AddRow(std::to_string(lineNumber_) + " 行");
     panel_.AddRow(heading1_);
-    if (const auto failed = AddLine(stream1_, Side::File1, end1))
+    if (const auto failed = AddLine(stream1_, Side::File1, end1, stretch.begin1, stretch.end1))
         return failed;
     panel_.AddRow(heading2_);
-    if (const auto failed = AddLine(stream2_, Side::File2, end2))
+    if (const auto failed = AddLine(stream2_, Side::File2, end2, stretch.begin2, stretch.end2))
         return failed;
     panel_.AddRow("");
     return std::nullopt;
 }
 
 // Lists the current line of a stream as read; a line that cannot be held fails its file.
-std::optional<Side> TextRun::AddLine(TextStream& stream, Side side, std::int64_t end) {
+std::optional<Side> TextRun::AddLine(TextStream& stream, Side side, std::int64_t end,
+                                     std::size_t markBegin, std::size_t markEnd) {
     try {
         TextStream::MovedBytes line;
         if (stream.MoveOut(stream.LineStart(), end, line) == TextStream::Status::Failed)
             return side;
-        panel_.AddRow(line.View());
+        panel_.AddMarkedRow(line.View(), markBegin, markEnd);
     } catch (const std::bad_alloc&) {
         return side;
     }

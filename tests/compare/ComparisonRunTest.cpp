@@ -179,8 +179,8 @@ TEST_F(ComparisonRun, BinaryRunClearsShowsNamesAndComparesWithTheBusyPointerUp) 
 }
 
 TEST_F(ComparisonRun, TextRunFollowsTheSettings) {
-    const auto path1 = dir.Write("a.txt", "Abc\nsame\n");
-    const auto path2 = dir.Write("b.txt", "aBC\nsame\n");
+    const auto path1 = dir.Write("a.txt", "x Abc.\nsame\n");
+    const auto path2 = dir.Write("b.txt", "x aBC.\nsame\n");
     settings.mode = CompareMode::Text;
     EXPECT_EQ(Run(Request(path1, path2)), RunOutcome::Same);
     EXPECT_EQ(panel.rows, Rows{});
@@ -190,7 +190,14 @@ TEST_F(ComparisonRun, TextRunFollowsTheSettings) {
 
     settings.matchCase = 1;
     EXPECT_EQ(Run(Request(path1, path2)), RunOutcome::Different);
-    EXPECT_EQ(panel.rows, Rows({"1 行", "******** a.txt", "Abc", "******** b.txt", "aBC", ""}));
+    EXPECT_EQ(panel.rows,
+              Rows({"1 行", "******** a.txt", "x Abc.", "******** b.txt", "x aBC.", ""}));
+    using Mark = MemoryResultPanel::Mark;
+    EXPECT_EQ(panel.marks, (std::vector<Mark>{{2, 2, 5}, {4, 2, 5}}));
+    settings.compressBlanks = 1;
+    const auto path3 = dir.Write("c.txt", "x  Abc.\nsame\n");
+    EXPECT_EQ(Run(Request(path3, path2)), RunOutcome::Different);
+    EXPECT_EQ(panel.marks, (std::vector<Mark>{{2, 3, 6}, {4, 2, 5}}));
     EXPECT_EQ(panel.differenceSummary, "1 行の、違いがありました");
 }
 

@@ -1,7 +1,7 @@
 #include "platform/qt/detail/RowList.h"
 
 #include "platform/qt/detail/RowListModel.h"
-#include "platform/qt/detail/TabMarks.h"
+#include "platform/qt/detail/RowMarks.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -9,6 +9,7 @@
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <QTextOption>
@@ -21,6 +22,8 @@ namespace {
 
 // The gap between a row's left edge and its text.
 constexpr int kTextMargin = 2;
+// How strongly a stretch that differs is tinted: the text over it stays readable.
+constexpr int kMarkAlpha = 90;
 // A tooltip shows this much of a row at most; a longer row ends in an ellipsis.
 constexpr std::size_t kTipCharacters = 2000;
 // The list shows this much of a row at most, as far as it scrolls: a longer row is cut there.
@@ -62,6 +65,15 @@ void RowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
     painter->setFont(item.font);
     const QColor textColor =
         item.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text);
+    if (const auto* rows = qobject_cast<const RowListModel*>(index.model()))
+        if (const auto marked = rows->MarkedColumns(index.row())) {
+            // The highlight colour reads against the base in light and dark palettes alike.
+            QColor tint = item.palette.color(group, selected ? QPalette::HighlightedText
+                                                             : QPalette::Highlight);
+            tint.setAlpha(kMarkAlpha);
+            DrawStretchMark(*painter, TextArea(item.rect), text, item.font, TextOption(),
+                            marked->first, marked->last, tint);
+        }
     painter->setPen(textColor);
     painter->drawText(TextArea(item.rect), text, TextOption());
     DrawTabMarks(*painter, TextArea(item.rect), text, item.font, TextOption(), textColor,
@@ -82,12 +94,19 @@ bool RowDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view,
     const auto* rows = qobject_cast<const RowListModel*>(index.model());
     if (event->type() != QEvent::ToolTip || !rows)
         return QStyledItemDelegate::helpEvent(event, view, option, index);
-    if (TextWidth(option.font, index.data().toString()) <= view->viewport()->width()) {
+    const auto marked = rows->MarkedColumns(index.row());
+    const bool cut = TextWidth(option.font, index.data().toString()) > view->viewport()->width();
+    if (!marked && !cut) {
         QToolTip::hideText();
         return false;
     }
-    QToolTip::showText(event->globalPos(), rows->TextUpTo(index.row(), kTipCharacters), view,
-                       option.rect);
+    QString tip;
+    if (marked)
+        tip = QStringLiteral("%1 桁目から違います").arg(marked->first + 1);
+    if (cut)
+        tip += (tip.isEmpty() ? QString() : QStringLiteral("\n")) +
+               rows->TextUpTo(index.row(), kTipCharacters);
+    QToolTip::showText(event->globalPos(), tip, view, option.rect);
     return true;
 }
 
@@ -140,6 +159,20 @@ void RowListView::keyPressEvent(QKeyEvent* event) {
     } else {
         QListView::keyPressEvent(event);
     }
+}
+
+void RowListView::mouseDoubleClickEvent(QMouseEvent* event) {
+    QListView::mouseDoubleClickEvent(event);
+    const QModelIndex index = indexAt(event->position().toPoint());
+    const auto marked = index.isValid() ? model_->MarkedColumns(index.row()) : std::nullopt;
+    if (!marked)
+        return;
+    // The start of the stretch a third of the way in, with what leads up to it in view.
+    const qreal start = kTextMargin + ColumnOffset(index.data().toString(), font(),
+                                                   delegate_->TextOption(), marked->first);
+    const int visibleFrom = horizontalScrollBar()->value();
+    if (start < visibleFrom || start > visibleFrom + viewport()->width() - kTextMargin * 8)
+        horizontalScrollBar()->setValue(static_cast<int>(start) - viewport()->width() / 3);
 }
 
 void RowListView::contextMenuEvent(QContextMenuEvent* event) {

@@ -22,10 +22,10 @@ public:
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
     bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
                    const QModelIndex& index) override;
-
-private:
+    // How a row's text is laid out: on one line, with the tab stops.
     QTextOption TextOption() const;
 
+private:
     qreal tabStopDistance_;
     int widestRow_ = 0;
 };
@@ -49,6 +49,8 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    // On a row that differs, scrolls the list sideways to where it differs.
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void updateGeometries() override;
     bool viewportEvent(QEvent* event) override;
 

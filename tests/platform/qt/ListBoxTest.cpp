@@ -287,3 +287,40 @@ TEST(ListBox, ARowCutAtTheRightEdgeShowsItsWholeTextAsTooltip) {
     // A row too long to read in a tooltip shows its start.
     EXPECT_EQ(tipOverMegabyteRow, QString(2000, u'M') + QStringLiteral("…"));
 }
+
+TEST(ListBox, AMarkedRowTellsWhereItDiffersAndADoubleClickScrollsThere) {
+    ProbeDialog dialog;
+    const std::string farRow = std::string(300, 'a') + "XYZ";
+    QString tipOverFarRow;
+    QString tipOverNearRow;
+    int scrolledTo = -1;
+    int markAt = -1;
+    int viewportWidth = 0;
+    QString copied;
+    RunModal(dialog, [&](QWidget* window) {
+        dialog.list.AddString(farRow);
+        dialog.list.MarkRow(0, 300, 303);
+        dialog.list.AddString("\xE3\x83\x86\xE3\x82\xB9\xE3\x83\x88"); // テスト in UTF-8
+        dialog.list.MarkRow(1, 3, 6);
+        QAbstractItemView* view = ViewOf(dialog.list);
+        view->doItemsLayout();
+        tipOverFarRow = TipOverRow(dialog.list, 0);
+        tipOverNearRow = TipOverRow(dialog.list, 1);
+        QToolTip::hideText();
+        const QPoint inRow(20, view->visualRect(view->model()->index(0, 0)).center().y());
+        QTest::mouseDClick(window->windowHandle(), Qt::LeftButton, {},
+                           view->viewport()->mapTo(window, inRow));
+        scrolledTo = view->horizontalScrollBar()->value();
+        markAt = 300 * QFontMetrics(view->font()).horizontalAdvance(u'a');
+        viewportWidth = view->viewport()->width();
+        Select(dialog.list, 0);
+        PressOn(dialog.list, Qt::ControlModifier);
+        copied = Clipboard();
+    });
+    EXPECT_EQ(tipOverFarRow,
+              QStringLiteral("301 桁目から違います\n") + QString::fromStdString(farRow));
+    EXPECT_EQ(tipOverNearRow, QStringLiteral("2 桁目から違います"));
+    EXPECT_GT(markAt, scrolledTo) << "the mark is in view after the double-click";
+    EXPECT_LT(markAt, scrolledTo + viewportWidth);
+    EXPECT_EQ(copied, QString::fromStdString(farRow)) << "copies carry no marks";
+}
