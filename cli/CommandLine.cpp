@@ -17,6 +17,12 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
             command.settings.matchCase = 1;
         } else if (argument == "--compress-blanks") {
             command.settings.compressBlanks = 1;
+        } else if (argument == "--color" || argument == "--color=auto") {
+            command.color = CommandLine::Color::Auto;
+        } else if (argument == "--color=always") {
+            command.color = CommandLine::Color::Always;
+        } else if (argument == "--color=never") {
+            command.color = CommandLine::Color::Never;
         } else if (argument == "--help") {
             command.action = CommandLine::Action::Help;
             return command;

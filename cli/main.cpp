@@ -9,6 +9,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <unistd.h>
 
@@ -25,9 +26,23 @@ int ExitStatus(RunOutcome outcome) {
         return kExitDifferent;
     case RunOutcome::CheckFailed:
     case RunOutcome::ReadFailed:
+    case RunOutcome::Stopped:
         break;
     }
     return kExitTrouble;
+}
+
+bool Colored(CommandLine::Color color, bool terminal) {
+    switch (color) {
+    case CommandLine::Color::Always:
+        return true;
+    case CommandLine::Color::Never:
+        return false;
+    case CommandLine::Color::Auto:
+        break;
+    }
+    const char* noColor = std::getenv("NO_COLOR");
+    return terminal && (noColor == nullptr || *noColor == '\0');
 }
 
 // Writes out what is left of standard output; false, with the reason on standard error, when
@@ -51,12 +66,15 @@ int Compare(const CommandLine& command) {
 
     const CompareRequest request{true, DisplayName(command.file1), command.file1,
                                  true, DisplayName(command.file2), command.file2};
-    StreamResultPanel printed(stdout, isatty(STDOUT_FILENO) ? RowForm::Screen : RowForm::Bytes);
+    const bool terminal = isatty(STDOUT_FILENO);
+    StreamResultPanel printed(stdout, terminal ? RowForm::Screen : RowForm::Bytes,
+                              Colored(command.color, terminal) ? RowMarks::Colored
+                                                               : RowMarks::Plain);
     QuietResultPanel quietPanel;
-    TerminalHost terminal(stdout, stderr);
+    TerminalHost terminalHost(stdout, stderr);
     QuietHost quietHost;
     ResultPanel& panel = command.quiet ? static_cast<ResultPanel&>(quietPanel) : printed;
-    RunHost& host = command.quiet ? static_cast<RunHost&>(quietHost) : terminal;
+    RunHost& host = command.quiet ? static_cast<RunHost&>(quietHost) : terminalHost;
     CompareTuning tuning;
     tuning.stopAtFirstDifference = command.quiet;
     tuning.kinds = FileKinds::AlsoStreams;

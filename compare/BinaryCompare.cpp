@@ -4,6 +4,7 @@
 #include "compare/DifferenceTexts.h"
 #include "compare/FilePair.h"
 #include "compare/ResultPanel.h"
+#include "compare/RunCheckpoint.h"
 #include "compare/SecondCore.h"
 #include "compare/SecondWorker.h"
 #include "compare/StretchScan.h"
@@ -44,7 +45,8 @@ public:
               const CompareTuning& tuning)
         : panel_(panel), file1_(file1), file2_(file2),
           tuning_(tuning), unit_{"ﾊﾞｲﾄ", tuning.byteLimit}, window1_(file1, tuning.access),
-          window2_(file2, tuning.access), step_(static_cast<std::int64_t>(tuning.windowSize)) {}
+          window2_(file2, tuning.access), step_(static_cast<std::int64_t>(tuning.windowSize)),
+          checkpoint_(tuning.progress, window1_.ReportedSize() + window2_.ReportedSize()) {}
 
     CompareResult Run();
 
@@ -52,6 +54,8 @@ private:
     // Where a parallel run left off: its outcome, or the position to go on from in turn.
     using Progress = std::variant<CompareResult, std::int64_t>;
 
+    CompareResult CompareAll();
+    CompareResult Stop();
     std::size_t Capacity() const { return static_cast<std::size_t>(unit_.limit) + 1; }
     std::size_t Room() const { return static_cast<std::size_t>(unit_.limit + 1 - differences_); }
     FileWindow& WindowOf(Side side) { return side == Side::File1 ? window1_ : window2_; }
@@ -73,12 +77,21 @@ private:
     FileWindow window2_;
     const std::int64_t step_;
     DifferenceList list_;
+    RunCheckpoint checkpoint_;
     std::int64_t differences_ = 0;
     bool ended1_ = false;
     bool ended2_ = false;
 };
 
 CompareResult BinaryRun::Run() {
+    try {
+        return CompareAll();
+    } catch (const RunStopped&) {
+        return Stop();
+    }
+}
+
+CompareResult BinaryRun::CompareAll() {
     const std::int64_t size1 = window1_.ReportedSize();
     const std::int64_t size2 = window2_.ReportedSize();
     panel_.SetLengthVerdict(LengthVerdict(size1, size2));
@@ -134,6 +147,7 @@ BinaryRun::Progress BinaryRun::RunInParallel(std::int64_t sharedLength) {
             return to;
         if (!List(theirs.differences))
             return Finish();
+        checkpoint_.Reached(2 * std::min(to + step_, sharedLength));
     }
     return sharedLength;
 }
@@ -162,6 +176,7 @@ CompareResult BinaryRun::RunInTurn(std::int64_t position) {
         if (const auto result = CompareStretch(position, end))
             return *result;
         position = end;
+        checkpoint_.Reached(2 * position);
     }
 }
 
@@ -203,6 +218,7 @@ std::optional<std::int64_t> BinaryRun::Length(FileWindow& window, bool ended) {
         return window.ReportedSize();
     }
     for (;;) {
+        checkpoint_.Check();
         window.Release(window.End());
         switch (window.Extend(window.End() + step_)) {
         case FileWindow::Status::Ok:
@@ -231,6 +247,14 @@ CompareResult BinaryRun::Finish() {
     panel_.SetDifferenceSummary(DifferenceSummary(differences_, unit_));
     return {differences_ == 0 && *length1 == *length2 ? CompareOutcome::Same
                                                       : CompareOutcome::Different};
+}
+
+CompareResult BinaryRun::Stop() {
+    // The verdict shown at the start holds only where the sizes the files reported do.
+    if (!window1_.LengthIsReportedSize() || !window2_.LengthIsReportedSize())
+        panel_.SetLengthVerdict("");
+    panel_.SetDifferenceSummary(StoppedSummary(differences_, unit_));
+    return {CompareOutcome::Stopped};
 }
 
 } // namespace

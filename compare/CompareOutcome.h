@@ -6,8 +6,9 @@
 #include <optional>
 
 // How a comparison ended: Same means no difference and equal lengths (or line counts).
-// A failed file stops the comparison; the rows written so far stay.
-enum class CompareOutcome { Same, Different, File1Failed, File2Failed };
+// A failed file stops the comparison, and so does a stop asked for while it runs; the rows
+// written so far stay. A stopped comparison says nothing of whether the files differ.
+enum class CompareOutcome { Same, Different, File1Failed, File2Failed, Stopped };
 
 // A comparison's outcome, with the reason when a file failed.
 struct CompareResult {
@@ -21,7 +22,7 @@ inline CompareResult FailureOf(Side side, const ReadFailure& failure) {
 }
 
 // How a whole run ended, for callers that act on it, such as the command line's exit status.
-enum class RunOutcome { Same, Different, CheckFailed, ReadFailed };
+enum class RunOutcome { Same, Different, CheckFailed, ReadFailed, Stopped };
 
 struct RunResult {
     RunOutcome outcome;

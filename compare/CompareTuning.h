@@ -6,6 +6,8 @@
 #include <cstddef>
 #include <cstdint>
 
+class RunProgress;
+
 // How a comparison goes about its work, apart from what counts as a difference. The defaults
 // are the program's; tests shrink the windows and the limits to reach every edge with small
 // files, and vy-cmp --quiet wants the answer alone.
@@ -24,4 +26,6 @@ struct CompareTuning {
     // Which files the run opens: regular files only (the window), or streams too (vy-cmp).
     FileKinds kinds = FileKinds::RegularFiles;
     FileAccess access;
+    // Told how far a run has got, and asked whether to go on; none runs to the end.
+    RunProgress* progress = nullptr;
 };

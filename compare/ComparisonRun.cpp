@@ -80,6 +80,8 @@ RunResult RunComparison(const CompareRequest& request, const CompareSettings& se
         return {RunOutcome::Same};
     case CompareOutcome::Different:
         return {RunOutcome::Different};
+    case CompareOutcome::Stopped:
+        return {RunOutcome::Stopped};
     case CompareOutcome::File1Failed:
         host.ShowMessage(request.name1, kReadErrorCaption, MessageIcon::Exclamation);
         return {RunOutcome::ReadFailed, Side::File1, result.failure};

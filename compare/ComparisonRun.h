@@ -13,6 +13,7 @@ struct CompareSettings;
 // clears the rows, shows both names and runs the comparison that the settings' mode selects on
 // the files it opened, with the busy pointer up. A file that fails during the comparison, or
 // whose line cannot be held in memory, is shown as a read error of that file; the result says
-// which file failed and why. Nothing is thrown.
+// which file failed and why. Nothing is thrown. A run that the tuning's progress stops keeps its
+// rows and says in its summary that it was stopped.
 RunResult RunComparison(const CompareRequest& request, const CompareSettings& settings,
                         ResultPanel& panel, RunHost& host, const CompareTuning& tuning = {});

@@ -15,3 +15,7 @@ std::string OverLimitRow(const DifferenceUnit& unit);
 
 // The one-line summary of a comparison: over the limit, none, or how many.
 std::string DifferenceSummary(std::int64_t differences, const DifferenceUnit& unit);
+
+// The summary of a comparison stopped before its end, with the differences found until then,
+// such as "中止しました (3 行の違い)".
+std::string StoppedSummary(std::int64_t differences, const DifferenceUnit& unit);

@@ -3,21 +3,25 @@
 #include "compare/AheadScan.h"
 #include "compare/ByteKernels.h"
 #include "compare/DifferenceTexts.h"
+#include "compare/DifferingStretch.h"
 #include "compare/DisplayName.h"
 #include "compare/FilePair.h"
 #include "compare/LineMatcher.h"
 #include "compare/ResultPanel.h"
+#include "compare/RunCheckpoint.h"
 #include "compare/SecondCore.h"
 #include "compare/TextStream.h"
 #include "platform/files/PageFaultGuard.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
+#include <chrono>
 #include <cstdint>
+#include <future>
 #include <new>
 #include <optional>
 #include <system_error>
-#include <thread>
 
 namespace {
 
@@ -35,8 +39,10 @@ class TextRun {
 public:
     TextRun(ResultPanel& panel, const CFile& file1, const CFile& file2, std::string heading1,
             std::string heading2, const CompareSettings& settings, const CompareTuning& tuning)
-        : panel_(panel), file1_(file1), file2_(file2), tuning_(tuning), stream1_(file1, tuning),
-          stream2_(file2, tuning), heading1_(std::move(heading1)), heading2_(std::move(heading2)),
+        : panel_(panel), file1_(file1), file2_(file2), tuning_(tuning),
+          checkpoint_(tuning.progress, file1.GetLength() + file2.GetLength()),
+          stream1_(file1, tuning, &checkpoint_), stream2_(file2, tuning, &checkpoint_),
+          heading1_(std::move(heading1)), heading2_(std::move(heading2)),
           foldCase_(settings.matchCase == 0), compressBlanks_(settings.compressBlanks == 1),
           matcher_(TextOptions{foldCase_, compressBlanks_}), unit_{"行", tuning.lineLimit},
           stopAtFirstDifference_(tuning.stopAtFirstDifference),
@@ -45,6 +51,8 @@ public:
     CompareResult Run();
 
 private:
+    CompareResult CompareAll();
+    CompareResult Stop();
     void StartScanAhead();
     void TakeScanAhead();
     std::optional<Side> WalkWhileEqual(bool& disagree);
@@ -54,7 +62,8 @@ private:
     std::optional<Side> ListLinePair(std::int64_t text1, std::int64_t text2,
                                      const TextStream::LineEnd& end1,
                                      const TextStream::LineEnd& end2);
-    std::optional<Side> AddLine(Side side, const TextStream::MovedBytes& line);
+    std::optional<Side> AddLine(Side side, const TextStream::MovedBytes& line,
+                                std::size_t markBegin, std::size_t markEnd);
     std::optional<Side> CountTheRest();
     CompareResult Finish();
 
@@ -71,6 +80,7 @@ private:
     const CFile& file1_;
     const CFile& file2_;
     const CompareTuning& tuning_;
+    RunCheckpoint checkpoint_;
     TextStream stream1_;
     TextStream stream2_;
     const std::string heading1_;
@@ -94,7 +104,16 @@ private:
 };
 
 CompareResult TextRun::Run() {
+    try {
+        return CompareAll();
+    } catch (const RunStopped&) {
+        return Stop();
+    }
+}
+
+CompareResult TextRun::CompareAll() {
     for (bool goOn = true; goOn;) {
+        checkpoint_.Reached(stream1_.Position() + stream2_.Position());
         // File1 is always read first.
         const auto status1 = stream1_.Fill();
         if (status1 == TextStream::Status::Failed)
@@ -269,8 +288,9 @@ std::optional<Side> TextRun::ConfirmLinePair(const TextStream::LineEnd& end1,
     return std::nullopt;
 }
 
-// Lists the current line pair, its lines [line start, text) as read. Both lines are taken out of
-// the files before the pair is confirmed, so that what is listed is what the files held.
+// Lists the current line pair, its lines [line start, text) as read, each with the stretch where
+// it differs marked. Both lines are taken out of the files before the pair is confirmed, so that
+// what is listed is what the files held.
 std::optional<Side> TextRun::ListLinePair(std::int64_t text1, std::int64_t text2,
                                           const TextStream::LineEnd& end1,
                                           const TextStream::LineEnd& end2) {
@@ -282,21 +302,24 @@ std::optional<Side> TextRun::ListLinePair(std::int64_t text1, std::int64_t text2
         return Side::File2;
     if (const auto failed = ConfirmLinePair(end1, end2))
         return failed;
+    const DifferingStretch stretch =
+        FindDifferingStretch(line1.View(), line2.View(), {foldCase_, compressBlanks_});
     panel_.AddRow(std::to_string(lineNumber_) + " 行");
     panel_.AddRow(heading1_);
-    if (const auto failed = AddLine(Side::File1, line1))
+    if (const auto failed = AddLine(Side::File1, line1, stretch.begin1, stretch.end1))
         return failed;
     panel_.AddRow(heading2_);
-    if (const auto failed = AddLine(Side::File2, line2))
+    if (const auto failed = AddLine(Side::File2, line2, stretch.begin2, stretch.end2))
         return failed;
     panel_.AddRow("");
     return std::nullopt;
 }
 
-// Lists a line; one that the panel cannot hold fails its file.
-std::optional<Side> TextRun::AddLine(Side side, const TextStream::MovedBytes& line) {
+// Lists a line with its marked stretch; one that the panel cannot hold fails its file.
+std::optional<Side> TextRun::AddLine(Side side, const TextStream::MovedBytes& line,
+                                     std::size_t markBegin, std::size_t markEnd) {
     try {
-        panel_.AddRow(line.View());
+        panel_.AddMarkedRow(line.View(), markBegin, markEnd);
     } catch (const std::bad_alloc&) {
         StreamOf(side).FailLine(line.size);
         return side;
@@ -304,33 +327,48 @@ std::optional<Side> TextRun::AddLine(Side side, const TextStream::MovedBytes& li
     return std::nullopt;
 }
 
-// Counts what remains of one file's lines; the status of its last step, End or Failed.
-TextStream::Status CountToTheEnd(TextStream& stream, TextStream::LineCount& count) {
-    TextStream::Status status;
-    while ((status = stream.CountOn(count)) == TextStream::Status::Ok) {
-    }
-    return status;
-}
+// While no result has come, the main count looks in this often to report progress.
+constexpr std::chrono::milliseconds kProgressInterval{20};
 
 // Counts the lines that remain in both files, on two cores at once where a second one is free:
-// one core reads a single file more slowly than two files side by side.
+// one core reads a single file more slowly than two files side by side. The second core counts
+// File2 and stops at the next window when told.
 std::optional<Side> TextRun::CountTheRest() {
     TextStream::LineCount rest1;
     TextStream::LineCount rest2;
-    TextStream::Status end1;
-    TextStream::Status end2 = TextStream::Status::End;
-    std::thread second;
+    std::atomic<bool> stop = false;
+    std::atomic<std::int64_t> reached2 = stream2_.Position();
+    std::future<TextStream::Status> second;
     if (useSecondCore_) {
         try {
-            second = std::thread([&] { end2 = CountToTheEnd(stream2_, rest2); });
+            second = std::async(
+                std::launch::async,
+                [&] {
+                    TextStream::Status status = TextStream::Status::Ok;
+                    while (!stop && (status = stream2_.CountOn(rest2)) == TextStream::Status::Ok)
+                        reached2 = stream2_.Position();
+                    return status;
+                });
         } catch (const std::system_error&) {
         }
     }
-    end1 = CountToTheEnd(stream1_, rest1);
-    if (second.joinable())
-        second.join();
-    else
-        end2 = CountToTheEnd(stream2_, rest2);
+    // Left before its end only by a stop, which the second count must hear before it is waited for.
+    struct StopOnLeave {
+        std::atomic<bool>& stop;
+        ~StopOnLeave() { stop = true; }
+    } stopOnLeave{stop};
+    TextStream::Status end1;
+    while ((end1 = stream1_.CountOn(rest1)) == TextStream::Status::Ok)
+        checkpoint_.Reached(stream1_.Position() + reached2);
+    TextStream::Status end2;
+    if (second.valid()) {
+        while (second.wait_for(kProgressInterval) != std::future_status::ready)
+            checkpoint_.Reached(stream1_.Position() + reached2);
+        end2 = second.get();
+    } else {
+        while ((end2 = stream2_.CountOn(rest2)) == TextStream::Status::Ok)
+            checkpoint_.Reached(stream1_.Position() + stream2_.Position());
+    }
     if (end1 == TextStream::Status::Failed)
         return Side::File1;
     if (end2 == TextStream::Status::Failed)
@@ -353,6 +391,13 @@ CompareResult TextRun::Finish() {
     panel_.SetDifferenceSummary(DifferenceSummary(differences_, unit_));
     return {differences_ == 0 && lines1_ == lines2_ ? CompareOutcome::Same
                                                     : CompareOutcome::Different};
+}
+
+CompareResult TextRun::Stop() {
+    // Neither line count is known before both files were read to their ends.
+    panel_.SetLengthVerdict("");
+    panel_.SetDifferenceSummary(StoppedSummary(differences_, unit_));
+    return {CompareOutcome::Stopped};
 }
 
 } // namespace

@@ -1,14 +1,22 @@
 #include "compare/TextStream.h"
 
 #include "compare/ByteKernels.h"
+#include "compare/RunCheckpoint.h"
 #include "platform/files/PageFaultGuard.h"
 
 #include <algorithm>
 #include <cstring>
 #include <new>
 
-TextStream::TextStream(const CFile& file, const CompareTuning& tuning)
-    : window_(file, tuning.access), step_(static_cast<std::int64_t>(tuning.windowSize)) {}
+TextStream::TextStream(const CFile& file, const CompareTuning& tuning,
+                       const RunCheckpoint* checkpoint)
+    : window_(file, tuning.access), step_(static_cast<std::int64_t>(tuning.windowSize)),
+      checkpoint_(checkpoint) {}
+
+void TextStream::Check() const {
+    if (checkpoint_)
+        checkpoint_->Check();
+}
 
 TextStream::Status TextStream::Fill() {
     if (position_ < window_.End())
@@ -34,6 +42,7 @@ TextStream::Status TextStream::FindLineEnd(LineEnd& end) {
             return Status::Ok;
         }
         Advance(Available());
+        Check();
     }
 }
 

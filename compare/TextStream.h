@@ -11,6 +11,7 @@
 #include <string_view>
 
 class CFile;
+class RunCheckpoint;
 
 // One file of a text comparison, walked as a stream of bytes. Its window holds the current line
 // from its start, so that a line pair which may differ can be matched and listed whole; memory
@@ -26,7 +27,10 @@ public:
         bool lineFeed;
     };
 
-    TextStream(const CFile& file, const CompareTuning& tuning);
+    // A checkpoint, when given, is asked at each window of a long line while its end is sought,
+    // and may end that by throwing; a stream counted on another thread has none.
+    TextStream(const CFile& file, const CompareTuning& tuning,
+               const RunCheckpoint* checkpoint = nullptr);
 
     // Makes sure a byte stands at Position(); End when the file has no more.
     Status Fill();
@@ -83,10 +87,12 @@ private:
         }
         return Status::Ok;
     }
+    void Check() const;
 
     FileWindow window_;
     std::optional<ReadFailure> failure_; // of the stream itself, not of its window
     std::int64_t step_;
+    const RunCheckpoint* checkpoint_;
     std::int64_t position_ = 0;
     std::int64_t lineStart_ = 0;
 };

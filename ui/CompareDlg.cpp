@@ -15,6 +15,7 @@
 #include "ui/ProcessSettings.h"
 #include "ui/SettingsDlg.h"
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -47,8 +48,9 @@ CompareRequest RequestFor(const std::optional<FileChoice>& file1,
 }
 } // namespace
 
-CCompareDlg::CCompareDlg(CWnd* parent)
-    : CDialog(LoadDialogTemplate(IDD_COMPARE_DIALOG), parent), icon(LoadMainIcon()) {
+CCompareDlg::CCompareDlg(CWnd* parent, CompareTuning tuning)
+    : CDialog(LoadDialogTemplate(IDD_COMPARE_DIALOG), parent), icon(LoadMainIcon()),
+      tuning(tuning) {
     MapClicked(IDC_BROWSE1, &CCompareDlg::OnBrowseFile1);
     MapClicked(IDC_BROWSE2, &CCompareDlg::OnBrowseFile2);
     MapClicked(IDC_EXECUTE, &CCompareDlg::OnExecute);
@@ -144,6 +146,9 @@ void CCompareDlg::Browse(FileList& list) {
     if (list.IsFull())
         return;
     CFileDialog dialog(kBrowseFlags, kAllFilesFilter);
+    // Each side opens where its own file lies, as files to compare often sit in two folders.
+    if (const auto choice = list.CurrentChoice())
+        dialog.SetInitialFolder(std::filesystem::path(choice->path).parent_path().string());
     if (dialog.DoModal() == IDCANCEL)
         return;
     list.AddEachOnTop(SelectedPaths(dialog));
@@ -152,6 +157,10 @@ void CCompareDlg::Browse(FileList& list) {
 void CCompareDlg::OnExecute() {
     const CompareRequest request = RequestFor(file1List.CurrentChoice(), file2List.CurrentChoice());
     DialogResultPanel panel(resultList, name1Label, name2Label, lengthLabel, summaryLabel);
-    DialogRunHost host(*this);
-    RunComparison(request, compareSettings, panel, host);
+    DialogRunHost host(*this, summaryLabel);
+    CompareTuning watched = tuning;
+    watched.progress = &host;
+    RunComparison(request, compareSettings, panel, host, watched);
+    if (host.CloseAsked())
+        SendCommand(IDCANCEL);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "compare/CompareTuning.h"
 #include "platform/qt/ComboBox.h"
 #include "platform/qt/Dialog.h"
 #include "platform/qt/Icon.h"
@@ -12,10 +13,11 @@
 
 // The main window: two file lists, each fed by its Browse button and by drops on its group
 // box, the result area that a comparison run fills, and the caption that shows the compare
-// mode. Opening it resets the comparison settings; closing it ends the program.
+// mode. Opening it resets the comparison settings; closing it ends the program. A run keeps the
+// window painting and can be stopped with Escape; tests slow its reads down through the tuning.
 class CCompareDlg : public CDialog {
 public:
-    explicit CCompareDlg(CWnd* parent = nullptr);
+    explicit CCompareDlg(CWnd* parent = nullptr, CompareTuning tuning = {});
 
 protected:
     void DoDataExchange(CDataExchange* exchange) override;
@@ -47,4 +49,5 @@ private:
     CStatic name1Label;
     CListBox resultList;
     Icon icon;
+    CompareTuning tuning;
 };

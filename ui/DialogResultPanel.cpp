@@ -16,6 +16,10 @@ void DialogResultPanel::AddRow(std::string_view text) {
     resultList_.AddString(text);
 }
 
+void DialogResultPanel::AddMarkedRow(std::string_view text, std::size_t begin, std::size_t end) {
+    resultList_.MarkRow(resultList_.AddString(text), begin, end);
+}
+
 void DialogResultPanel::SetFileNames(std::string_view name1, std::string_view name2) {
     name1Label_.SetWindowText(name1);
     name2Label_.SetWindowText(name2);

@@ -14,6 +14,7 @@ public:
 
     void ClearRows() override;
     void AddRow(std::string_view text) override;
+    void AddMarkedRow(std::string_view text, std::size_t begin, std::size_t end) override;
     void SetFileNames(std::string_view name1, std::string_view name2) override;
     void SetLengthVerdict(std::string_view text) override;
     void SetDifferenceSummary(std::string_view text) override;

@@ -6,7 +6,13 @@
 #include "platform/qt/detail/OwnerWidget.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QHeaderView>
+#include <QScreen>
+#include <QTreeView>
+
+#include <algorithm>
 
 namespace {
 
@@ -20,6 +26,20 @@ CFileDialog::Presenter& ThePresenter() {
 QString& NextFolder() {
     static QString folder = QDir::currentPath();
     return folder;
+}
+
+// About two thirds of the screen, and at least 800 by 500 where the screen has room, so that the
+// names and the other columns can be read whole.
+void FitToScreen(QFileDialog& dialog) {
+    const QScreen* screen =
+        dialog.parentWidget() ? dialog.parentWidget()->screen() : dialog.screen();
+    const QSize room = screen->availableGeometry().size();
+    const QSize wanted(std::max(room.width() * 2 / 3, 800), std::max(room.height() * 2 / 3, 500));
+    dialog.resize(wanted.boundedTo(room));
+    if (auto* details = dialog.findChild<QTreeView*>()) {
+        details->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+        details->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    }
 }
 
 } // namespace
@@ -44,7 +64,10 @@ int CFileDialog::DoModal() {
 
 std::optional<std::vector<std::string>> CFileDialog::RunDialog() const {
     ByteNameFileDialog dialog(OwnerWidget(parent_));
-    dialog.setDirectory(NextFolder());
+    const QString initialFolder = QFile::decodeName(initialFolder_.c_str());
+    dialog.setDirectory(!initialFolder_.empty() && QFileInfo(initialFolder).isDir() ? initialFolder
+                                                                                    : NextFolder());
+    FitToScreen(dialog);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(flags_ & OFN_ALLOWMULTISELECT ? QFileDialog::ExistingFiles
                                                      : QFileDialog::ExistingFile);

@@ -11,8 +11,9 @@ class CWnd;
 
 // The file-open dialog (the program saves nothing, so there is no save mode). The filter is
 // "name|pattern|" pairs; "*.*" matches every file, names without a dot included. Selected paths
-// come back as bytes, names that are not UTF-8 included. It opens in the folder of the last choice
-// made in any file dialog of the process, or at first in the folder the process started in.
+// come back as bytes, names that are not UTF-8 included. It opens in the folder it is given, else
+// in the folder of the last choice made in any file dialog of the process, or at first in the
+// folder the process started in, at about two thirds of the screen.
 class CFileDialog {
 public:
     // Of the flags, only OFN_ALLOWMULTISELECT changes what the dialog does.
@@ -24,7 +25,11 @@ public:
     std::size_t GetStartPosition() const;
     std::string GetNextPathName(std::size_t& position) const;
 
+    // The folder to open in, as bytes; one that is not there is passed over.
+    void SetInitialFolder(std::string folder) { initialFolder_ = std::move(folder); }
+
     unsigned Flags() const { return flags_; }
+    const std::string& InitialFolder() const { return initialFolder_; }
     std::string_view Filter() const { return filter_; }
 
     // Lets tests stand in for the dialog: the presenter returns the selected paths, or nullopt
@@ -39,5 +44,6 @@ private:
     unsigned flags_;
     std::string filter_;
     CWnd* parent_;
+    std::string initialFolder_;
     std::vector<std::string> selection_;
 };

@@ -27,6 +27,11 @@ int CListBox::AddString(std::string_view text) {
     return rows ? rows->Append(text) : LB_ERR;
 }
 
+void CListBox::MarkRow(int index, std::size_t begin, std::size_t end) {
+    if (RowListModel* rows = Rows(widget_); rows && index >= 0 && index < rows->rowCount())
+        rows->Mark(index, begin, end);
+}
+
 int CListBox::GetCount() const {
     const RowListModel* rows = Rows(widget_);
     return rows ? rows->rowCount() : 0;

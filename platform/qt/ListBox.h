@@ -2,6 +2,7 @@
 
 #include "platform/qt/Wnd.h"
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -14,5 +15,8 @@ public:
     // LB_ADDSTRING: appends after the last row.
     int AddString(std::string_view text);
     int GetCount() const;
+    // Marks the bytes [begin, end) of a row as where it differs: they are drawn on a tint, the
+    // row's tooltip gives the column they start at, and a double-click scrolls them into view.
+    void MarkRow(int index, std::size_t begin, std::size_t end);
     std::string GetText(int index) const;
 };

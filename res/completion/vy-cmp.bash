@@ -17,7 +17,7 @@ _vy_cmp() {
     done
     if [[ $current == -* ]]; then
         mapfile -t COMPREPLY < <(compgen -W '-s --quiet --text --match-case --compress-blanks
-            --help --version --' -- "$current")
+            --color --color=auto --color=always --color=never --help --version --' -- "$current")
     else
         _vy_cmp_files "$current"
     fi

@@ -20,8 +20,8 @@ namespace {
 
 using namespace std::string_literals;
 
-constexpr std::string_view kUsage =
-    "vy-cmp [-s|--quiet] [--text] [--match-case] [--compress-blanks] [--] FILE1 FILE2";
+constexpr std::string_view kUsage = "vy-cmp [-s|--quiet] [--text] [--match-case] "
+                                    "[--compress-blanks] [--color[=WHEN]] [--] FILE1 FILE2";
 
 struct Outcome {
     int status = -1;
@@ -368,18 +368,51 @@ TEST_F(VyCmp, ATerminalShowsRowsAsTheWindowDoes) {
     dir.Write("b.txt", "x\n");
     const auto outcome = Run({"--text", "a.txt", "b.txt"}, Streams::Terminal);
     EXPECT_EQ(outcome.status, 1);
-    EXPECT_NE(outcome.out.find("\n******** a.txt\nテスト\u2401\n"), std::string::npos)
+    // The whole line differs, coloured as a terminal is by default.
+    EXPECT_NE(outcome.out.find("\n******** a.txt\n\x1b[1;31mテスト\u2401\x1b[m\n"),
+              std::string::npos)
         << outcome.out;
 
 #if !defined(__SANITIZE_ADDRESS__) // whose own memory would be counted
     // A long line is shown as it is decoded, not decoded whole first.
     const std::size_t length = std::size_t{48} << 20;
     dir.Write("long.txt", std::string(length, 'x'));
-    const auto longLine = Run({"--text", "long.txt", "b.txt"}, Streams::Terminal);
+    const auto longLine = Run({"--text", "--color=never", "long.txt", "b.txt"}, Streams::Terminal);
     EXPECT_EQ(longLine.status, 1);
     EXPECT_NE(longLine.out.find(std::string(length, 'x')), std::string::npos);
     EXPECT_LT(longLine.peakKib, static_cast<long>((length >> 10) + (32 << 10)));
 #endif
+}
+
+TEST_F(VyCmp, ColourSetsOffWhereLinesDifferWhenAskedOrOnATerminalWithoutNoColor) {
+    dir.Write("a.txt", "The quick brown fox\nkey\tvalue\n");
+    dir.Write("b.txt", "The quick brown cat\nkey  value\n");
+    const std::string coloured = "******** a.txt\nThe quick brown \x1b[1;31mfox\x1b[m\n"
+                                 "******** b.txt\nThe quick brown \x1b[1;31mcat\x1b[m\n\n"
+                                 "2 行\n******** a.txt\nkey\x1b[1;31m\t\x1b[mvalue\n"
+                                 "******** b.txt\nkey\x1b[1;31m  \x1b[mvalue\n\n";
+    const std::string plain = "******** a.txt\nThe quick brown fox\n"
+                              "******** b.txt\nThe quick brown cat\n\n"
+                              "2 行\n******** a.txt\nkey\tvalue\n"
+                              "******** b.txt\nkey  value\n\n";
+    for (const auto& [arguments, expected] :
+         std::vector<std::pair<std::vector<std::string>, std::string>>{
+             {{"--color=always"}, coloured},
+             {{"--color=never"}, plain},
+             {{"--color"}, plain}, // auto, into a file
+             {{}, plain},
+         }) {
+        std::vector<std::string> all = arguments;
+        all.insert(all.end(), {"--text", "a.txt", "b.txt"});
+        EXPECT_NE(Run(all).out.find(expected), std::string::npos) << all.front();
+    }
+    setenv("NO_COLOR", "1", 1);
+    const std::string onTerminal = Run({"--text", "a.txt", "b.txt"}, Streams::Terminal).out;
+    const std::string forcedAnyway = Run({"--color=always", "--text", "a.txt", "b.txt"}).out;
+    unsetenv("NO_COLOR");
+    EXPECT_EQ(onTerminal.find("\x1b["), std::string::npos);
+    EXPECT_NE(forcedAnyway.find(coloured), std::string::npos);
+    ExpectUsageError({"--color=sometimes", "a.txt", "b.txt"}, "unknown option: --color=sometimes");
 }
 
 TEST_F(VyCmp, ALineTooLongForTheMemoryIsAReadErrorOfItsFile) {

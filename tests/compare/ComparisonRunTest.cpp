@@ -3,6 +3,7 @@
 #include "compare/CompareRequest.h"
 #include "compare/CompareSettings.h"
 #include "compare/DisplayName.h"
+#include "compare/RunProgress.h"
 #include "tests/support/ExpectedTexts.h"
 #include "tests/support/MemoryResultPanel.h"
 #include "tests/support/RecordingHost.h"
@@ -59,13 +60,74 @@ protected:
         EXPECT_EQ(panel.calls, Rows{});
     }
 
+    // Runs with small windows, asking `progress` whether to go on.
+    RunOutcome RunWatched(const CompareRequest& request, RunProgress* progress,
+                          std::int64_t lineLimit) {
+        panel = {};
+        host.events.clear();
+        CompareTuning tuning;
+        tuning.windowSize = 64;
+        tuning.lineLimit = lineLimit;
+        tuning.progress = progress;
+        return RunComparison(request, settings, panel, host, tuning).outcome;
+    }
+
     CompareSettings settings;
     TempDir dir;
     MemoryResultPanel panel;
     RecordingHost host;
 };
 
+// Asks to stop at its given question.
+class StopAt : public RunProgress {
+public:
+    explicit StopAt(int question) : left_(question) {}
+    bool GoOn(std::int64_t, std::int64_t) override { return --left_ > 0; }
+
+private:
+    int left_;
+};
+
 } // namespace
+
+TEST_F(ComparisonRun, AStoppedRunKeepsTheRowsFoundSoFarAndSaysOnlyThatItStopped) {
+    // Every line differs in case and one is far longer than a window.
+    std::string text1;
+    std::string text2;
+    for (int line = 0; line < 40; ++line) {
+        const std::string tail = line == 20 ? std::string(1000, 'x') : std::to_string(line);
+        text1 += "line " + tail + "\n";
+        text2 += "LINE " + tail + "\n";
+    }
+    const auto request = Request(dir.Write("a.txt", text1), dir.Write("b.txt", text2));
+    settings.matchCase = 1;
+    struct Case {
+        CompareMode mode;
+        int question;
+        std::int64_t lineLimit;
+        std::string summary;
+    };
+    for (const Case& test : {Case{CompareMode::Binary, 3, 4000, " ﾊﾞｲﾄの違い)"},
+                             Case{CompareMode::Text, 10, 4000, " 行の違い)"},
+                             Case{CompareMode::Text, 22, 4000, " 行の違い)"},
+                             Case{CompareMode::Text, 12, 5, "5 行を超える違い)"}}) {
+        settings.mode = test.mode;
+        ASSERT_EQ(RunWatched(request, nullptr, test.lineLimit), RunOutcome::Different);
+        const MemoryResultPanel whole = panel;
+        StopAt progress(test.question);
+        EXPECT_EQ(RunWatched(request, &progress, test.lineLimit), RunOutcome::Stopped);
+        ASSERT_LE(panel.rows.size(), whole.rows.size());
+        EXPECT_TRUE(std::equal(panel.rows.begin(), panel.rows.end(), whole.rows.begin()));
+        const bool binary = test.mode == CompareMode::Binary;
+        const std::size_t listed = binary ? panel.rows.size() - 1 : panel.rows.size() / 6;
+        EXPECT_GT(listed, 0u);
+        const std::string count = test.lineLimit < 40 ? "" : std::to_string(listed);
+        EXPECT_EQ(panel.differenceSummary, "中止しました (" + count + test.summary)
+            << test.question;
+        EXPECT_EQ(panel.lengthVerdict, binary ? whole.lengthVerdict : "") << test.question;
+        EXPECT_EQ(host.events, Rows({"BeginWait", "EndWait"}));
+    }
+}
 
 TEST_F(ComparisonRun, ChecksRunInOrderAndShowTheFirstFailure) {
     const auto missing1 = dir.PathOf("a.txt");
@@ -117,8 +179,8 @@ TEST_F(ComparisonRun, BinaryRunClearsShowsNamesAndComparesWithTheBusyPointerUp) 
 }
 
 TEST_F(ComparisonRun, TextRunFollowsTheSettings) {
-    const auto path1 = dir.Write("a.txt", "Abc\nsame\n");
-    const auto path2 = dir.Write("b.txt", "aBC\nsame\n");
+    const auto path1 = dir.Write("a.txt", "x Abc.\nsame\n");
+    const auto path2 = dir.Write("b.txt", "x aBC.\nsame\n");
     settings.mode = CompareMode::Text;
     EXPECT_EQ(Run(Request(path1, path2)), RunOutcome::Same);
     EXPECT_EQ(panel.rows, Rows{});
@@ -128,7 +190,14 @@ TEST_F(ComparisonRun, TextRunFollowsTheSettings) {
 
     settings.matchCase = 1;
     EXPECT_EQ(Run(Request(path1, path2)), RunOutcome::Different);
-    EXPECT_EQ(panel.rows, Rows({"1 行", "******** a.txt", "Abc", "******** b.txt", "aBC", ""}));
+    EXPECT_EQ(panel.rows,
+              Rows({"1 行", "******** a.txt", "x Abc.", "******** b.txt", "x aBC.", ""}));
+    using Mark = MemoryResultPanel::Mark;
+    EXPECT_EQ(panel.marks, (std::vector<Mark>{{2, 2, 5}, {4, 2, 5}}));
+    settings.compressBlanks = 1;
+    const auto path3 = dir.Write("c.txt", "x  Abc.\nsame\n");
+    EXPECT_EQ(Run(Request(path3, path2)), RunOutcome::Different);
+    EXPECT_EQ(panel.marks, (std::vector<Mark>{{2, 3, 6}, {4, 2, 5}}));
     EXPECT_EQ(panel.differenceSummary, "1 行の、違いがありました");
 }
 

@@ -1,11 +1,14 @@
 #include "compare/BinaryCompare.h"
+#include "compare/DifferingStretch.h"
 #include "compare/TextCompare.h"
 #include "tests/support/MemoryResultPanel.h"
 #include "tests/support/ReferenceComparison.h"
+#include "tests/support/ReferenceText.h"
 #include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <string>
 #include <vector>
@@ -141,6 +144,48 @@ void ExpectAgreement(const MemoryResultPanel& panel, CompareOutcome outcome,
 }
 
 } // namespace
+
+TEST(Differential, DifferingStretchesLeaveOutsideThemOnlyWhatTheModelCallsEqual) {
+    struct Case {
+        std::string_view line1;
+        std::string_view line2;
+        TextOptions options;
+        DifferingStretch stretch;
+    };
+    for (const Case& test : {
+             Case{"abcdef", "abXdef", {}, {2, 3, 2, 3}},
+             Case{"key\tvalue", "key  value", {}, {3, 4, 3, 5}},
+             Case{"Same  words here", "same words there", {true, true}, {12, 12, 11, 12}},
+             Case{"\x83\x65x", "\x83\x41x", {true, false}, {0, 2, 0, 2}},
+             Case{"ab", "abc", {}, {2, 2, 2, 3}},
+         })
+        EXPECT_EQ(FindDifferingStretch(test.line1, test.line2, test.options), test.stretch)
+            << test.line1 << " | " << test.line2;
+
+    Random random(20261208);
+    for (int pair = 0; pair < 20000 && !HasFailure(); ++pair) {
+        const std::string line1 = RandomLine(random);
+        std::string line2 = ChangedText(random, line1);
+        line2.erase(std::remove(line2.begin(), line2.end(), '\n'), line2.end());
+        const TextOptions options{Below(random, 2) == 0, Below(random, 2) == 0};
+        const reference::TextOptions modelOptions{options.foldCase, options.compressBlanks};
+        if (reference::LinesEqual(line1, line2, modelOptions))
+            continue;
+        const DifferingStretch stretch = FindDifferingStretch(line1, line2, options);
+        SCOPED_TRACE(line1 + " | " + line2);
+        ASSERT_LE(stretch.begin1, stretch.end1);
+        ASSERT_LE(stretch.begin2, stretch.end2);
+        ASSERT_LE(stretch.end1, line1.size());
+        ASSERT_LE(stretch.end2, line2.size());
+        EXPECT_TRUE(stretch.begin1 < stretch.end1 || stretch.begin2 < stretch.end2);
+        const std::string_view view1 = line1;
+        const std::string_view view2 = line2;
+        EXPECT_TRUE(reference::LinesEqual(view1.substr(0, stretch.begin1),
+                                          view2.substr(0, stretch.begin2), modelOptions));
+        EXPECT_TRUE(reference::LinesEqual(view1.substr(stretch.end1), view2.substr(stretch.end2),
+                                          modelOptions));
+    }
+}
 
 TEST(Differential, TextRunsAgreeWithTheReferenceModel) {
     TempDir dir;

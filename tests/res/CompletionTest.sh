@@ -31,8 +31,8 @@ expect() {
 }
 
 expect 'vy-cmp --te' '--text'
-expect 'vy-cmp --c' '--compress-blanks'
-expect 'vy-cmp -' '--|--compress-blanks|--help|--match-case|--quiet|--text|--version|-s'
+expect 'vy-cmp --co' '--color|--color=always|--color=auto|--color=never|--compress-blanks'
+expect 'vy-cmp -' '--|--color|--color=always|--color=auto|--color=never|--compress-blanks|--help|--match-case|--quiet|--text|--version|-s'
 expect 'vy-cmp ' '-starts-with-hyphen|b.bin|docs|two words.txt'
 expect 'vy-cmp tw' 'two words.txt'
 expect 'vy-cmp b.bin --m' '--match-case'

@@ -11,6 +11,11 @@ void MemoryResultPanel::AddRow(std::string_view text) {
     rows.emplace_back(text);
 }
 
+void MemoryResultPanel::AddMarkedRow(std::string_view text, std::size_t begin, std::size_t end) {
+    marks.push_back({rows.size(), begin, end});
+    AddRow(text);
+}
+
 void MemoryResultPanel::SetFileNames(std::string_view first, std::string_view second) {
     calls.emplace_back("SetFileNames");
     name1 = first;

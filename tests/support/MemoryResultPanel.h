@@ -2,6 +2,7 @@
 
 #include "compare/ResultPanel.h"
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -11,11 +12,20 @@ class MemoryResultPanel : public ResultPanel {
 public:
     void ClearRows() override;
     void AddRow(std::string_view text) override;
+    void AddMarkedRow(std::string_view text, std::size_t begin, std::size_t end) override;
     void SetFileNames(std::string_view name1, std::string_view name2) override;
     void SetLengthVerdict(std::string_view text) override;
     void SetDifferenceSummary(std::string_view text) override;
 
     std::vector<std::string> rows;
+    // For each marked row, its index and the bytes marked.
+    struct Mark {
+        std::size_t row;
+        std::size_t begin;
+        std::size_t end;
+        bool operator==(const Mark&) const = default;
+    };
+    std::vector<Mark> marks;
     std::string name1;
     std::string name2;
     std::string lengthVerdict;

@@ -50,23 +50,29 @@ QStringList ShownRows(CCompareDlg& dialog) {
 TEST(BrowseAndDrop, BrowsePutsTheSelectionOnTopOfItsOwnSideInReverseOrder) {
     FileDialogStandIn fileDialog;
     fileDialog.Queue(std::vector<std::string>{"/data/x.txt"});
-    fileDialog.Queue(std::vector<std::string>{"/data/p.txt", "/data/q.txt", "/data/r.txt"});
+    fileDialog.Queue(std::vector<std::string>{"/more/p.txt", "/more/q.txt", "/more/r.txt"});
+    fileDialog.Queue(std::nullopt);
     fileDialog.Queue(std::nullopt);
     CCompareDlg dialog;
     int selectionAfterCancel = 0;
     RunModal(dialog, [&](QWidget*) {
         Click(dialog, IDC_BROWSE1);
         Click(dialog, IDC_BROWSE1);
-        File1Combo(dialog).SetCurSel(2);
+        File1Combo(dialog).SetCurSel(3);
         Click(dialog, IDC_BROWSE1);
         selectionAfterCancel = File1Combo(dialog).GetCurSel();
+        Click(dialog, IDC_BROWSE2);
     });
-    const FileDialogStandIn::Opening opening{kBrowseFlags, std::string(kAllFilesFilter)};
+    // Each side opens in the folder of its own chosen file.
+    const auto opening = [](std::string folder) {
+        return FileDialogStandIn::Opening{kBrowseFlags, std::string(kAllFilesFilter), folder};
+    };
     EXPECT_EQ(fileDialog.openings,
-              (std::vector<FileDialogStandIn::Opening>{opening, opening, opening}));
+              (std::vector<FileDialogStandIn::Opening>{opening(""), opening("/data"),
+                                                       opening("/data"), opening("")}));
     EXPECT_EQ(EntriesOf(File1Combo(dialog)),
               (std::vector<ComboEntry>{{"r.txt", 3}, {"q.txt", 2}, {"p.txt", 1}, {"x.txt", 0}}));
-    EXPECT_EQ(selectionAfterCancel, 2);
+    EXPECT_EQ(selectionAfterCancel, 3);
     EXPECT_EQ(File2Combo(dialog).GetCount(), 0);
     EXPECT_EQ(File2Combo(dialog).GetCurSel(), CB_ERR);
 }

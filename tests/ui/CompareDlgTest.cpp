@@ -9,6 +9,7 @@
 #include "ui/ProcessSettings.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QAction>
 #include <QMenu>
 #include <QTest>
@@ -30,12 +31,16 @@ const std::initializer_list<int> kMainControls = {IDC_FILE1_COMBO, IDC_BROWSE1, 
 struct AboutSeen {
     std::string title;
     std::string focusedText;
+    // The window the box stands over for the window manager, which decorates and minimises
+    // it with that window.
+    const QWindow* transientParent = nullptr;
 };
 
 // Looks at the next modal window, which should be the About box, and closes it with the key.
 void CloseNextAbout(AboutSeen& seen, Qt::Key key, std::string_view snapshot = {}) {
     RunOnNextModal([&seen, key, snapshot](QWidget* about) {
         seen.title = about->windowTitle().toStdString();
+        seen.transientParent = about->windowHandle()->transientParent();
         if (auto* button = qobject_cast<QAbstractButton*>(about->focusWidget()))
             seen.focusedText = button->text().toStdString();
         if (!snapshot.empty())
@@ -44,7 +49,53 @@ void CloseNextAbout(AboutSeen& seen, Qt::Key key, std::string_view snapshot = {}
     });
 }
 
+// What assistive technology is told of a control: its role, name and description.
+std::string Announced(QWidget* control) {
+    const QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
+    if (!accessible)
+        return "none";
+    return std::to_string(accessible->role()) + ' ' +
+           accessible->text(QAccessible::Name).toStdString() + " / " +
+           accessible->text(QAccessible::Description).toStdString();
+}
+
 } // namespace
+
+TEST(CompareDlg, AssistiveTechnologyHearsEveryControlByNameAndRadioButtonsAsSuch) {
+    CCompareDlg dialog;
+    std::vector<std::string> main;
+    std::vector<std::string> settings;
+    bool settingsOverMain = false;
+    RunModal(
+        dialog,
+        [&](QWidget* mainWindow) {
+            for (int id :
+                 {IDC_FILE1_COMBO, IDC_RESULT_LIST, IDC_NAME2, IDC_DIFF_SUMMARY, IDC_EXECUTE})
+                main.push_back(Announced(dialog.GetDlgItem(id)->Widget()));
+            RunOnNextModal([&settings, &settingsOverMain, mainWindow](QWidget* window) {
+                settingsOverMain =
+                    window->windowHandle()->transientParent() == mainWindow->windowHandle();
+                for (const char* text : {"ﾃｷｽﾄ", "ﾊﾞｲﾅﾘ", "大文字／小文字を区別します"})
+                    settings.push_back(Announced(ButtonWithText(window, text)));
+                QTest::keyClick(window, Qt::Key_Escape);
+            });
+            Click(dialog, IDC_SETTINGS);
+        });
+    const auto role = [](QAccessible::Role value) { return std::to_string(value) + ' '; };
+    EXPECT_EQ(main, (std::vector<std::string>{
+                        role(QAccessible::ComboBox) + "File1 / ",
+                        role(QAccessible::List) + "結果 / ",
+                        role(QAccessible::StaticText) + " / File2",
+                        role(QAccessible::StaticText) + " / 違い",
+                        role(QAccessible::Button) + "実行 / ",
+                    }));
+    EXPECT_EQ(settings, (std::vector<std::string>{
+                            role(QAccessible::RadioButton) + "ﾃｷｽﾄ / ",
+                            role(QAccessible::RadioButton) + "ﾊﾞｲﾅﾘ / ",
+                            role(QAccessible::CheckBox) + "大文字／小文字を区別します / ",
+                        }));
+    EXPECT_TRUE(settingsOverMain);
+}
 
 TEST(CompareDlg, OpensEmptyInBinaryModeWithTheFocusOnFile1) {
     compareSettings = {CompareMode::Text, 1, 1};
@@ -116,7 +167,9 @@ TEST(CompareDlg, AboutBoxOpensForItsSystemCommandWhateverTheLowFourBits) {
     AboutSeen withLowBits;
     AboutSeen fromMenu;
     std::string captionAfter;
+    const QWindow* mainHandle = nullptr;
     const int result = RunModal(dialog, [&](QWidget* window) {
+        mainHandle = window->windowHandle();
         CloseNextAbout(plain, Qt::Key_Return, "about");
         dialog.SendSysCommand(0x0010);
         CloseNextAbout(withLowBits, Qt::Key_Escape);
@@ -141,6 +194,7 @@ TEST(CompareDlg, AboutBoxOpensForItsSystemCommandWhateverTheLowFourBits) {
     for (const AboutSeen& seen : {plain, withLowBits, fromMenu}) {
         EXPECT_EQ(seen.title, "ﾊﾞｰｼﾞｮﾝ情報");
         EXPECT_EQ(seen.focusedText, "OK");
+        EXPECT_EQ(seen.transientParent, mainHandle);
     }
     EXPECT_EQ(captionAfter, kBinaryCaption);
 }

@@ -111,7 +111,7 @@ MessageBoxRecorder::~MessageBoxRecorder() {
 
 FileDialogStandIn::FileDialogStandIn() {
     CFileDialog::SetPresenter([this](const CFileDialog& dialog) {
-        openings.push_back({dialog.Flags(), std::string(dialog.Filter())});
+        openings.push_back({dialog.Flags(), std::string(dialog.Filter()), dialog.InitialFolder()});
         std::optional<std::vector<std::string>> answer;
         if (!answers.empty()) {
             answer = answers.front();

@@ -77,6 +77,7 @@ public:
     struct Opening {
         unsigned flags = 0;
         std::string filter;
+        std::string folder;
         bool operator==(const Opening&) const = default;
     };
 

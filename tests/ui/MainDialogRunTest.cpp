@@ -12,16 +12,24 @@
 #include "tests/ui/DialogTestSupport.h"
 #include "ui/ProcessSettings.h"
 
+#include <QAbstractScrollArea>
 #include <QApplication>
+#include <QScreen>
+#include <QTest>
+#include <QTimer>
 #include <QWidget>
 
 #include <gtest/gtest.h>
 
 #include <sys/resource.h>
+#include <unistd.h>
 
+#include <atomic>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <thread>
 
 namespace {
 // Two Shift-JIS texts that differ in a full-width against a half-width word, a tab-indented
@@ -68,6 +76,41 @@ ResultArea ExpectedResultArea(const std::string& path1, const std::string& path2
     RunComparison({true, DisplayName(path1), path1, true, DisplayName(path2), path2},
                   compareSettings, panel, host);
     return {panel.rows, panel.name1, panel.name2, panel.lengthVerdict, panel.differenceSummary};
+}
+
+std::atomic<int> slowReads = 0;
+
+// Reads as a slow disk does, a few milliseconds a call, counting the calls.
+ssize_t SlowRead(int descriptor, void* buffer, std::size_t count, off_t offset) {
+    ++slowReads;
+    std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    return pread(descriptor, buffer, count, offset);
+}
+
+// Counts the paint events that reach a widget.
+class PaintCounter : public QObject {
+public:
+    explicit PaintCounter(QWidget* widget) { widget->installEventFilter(this); }
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        paints += event->type() == QEvent::Paint;
+        return false;
+    }
+};
+
+// Whether the result list shows any text on the screen, as the window last painted it.
+bool ListShowsRows(CCompareDlg& dialog) {
+    QWidget* window = dialog.Widget();
+    auto* view = static_cast<QAbstractScrollArea*>(dialog.GetDlgItem(IDC_RESULT_LIST)->Widget());
+    const QRect area(view->viewport()->mapTo(window, QPoint(0, 0)), view->viewport()->size());
+    const QImage image = window->screen()->grabWindow(window->winId()).toImage().copy(area);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (QColor(image.pixel(x, y)).lightness() < 128)
+                return true;
+    return false;
 }
 
 // The address space the process takes now, in bytes.
@@ -196,4 +239,84 @@ TEST(MainDialogRun, ALineTooLongForTheMemoryShowsAReadErrorAndGivesThePointerBac
     EXPECT_EQ(messages.boxes,
               (std::vector<Box>{{&dialog, "a.txt", "File Read Error!!!", kExclamation}}));
     EXPECT_FALSE(busyAfterRun);
+}
+
+TEST(MainDialogRun, ALongRunPaintsShowsProgressAndStopsOnEscapeKeepingItsRows) {
+    // 4 MiB that differ in a byte of every 4 KiB, read 4 KiB at a time at 2 ms a read: seconds.
+    TempDir folder;
+    std::string bytes(std::size_t{4} << 20, 'a');
+    const std::string left = folder.Write("a.bin", bytes);
+    for (std::size_t at = 100; at < bytes.size(); at += 4096)
+        bytes[at] = 'b';
+    const std::string right = folder.Write("b.bin", bytes);
+    FileDialogStandIn fileDialog;
+    fileDialog.Queue(std::vector<std::string>{left});
+    fileDialog.Queue(std::vector<std::string>{right});
+    CompareTuning tuning;
+    tuning.windowSize = 4096;
+    tuning.workers = 1;
+    tuning.access = {false, SlowRead};
+    CCompareDlg dialog(nullptr, tuning);
+    std::string summaryEarly;
+    std::string summaryLater;
+    int paintsBefore = 0;
+    int paintsAfter = 0;
+    int readsAtEscape = 0;
+    int readsAtEnd = 0;
+    ResultArea stopped;
+    bool busyDuringRun = false;
+    bool rowsShownDuringRun = false;
+    bool busyAfterRun = true;
+    bool openAfterClosedRun = true;
+    const int ended = RunModal(dialog, [&](QWidget* window) {
+        Click(dialog, IDC_BROWSE1);
+        Click(dialog, IDC_BROWSE2);
+        PaintCounter counter(window);
+        CWnd& summary = *dialog.GetDlgItem(IDC_DIFF_SUMMARY);
+        QTimer::singleShot(150, [&] { summaryEarly = summary.GetWindowText(); });
+        QTimer::singleShot(900, [&] {
+            summaryLater = summary.GetWindowText();
+            busyDuringRun = QApplication::overrideCursor() != nullptr;
+            paintsBefore = counter.paints;
+            window->update();
+            rowsShownDuringRun = ListShowsRows(dialog);
+        });
+        QTimer::singleShot(1100, [&] {
+            paintsAfter = counter.paints;
+            Click(dialog, IDC_EXECUTE); // held off: no second run
+            readsAtEscape = slowReads;
+            QTest::keyClick(window, Qt::Key_Escape);
+        });
+        Click(dialog, IDC_EXECUTE);
+        readsAtEnd = slowReads;
+        stopped = ResultAreaOf(dialog);
+        busyAfterRun = QApplication::overrideCursor() != nullptr;
+
+        // The close box in a run stops it and then ends the program.
+        QTimer::singleShot(300, [&] { window->close(); });
+        Click(dialog, IDC_EXECUTE);
+        openAfterClosedRun = window->isVisible();
+    });
+    EXPECT_EQ(ended, IDCANCEL);
+    EXPECT_FALSE(openAfterClosedRun);
+
+    EXPECT_EQ(summaryEarly, "") << "no progress in the first half second";
+    EXPECT_TRUE(summaryLater.starts_with("比較中… ") && summaryLater.ends_with("%"))
+        << summaryLater;
+    EXPECT_TRUE(busyDuringRun);
+    EXPECT_TRUE(rowsShownDuringRun);
+    EXPECT_GT(paintsAfter, paintsBefore) << "the window paints during the run";
+    EXPECT_LE(readsAtEnd - readsAtEscape, 2) << "the run stops at the next window";
+    EXPECT_FALSE(busyAfterRun);
+
+    const ResultArea whole = ExpectedResultArea(left, right);
+    ASSERT_GT(stopped.rows.size(), 1u);
+    const auto listed = static_cast<std::int64_t>(stopped.rows.size()) - 1;
+    EXPECT_LT(stopped.rows.size(), whole.rows.size());
+    EXPECT_TRUE(std::equal(stopped.rows.begin(), stopped.rows.end(), whole.rows.begin()))
+        << "the rows found so far, in order";
+    EXPECT_EQ(stopped.differenceSummary,
+              "中止しました (" + std::to_string(listed) + " ﾊﾞｲﾄの違い)");
+    EXPECT_EQ(stopped.lengthVerdict, whole.lengthVerdict) << "the sizes are known from the start";
+    EXPECT_EQ(stopped.name2, "b.bin");
 }

@@ -82,7 +82,9 @@ QWidget* MakeControl(const DialogControl& row, const QRect& rect, int radioGroup
         return MakeComboBox(rect, dialog);
     case ControlClass::ListBox:
         // Tab stops every 32 dialog units, that is eight times the horizontal base unit.
-        return new RowListView(8 * units.x, dialog);
+        return new RowListView(
+            8 * units.x, row.style & WS_HSCROLL ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff,
+            dialog);
     }
     return nullptr;
 }

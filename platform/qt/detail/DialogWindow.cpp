@@ -2,6 +2,7 @@
 
 #include "platform/qt/Dialog.h"
 #include "platform/qt/DropFiles.h"
+#include "platform/qt/detail/AccessibleNames.h"
 #include "platform/qt/detail/CutText.h"
 #include "platform/qt/detail/ScreenPlacement.h"
 #include "platform/qt/detail/SystemMenuPopup.h"
@@ -74,6 +75,7 @@ DialogWindow::DialogWindow(CDialog& owner, const DialogTemplate& dialogTemplate,
     CentreWhenShown(*this);
 
     controls_ = MakeControls(this, dialogTemplate.controls, units);
+    NameTextlessControls(controls_, windowTitle());
     bool acceptsFiles = false;
     for (const TemplateControl& control : controls_) {
         control.widget->installEventFilter(this);

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 // The rows of a list box, each kept once as the bytes it was added with. The list shows a row
@@ -25,6 +26,15 @@ public:
     // lets the rows decoded so far be decoded again, a smaller one changes nothing.
     void ShowCharacters(std::size_t characters);
 
+    // Marks the bytes [begin, end) of a row.
+    void Mark(int index, std::size_t begin, std::size_t end);
+    // Where the marked bytes of a row stand in the text it shows, as [first, last) positions.
+    struct Columns {
+        int first;
+        int last;
+    };
+    std::optional<Columns> MarkedColumns(int index) const;
+
     // The whole row as the screen shows it, tabs kept.
     QString WholeText(int index) const;
     // The row as the screen shows it, cut with an ellipsis after the given number of characters.
@@ -38,6 +48,8 @@ private:
         std::string bytes;
         // The start of the row as shown, once it has been shown.
         mutable std::optional<QString> shown;
+        std::optional<std::pair<std::size_t, std::size_t>> mark;
+        mutable std::optional<Columns> markedColumns;
     };
 
     std::vector<Entry> rows_;

@@ -1,5 +1,7 @@
 #include "platform/qt/detail/TemplateButtons.h"
 
+#include "platform/qt/detail/RadioButtonAccessible.h"
+
 #include <QPainter>
 #include <QStyleOptionButton>
 #include <QStylePainter>
@@ -41,6 +43,7 @@ void TemplateCheckBox::paintEvent(QPaintEvent* event) {
 
 TemplateRadioButton::TemplateRadioButton(int group, QWidget* parent)
     : QRadioButton(parent), group_(group) {
+    AnnounceTemplateRadioButtons();
     setAutoExclusive(false);
 }
 

@@ -7,10 +7,12 @@
 namespace {
 
 // The preferred faces first; QFont tries the list in order and skips faces that are missing.
+// The Japanese faces lack the control pictures that stand for control bytes; FreeMono has them.
 QStringList WithFallbacks(QStringList preferred) {
     for (const QString& family : QFontDatabase::families(QFontDatabase::Japanese))
         if (!preferred.contains(family))
             preferred.append(family);
+    preferred.append(QStringLiteral("FreeMono"));
     return preferred;
 }
 

@@ -11,6 +11,7 @@
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QMessageBox>
+#include <QScreen>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -46,17 +47,21 @@ std::string BytesOf(const QString& path) {
 // What the next file dialog showed when it opened, and what became of the choice made in it.
 struct Choice {
     QString openedIn;
+    QSize size;
+    QSize screenRoom;
     int result = 0;
     std::vector<std::string> paths;
 };
 
 // Opens a file dialog and chooses the names (quoted, as the name box takes several) in the
 // folder, or cancels when there are none.
-Choice Choose(const QString& folder, const QString& names) {
+Choice Choose(const QString& folder, const QString& names, const std::string& initialFolder = {}) {
     Choice choice;
     RunOnNextModal([&choice, folder, names](QWidget* modal) {
         auto* fileDialog = static_cast<QFileDialog*>(modal);
         choice.openedIn = fileDialog->directory().absolutePath();
+        choice.size = fileDialog->size();
+        choice.screenRoom = fileDialog->screen()->availableGeometry().size();
         if (names.isEmpty()) {
             fileDialog->reject();
             return;
@@ -66,6 +71,7 @@ Choice Choose(const QString& folder, const QString& names) {
         static_cast<QDialog*>(fileDialog)->accept();
     });
     CFileDialog dialog(kFlags, kAllFiles);
+    dialog.SetInitialFolder(initialFolder);
     choice.result = dialog.DoModal();
     choice.paths = Walk(dialog);
     return choice;
@@ -144,7 +150,7 @@ TEST(FileDialog, TheRealDialogListsNamesWithoutADotAndReturnsTheSelection) {
     EXPECT_EQ(Walk(dialog), (std::vector<std::string>{base + "/名前.txt", base + "/noext"}));
 }
 
-TEST(FileDialog, OpensWhereTheLastChoiceWasMade) {
+TEST(FileDialog, OpensWhereItIsToldElseWhereTheLastChoiceWasMadeAtTwoThirdsOfTheScreen) {
     QTemporaryDir first;
     QTemporaryDir second;
     ASSERT_TRUE(first.isValid() && second.isValid());
@@ -155,6 +161,8 @@ TEST(FileDialog, OpensWhereTheLastChoiceWasMade) {
     const Choice cancelled = Choose({}, {});
     const Choice chosenInSecond = Choose(second.path(), QStringLiteral("b.txt"));
     const Choice afterSecond = Choose({}, {});
+    const Choice toldFirst = Choose({}, {}, BytesOf(first.path()));
+    const Choice toldMissing = Choose({}, {}, BytesOf(first.filePath(QStringLiteral("gone"))));
 
     EXPECT_EQ(chosenInFirst.result, IDOK);
     EXPECT_EQ(cancelled.result, IDCANCEL);
@@ -162,6 +170,12 @@ TEST(FileDialog, OpensWhereTheLastChoiceWasMade) {
     EXPECT_EQ(chosenInSecond.openedIn, first.path());
     EXPECT_EQ(chosenInSecond.paths, std::vector<std::string>{BytesOf(second.filePath("b.txt"))});
     EXPECT_EQ(afterSecond.openedIn, second.path());
+    EXPECT_EQ(toldFirst.openedIn, first.path());
+    EXPECT_EQ(toldMissing.openedIn, second.path());
+    const QSize room = afterSecond.screenRoom;
+    EXPECT_EQ(afterSecond.size,
+              QSize(std::max(room.width() * 2 / 3, 800), std::max(room.height() * 2 / 3, 500))
+                  .boundedTo(room));
 }
 
 TEST(FileDialog, NamesThatAreNotUtf8AreChosenAsTheirBytesAndNeverAsAnotherFile) {

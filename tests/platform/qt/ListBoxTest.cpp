@@ -6,6 +6,8 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QColor>
+#include <QFont>
+#include <QFontMetrics>
 #include <QHelpEvent>
 #include <QImage>
 #include <QMenu>
@@ -84,8 +86,10 @@ std::vector<std::pair<QString, bool>> ChooseFromRowMenu(CListBox& list, int row,
     });
     QAbstractItemView* view = ViewOf(list);
     QWidget* window = view->window();
-    const QPoint center =
-        row < 0 ? view->rect().center() : view->visualRect(view->model()->index(row, 0)).center();
+    const QPoint center = row < 0
+                              ? view->rect().center()
+                              : QPoint(view->viewport()->width() / 2,
+                                       view->visualRect(view->model()->index(row, 0)).center().y());
     QTest::mouseClick(window->windowHandle(), Qt::RightButton, {},
                       view->viewport()->mapTo(window, center));
     return items;
@@ -128,29 +132,51 @@ TEST(ListBox, RowsKeepTheirBytesAndShowDecoded) {
     EXPECT_EQ(shown, (QStringList{QStringLiteral("テスト\tx"), QStringLiteral("a\u2400b"),
                                   QStringLiteral("plain")}));
     EXPECT_EQ(countAfterReset, 0);
+    // Each control byte shows as its own picture, which the face the rows fall back on draws.
+    const QFontMetrics fallback(QFont(QStringLiteral("FreeMono")));
+    for (char32_t picture = 0x2400; picture <= 0x2421; ++picture)
+        EXPECT_TRUE(fallback.inFontUcs4(picture)) << std::hex << static_cast<unsigned>(picture);
 }
 
-TEST(ListBox, TabsStopEveryThirtyTwoDialogUnitsAndWideRowsAreCut) {
+TEST(ListBox, TabsStopEveryThirtyTwoDialogUnitsAndTheListScrollsToTheEndOfItsWidestRow) {
     ProbeDialog dialog;
     int tabbedInk = -1;
+    bool tabMarked = false;
     int horizontalRange = -1;
-    int rowWidth = -1;
+    int inkAtTheEnd = -1;
     int viewportWidth = -1;
+    int rangeAfterReset = -1;
     RunModal(dialog, [&](QWidget*) {
         dialog.list.AddString("\tX");
         dialog.list.AddString(std::string(400, 'W'));
+        dialog.list.AddString(std::string(300, 'i'));
         QAbstractItemView* view = ViewOf(dialog.list);
         view->doItemsLayout();
         tabbedInk = FirstInkColumn(view);
-        horizontalRange = view->horizontalScrollBar()->maximum();
-        rowWidth = view->visualRect(view->model()->index(1, 0)).right() + 1;
+        const QImage tabbed = view->viewport()->grab().toImage();
+        for (int y = 0; y < view->visualRect(view->model()->index(0, 0)).height(); ++y)
+            tabMarked = tabMarked || QColor(tabbed.pixel(25, y)).lightness() < 240;
         viewportWidth = view->viewport()->width();
+        horizontalRange = view->horizontalScrollBar()->maximum();
+        view->horizontalScrollBar()->setValue(horizontalRange);
+        const QImage image = view->viewport()->grab().toImage();
+        const QRect row = view->visualRect(view->model()->index(1, 0));
+        for (int x = image.width() - 1; x >= 0 && inkAtTheEnd < 0; --x)
+            for (int y = row.top(); y <= row.bottom() && inkAtTheEnd < 0; ++y)
+                if (QColor(image.pixel(x, y)).lightness() < 128)
+                    inkAtTheEnd = x;
+        dialog.list.ResetContent();
+        dialog.list.AddString("short");
+        view->doItemsLayout();
+        rangeAfterReset = view->horizontalScrollBar()->maximum();
     });
     // 32 dialog units are 8 base units of 6 pixels, after the row's 2-pixel margin.
     EXPECT_GE(tabbedInk, 50);
     EXPECT_LE(tabbedInk, 52);
-    EXPECT_EQ(horizontalRange, 0);
-    EXPECT_LE(rowWidth, viewportWidth);
+    EXPECT_TRUE(tabMarked) << "a faint arrow across the tab";
+    EXPECT_GT(horizontalRange, 400 * 6 - viewportWidth);
+    EXPECT_GE(inkAtTheEnd, viewportWidth - 12) << "scrolled to its end, the widest row ends";
+    EXPECT_EQ(rangeAfterReset, 0);
 }
 
 TEST(ListBox, TakesTwentyFourThousandRows) {
@@ -167,7 +193,7 @@ TEST(ListBox, TakesTwentyFourThousandRows) {
     EXPECT_EQ(last, "row 24006");
 }
 
-TEST(ListBox, ALongRowIsDecodedOnceAndOnlyAsFarAsTheListShowsIt) {
+TEST(ListBox, ALongRowIsDecodedOnceAndOnlyAsFarAsTheListScrolls) {
     ProbeDialog dialog;
     std::string longRow;
     for (int index = 0; index < (1 << 19); ++index)
@@ -191,7 +217,7 @@ TEST(ListBox, ALongRowIsDecodedOnceAndOnlyAsFarAsTheListShowsIt) {
     });
     EXPECT_EQ(readBack, longRow);
     EXPECT_TRUE(shown.startsWith(QStringLiteral("テテテ")));
-    EXPECT_LE(shown.size(), viewportWidth + 4);
+    EXPECT_LE(shown.size(), 2004);
     EXPECT_TRUE(shownAgainFromTheSameText);
     // The part decoded still reaches the list's right edge.
     EXPECT_GE(lastInk, viewportWidth - 8);
@@ -260,4 +286,41 @@ TEST(ListBox, ARowCutAtTheRightEdgeShowsItsWholeTextAsTooltip) {
     EXPECT_EQ(tipOverWideRow, QString::fromStdString(wideRow));
     // A row too long to read in a tooltip shows its start.
     EXPECT_EQ(tipOverMegabyteRow, QString(2000, u'M') + QStringLiteral("…"));
+}
+
+TEST(ListBox, AMarkedRowTellsWhereItDiffersAndADoubleClickScrollsThere) {
+    ProbeDialog dialog;
+    const std::string farRow = std::string(300, 'a') + "XYZ";
+    QString tipOverFarRow;
+    QString tipOverNearRow;
+    int scrolledTo = -1;
+    int markAt = -1;
+    int viewportWidth = 0;
+    QString copied;
+    RunModal(dialog, [&](QWidget* window) {
+        dialog.list.AddString(farRow);
+        dialog.list.MarkRow(0, 300, 303);
+        dialog.list.AddString("\xE3\x83\x86\xE3\x82\xB9\xE3\x83\x88"); // テスト in UTF-8
+        dialog.list.MarkRow(1, 3, 6);
+        QAbstractItemView* view = ViewOf(dialog.list);
+        view->doItemsLayout();
+        tipOverFarRow = TipOverRow(dialog.list, 0);
+        tipOverNearRow = TipOverRow(dialog.list, 1);
+        QToolTip::hideText();
+        const QPoint inRow(20, view->visualRect(view->model()->index(0, 0)).center().y());
+        QTest::mouseDClick(window->windowHandle(), Qt::LeftButton, {},
+                           view->viewport()->mapTo(window, inRow));
+        scrolledTo = view->horizontalScrollBar()->value();
+        markAt = 300 * QFontMetrics(view->font()).horizontalAdvance(u'a');
+        viewportWidth = view->viewport()->width();
+        Select(dialog.list, 0);
+        PressOn(dialog.list, Qt::ControlModifier);
+        copied = Clipboard();
+    });
+    EXPECT_EQ(tipOverFarRow,
+              QStringLiteral("301 桁目から違います\n") + QString::fromStdString(farRow));
+    EXPECT_EQ(tipOverNearRow, QStringLiteral("2 桁目から違います"));
+    EXPECT_GT(markAt, scrolledTo) << "the mark is in view after the double-click";
+    EXPECT_LT(markAt, scrolledTo + viewportWidth);
+    EXPECT_EQ(copied, QString::fromStdString(farRow)) << "copies carry no marks";
 }
