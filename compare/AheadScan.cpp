@@ -5,9 +5,15 @@
 #include "platform/files/PageFaultGuard.h"
 
 #include <algorithm>
+#include <chrono>
+
+namespace {
+// How often a caller waiting for the scan is called back: well within a tenth of a second.
+constexpr auto kWaitStep = std::chrono::milliseconds(20);
+} // namespace
 
 AheadScan::AheadScan(const CFile& file1, const CFile& file2, const Plan& plan)
-    : file1_(file1), file2_(file2), plan_(plan), thread_([this] { Scan(); }) {}
+    : file1_(file1), file2_(file2), plan_(plan), reached_(plan.from), thread_([this] { Scan(); }) {}
 
 AheadScan::~AheadScan() {
     stop_ = true;
@@ -15,23 +21,46 @@ AheadScan::~AheadScan() {
         thread_.join();
 }
 
-std::optional<AheadScan::Found> AheadScan::Take() {
-    if (thread_.joinable())
-        thread_.join();
+std::optional<AheadScan::Found>
+AheadScan::Take(const std::function<void(std::int64_t reached)>& whileWaiting) {
+    for (;;) {
+        {
+            std::unique_lock lock(mutex_);
+            if (changed_.wait_for(lock, kWaitStep, [this] { return finished_; }))
+                break;
+        }
+        whileWaiting(reached_);
+    }
+    thread_.join();
     return found_;
 }
 
+void AheadScan::Finish(const std::optional<Found>& found) {
+    {
+        std::lock_guard lock(mutex_);
+        found_ = found;
+        finished_ = true;
+    }
+    changed_.notify_all();
+}
+
 void AheadScan::Scan() {
+    Finish(Look());
+}
+
+std::optional<AheadScan::Found> AheadScan::Look() {
     FileWindow window1(file1_, plan_.access);
     FileWindow window2(file2_, plan_.access);
     Found found{plan_.from, 0, std::nullopt};
-    for (std::int64_t at = plan_.from; at < plan_.to && !stop_;) {
+    for (std::int64_t at = plan_.from; at < plan_.to;) {
+        if (stop_)
+            return std::nullopt;
         const std::int64_t end =
             std::min(at + static_cast<std::int64_t>(plan_.windowSize), plan_.to);
         window1.Release(at);
         window2.Release(at);
         if (CoverStretch(window1, window2, end))
-            return;
+            return std::nullopt;
         EqualText text{};
         const char* const bytes1 = window1.At(at);
         const char* const bytes2 = window2.At(at);
@@ -40,7 +69,7 @@ void AheadScan::Scan() {
                        [&] { text = ScanEqualText(bytes1, bytes2, count, false, '\n'); }) ||
             window1.Confirm(end) == FileWindow::Status::Failed ||
             window2.Confirm(end) == FileWindow::Status::Failed)
-            return;
+            return std::nullopt;
         found.lineFeeds += static_cast<std::int64_t>(text.lineFeeds);
         if (text.lineFeeds > 0)
             found.lineStart = at + static_cast<std::int64_t>(text.afterLastLineFeed);
@@ -48,7 +77,7 @@ void AheadScan::Scan() {
         if (text.length < count)
             break;
         at = end;
+        reached_ = at;
     }
-    if (!stop_)
-        found_ = found;
+    return found;
 }

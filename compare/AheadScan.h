@@ -3,8 +3,11 @@
 #include "platform/files/FileWindow.h"
 
 #include <atomic>
+#include <condition_variable>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
+#include <mutex>
 #include <optional>
 #include <thread>
 
@@ -35,17 +38,25 @@ public:
     AheadScan(const AheadScan&) = delete;
     AheadScan& operator=(const AheadScan&) = delete;
 
-    // Waits for the scan; nothing when it could not look at the whole stretch for any reason
-    // (its own lack of memory, a file's fault), which the caller then meets for itself.
-    std::optional<Found> Take();
+    // Waits for the scan, calling whileWaiting every few milliseconds with the offset the scan
+    // has reached (it may throw, to stop waiting); nothing when the scan could not look at the
+    // whole stretch for any reason (its own lack of memory, a file's fault), which the caller
+    // then meets for itself.
+    std::optional<Found> Take(const std::function<void(std::int64_t reached)>& whileWaiting);
 
 private:
     void Scan();
+    std::optional<Found> Look();
+    void Finish(const std::optional<Found>& found);
 
     const CFile& file1_;
     const CFile& file2_;
     const Plan plan_;
     std::optional<Found> found_;
+    bool finished_ = false;
+    std::atomic<std::int64_t> reached_;
     std::atomic<bool> stop_ = false;
+    std::mutex mutex_;
+    std::condition_variable changed_;
     std::thread thread_;
 };

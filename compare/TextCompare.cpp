@@ -166,7 +166,10 @@ void TextRun::StartScanAhead() {
 // Everything before the scan's start was identical: the lines it found identical are passed at
 // once, and the walk goes on from the start of the last of them.
 void TextRun::TakeScanAhead() {
-    const auto found = ahead_->Take();
+    // Both halves count as read as far as each has got.
+    const auto found = ahead_->Take([this](std::int64_t reached) {
+        checkpoint_.Reached(stream1_.Position() + stream2_.Position() + 2 * (reached - aheadFrom_));
+    });
     ahead_.reset();
     if (!found || !found->lineStart)
         return;
