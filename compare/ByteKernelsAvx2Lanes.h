@@ -68,7 +68,8 @@ struct Avx2Lanes {
                                static_cast<long long>(kGatherIndices[low])));
             _mm_storel_epi64(reinterpret_cast<__m128i*>(to), gathered);
             to += __builtin_popcount(low);
-            _mm_storeh_pd(reinterpret_cast<double*>(to), _mm_castsi128_pd(gathered));
+            _mm_storel_epi64(reinterpret_cast<__m128i*>(to),
+                             _mm_unpackhi_epi64(gathered, gathered));
             to += __builtin_popcount(high);
         }
     }

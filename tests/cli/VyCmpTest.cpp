@@ -216,11 +216,13 @@ TEST_F(VyCmp, FailedChecksPrintCaptionAndTextAndTheSystemsReason) {
         EXPECT_EQ(outcome.out, "");
         EXPECT_EQ(outcome.err, message);
     }
+#if !defined(__SANITIZE_ADDRESS__) // whose runtime needs descriptors of its own
     // A file the checks could not open is the one named, for whatever reason.
     dir.Write("b.txt", "b");
     const auto crowded = Shell("ulimit -n 4; vy-cmp a.txt b.txt");
     EXPECT_EQ(crowded.status, 2);
     EXPECT_EQ(crowded.err, "File Read Error!!!: b.txt\nvy-cmp: b.txt: Too many open files\n");
+#endif
 }
 
 TEST_F(VyCmp, AReadErrorDuringTheComparisonIsAFailure) {
