@@ -1,6 +1,7 @@
 #include "cli/StreamResultPanel.h"
 
 #include "platform/text/ScreenText.h"
+#include "texts/Texts.h"
 
 void StreamResultPanel::Write(std::string_view bytes) {
     // An empty view may hold no buffer at all, which fwrite must not be given.
@@ -41,8 +42,8 @@ void StreamResultPanel::AddMarkedRow(std::string_view text, std::size_t begin, s
 }
 
 void StreamResultPanel::SetFileNames(std::string_view name1, std::string_view name2) {
-    WriteLine("File1: ", name1);
-    WriteLine("File2: ", name2);
+    WriteLine(texts::kFile1Label, name1);
+    WriteLine(texts::kFile2Label, name2);
 }
 
 void StreamResultPanel::SetLengthVerdict(std::string_view text) {
@@ -54,6 +55,6 @@ void StreamResultPanel::SetDifferenceSummary(std::string_view text) {
 }
 
 void StreamResultPanel::Finish() {
-    WriteLine("長さ: ", lengthVerdict_);
-    WriteLine("違い: ", differenceSummary_);
+    WriteLine(texts::kLengthLabel, lengthVerdict_);
+    WriteLine(texts::kDifferencesLabel, differenceSummary_);
 }

@@ -1,7 +1,6 @@
 #include "compare/BinaryCompare.h"
 
 #include "compare/ByteDifference.h"
-#include "compare/DifferenceTexts.h"
 #include "compare/FilePair.h"
 #include "compare/ResultPanel.h"
 #include "compare/RunCheckpoint.h"
@@ -9,34 +8,15 @@
 #include "compare/SecondWorker.h"
 #include "compare/StretchScan.h"
 #include "platform/files/FileWindow.h"
+#include "texts/Texts.h"
 
 #include <algorithm>
 #include <cerrno>
-#include <cinttypes>
-#include <cstdio>
 #include <new>
 #include <optional>
 #include <variant>
 
 namespace {
-
-constexpr std::string_view kHeading = " ｱﾄﾞﾚｽ";
-
-std::string_view LengthVerdict(std::int64_t length1, std::int64_t length2) {
-    if (length1 > length2)
-        return "File1 が File2 より長い";
-    if (length1 == length2)
-        return "File1 と File2 の長さは同じ";
-    return "File2 が File1 より長い";
-}
-
-std::string DifferenceRow(const ByteDifference& difference) {
-    char row[64];
-    std::snprintf(row, sizeof row, "%08" PRIX64 " %02X : %02X",
-                  static_cast<std::uint64_t>(difference.offset), difference.byte1,
-                  difference.byte2);
-    return row;
-}
 
 // One comparison of two open files: the windows, the count and the listing.
 class BinaryRun {
@@ -44,8 +24,9 @@ public:
     BinaryRun(ResultPanel& panel, const CFile& file1, const CFile& file2,
               const CompareTuning& tuning)
         : panel_(panel), file1_(file1), file2_(file2),
-          tuning_(tuning), unit_{"ﾊﾞｲﾄ", tuning.byteLimit}, window1_(file1, tuning.access),
-          window2_(file2, tuning.access), step_(static_cast<std::int64_t>(tuning.windowSize)),
+          tuning_(tuning), unit_{texts::Measure::Bytes, tuning.byteLimit},
+          window1_(file1, tuning.access), window2_(file2, tuning.access),
+          step_(static_cast<std::int64_t>(tuning.windowSize)),
           checkpoint_(tuning.progress, window1_.ReportedSize() + window2_.ReportedSize()) {}
 
     CompareResult Run();
@@ -72,7 +53,7 @@ private:
     const CFile& file1_;
     const CFile& file2_;
     const CompareTuning& tuning_;
-    const DifferenceUnit unit_;
+    const texts::DifferenceUnit unit_;
     FileWindow window1_;
     FileWindow window2_;
     const std::int64_t step_;
@@ -94,7 +75,7 @@ CompareResult BinaryRun::Run() {
 CompareResult BinaryRun::CompareAll() {
     const std::int64_t size1 = window1_.ReportedSize();
     const std::int64_t size2 = window2_.ReportedSize();
-    panel_.SetLengthVerdict(LengthVerdict(size1, size2));
+    panel_.SetLengthVerdict(texts::LengthVerdict(unit_.measure, size1, size2));
     if (window1_.Extend(step_) == FileWindow::Status::Failed)
         return Failed(Side::File1);
     if (window2_.Extend(step_) == FileWindow::Status::Failed)
@@ -198,9 +179,9 @@ bool BinaryRun::List(const DifferenceList& list) {
         return false;
     }
     for (std::size_t i = 0; i < list.Size(); ++i) {
-        panel_.AddRow(DifferenceRow(list[i]));
+        panel_.AddRow(texts::ByteDifferenceRow(list[i].offset, list[i].byte1, list[i].byte2));
         if (++differences_ > unit_.limit) {
-            panel_.AddRow(OverLimitRow(unit_));
+            panel_.AddRow(texts::OverLimitRow(unit_));
             return false;
         }
     }
@@ -241,10 +222,11 @@ CompareResult BinaryRun::Finish() {
     if (!length2)
         return Failed(Side::File2);
     // Only a file whose size said too little (a pseudo-file) or that grew changes the verdict.
-    const auto verdict = LengthVerdict(*length1, *length2);
-    if (verdict != LengthVerdict(window1_.ReportedSize(), window2_.ReportedSize()))
+    const auto verdict = texts::LengthVerdict(unit_.measure, *length1, *length2);
+    if (verdict !=
+        texts::LengthVerdict(unit_.measure, window1_.ReportedSize(), window2_.ReportedSize()))
         panel_.SetLengthVerdict(verdict);
-    panel_.SetDifferenceSummary(DifferenceSummary(differences_, unit_));
+    panel_.SetDifferenceSummary(texts::DifferenceSummary(differences_, unit_));
     return {differences_ == 0 && *length1 == *length2 ? CompareOutcome::Same
                                                       : CompareOutcome::Different};
 }
@@ -253,7 +235,7 @@ CompareResult BinaryRun::Stop() {
     // The verdict shown at the start holds only where the sizes the files reported do.
     if (!window1_.LengthIsReportedSize() || !window2_.LengthIsReportedSize())
         panel_.SetLengthVerdict("");
-    panel_.SetDifferenceSummary(StoppedSummary(differences_, unit_));
+    panel_.SetDifferenceSummary(texts::StoppedSummary(differences_, unit_));
     return {CompareOutcome::Stopped};
 }
 
@@ -261,7 +243,7 @@ CompareResult BinaryRun::Stop() {
 
 CompareResult RunBinaryCompare(ResultPanel& panel, const CFile& file1, const CFile& file2,
                                const CompareTuning& tuning) {
-    panel.AddRow(kHeading);
+    panel.AddRow(texts::kAddressHeading);
     try {
         return BinaryRun(panel, file1, file2, tuning).Run();
     } catch (const std::bad_alloc&) {
@@ -275,7 +257,7 @@ CompareResult RunBinaryCompare(ResultPanel& panel, std::string path1, std::strin
     CFile file1;
     CFile file2;
     if (const auto unopened = OpenBoth(file1, file2, path1, path2)) {
-        panel.AddRow(kHeading);
+        panel.AddRow(texts::kAddressHeading);
         return *unopened;
     }
     return RunBinaryCompare(panel, file1, file2, tuning);

@@ -7,15 +7,12 @@
 #include "compare/RunHost.h"
 #include "compare/TextCompare.h"
 #include "platform/files/File.h"
+#include "texts/Texts.h"
 
 #include <cerrno>
 #include <exception>
 
 namespace {
-constexpr std::string_view kErrorCaption = "Error!!!";
-constexpr std::string_view kFileErrorCaption = "File Error!!!";
-constexpr std::string_view kReadErrorCaption = "File Read Error!!!";
-
 // Keeps the host's busy pointer up for the life of the object, however the scope is left.
 class WaitScope {
 public:
@@ -45,27 +42,27 @@ CompareResult Compare(const CFile& file1, const CFile& file2, const CompareSetti
 RunResult RunComparison(const CompareRequest& request, const CompareSettings& settings,
                         ResultPanel& panel, RunHost& host, const CompareTuning& tuning) {
     if (!request.hasFile1) {
-        host.ShowMessage("File1 を指定してください", kErrorCaption, MessageIcon::Information);
+        host.ShowMessage(texts::kChooseFile1, texts::kErrorCaption, MessageIcon::Information);
         return {RunOutcome::CheckFailed};
     }
     if (!request.hasFile2) {
-        host.ShowMessage("File2 を指定してください", kErrorCaption, MessageIcon::Information);
+        host.ShowMessage(texts::kChooseFile2, texts::kErrorCaption, MessageIcon::Information);
         return {RunOutcome::CheckFailed};
     }
     if (request.path1 == request.path2) {
-        host.ShowMessage("同じファイルです", kFileErrorCaption, MessageIcon::Information);
+        host.ShowMessage(texts::kSameFile, texts::kFileErrorCaption, MessageIcon::Information);
         return {RunOutcome::CheckFailed};
     }
     // The files checked here are the files compared: each is opened once, so that no second
     // open can fail or find another file in its place.
     CFile file1;
     if (!file1.Open(request.path1, tuning.kinds)) {
-        host.ShowMessage(request.name1, kReadErrorCaption, MessageIcon::Exclamation);
+        host.ShowMessage(request.name1, texts::kReadErrorCaption, MessageIcon::Exclamation);
         return {RunOutcome::CheckFailed, Side::File1, file1.OpenFailure()};
     }
     CFile file2;
     if (!file2.Open(request.path2, tuning.kinds)) {
-        host.ShowMessage(request.name2, kReadErrorCaption, MessageIcon::Exclamation);
+        host.ShowMessage(request.name2, texts::kReadErrorCaption, MessageIcon::Exclamation);
         return {RunOutcome::CheckFailed, Side::File2, file2.OpenFailure()};
     }
 
@@ -83,11 +80,11 @@ RunResult RunComparison(const CompareRequest& request, const CompareSettings& se
     case CompareOutcome::Stopped:
         return {RunOutcome::Stopped};
     case CompareOutcome::File1Failed:
-        host.ShowMessage(request.name1, kReadErrorCaption, MessageIcon::Exclamation);
+        host.ShowMessage(request.name1, texts::kReadErrorCaption, MessageIcon::Exclamation);
         return {RunOutcome::ReadFailed, Side::File1, result.failure};
     case CompareOutcome::File2Failed:
         break;
     }
-    host.ShowMessage(request.name2, kReadErrorCaption, MessageIcon::Exclamation);
+    host.ShowMessage(request.name2, texts::kReadErrorCaption, MessageIcon::Exclamation);
     return {RunOutcome::ReadFailed, Side::File2, result.failure};
 }

@@ -2,7 +2,6 @@
 
 #include "compare/AheadScan.h"
 #include "compare/ByteKernels.h"
-#include "compare/DifferenceTexts.h"
 #include "compare/DifferingStretch.h"
 #include "compare/DisplayName.h"
 #include "compare/FilePair.h"
@@ -12,6 +11,7 @@
 #include "compare/SecondCore.h"
 #include "compare/TextStream.h"
 #include "platform/files/PageFaultGuard.h"
+#include "texts/Texts.h"
 
 #include <algorithm>
 #include <atomic>
@@ -25,14 +25,6 @@
 
 namespace {
 
-std::string_view LineCountVerdict(std::int64_t lines1, std::int64_t lines2) {
-    if (lines1 > lines2)
-        return "File1 が File2 より行数が多い";
-    if (lines1 == lines2)
-        return "File1 と File2 の行数は同じ";
-    return "File2 が File1 より行数が多い";
-}
-
 // One comparison of two open files. Both files are walked side by side as streams of bytes while
 // they agree, counting line feeds; only where they disagree is the line pair matched whole.
 class TextRun {
@@ -44,7 +36,8 @@ public:
           stream1_(file1, tuning, &checkpoint_), stream2_(file2, tuning, &checkpoint_),
           heading1_(std::move(heading1)), heading2_(std::move(heading2)),
           foldCase_(settings.matchCase == 0), compressBlanks_(settings.compressBlanks == 1),
-          matcher_(TextOptions{foldCase_, compressBlanks_}), unit_{"行", tuning.lineLimit},
+          matcher_(TextOptions{foldCase_, compressBlanks_}), unit_{texts::Measure::Lines,
+                                                                   tuning.lineLimit},
           stopAtFirstDifference_(tuning.stopAtFirstDifference),
           useSecondCore_(tuning.workers == 2 || (tuning.workers == 0 && SecondCoreFree())) {}
 
@@ -88,7 +81,7 @@ private:
     const bool foldCase_;
     const bool compressBlanks_;
     LineMatcher matcher_;
-    const DifferenceUnit unit_;
+    const texts::DifferenceUnit unit_;
     const bool stopAtFirstDifference_;
     const bool useSecondCore_;
     std::int64_t lineNumber_ = 1;
@@ -273,7 +266,7 @@ std::optional<Side> TextRun::MatchLinePair(bool& goOn) {
     stream2_.StartLineAt(end2.offset + (end2.lineFeed ? 1 : 0));
     previous_ = '\n';
     if (!equal && ++differences_ > unit_.limit) {
-        panel_.AddRow(OverLimitRow(unit_));
+        panel_.AddRow(texts::OverLimitRow(unit_));
         limitPassed_ = true;
         goOn = false;
     }
@@ -307,7 +300,7 @@ std::optional<Side> TextRun::ListLinePair(std::int64_t text1, std::int64_t text2
         return failed;
     const DifferingStretch stretch =
         FindDifferingStretch(line1.View(), line2.View(), {foldCase_, compressBlanks_});
-    panel_.AddRow(std::to_string(lineNumber_) + " 行");
+    panel_.AddRow(texts::LineNumberRow(lineNumber_));
     panel_.AddRow(heading1_);
     if (const auto failed = AddLine(Side::File1, line1, stretch.begin1, stretch.end1))
         return failed;
@@ -390,8 +383,8 @@ CompareResult TextRun::Finish() {
         return Failed(Side::File2);
     if (stopAtFirstDifference_ && differences_ > 0)
         return {CompareOutcome::Different};
-    panel_.SetLengthVerdict(LineCountVerdict(lines1_, lines2_));
-    panel_.SetDifferenceSummary(DifferenceSummary(differences_, unit_));
+    panel_.SetLengthVerdict(texts::LengthVerdict(unit_.measure, lines1_, lines2_));
+    panel_.SetDifferenceSummary(texts::DifferenceSummary(differences_, unit_));
     return {differences_ == 0 && lines1_ == lines2_ ? CompareOutcome::Same
                                                     : CompareOutcome::Different};
 }
@@ -399,7 +392,7 @@ CompareResult TextRun::Finish() {
 CompareResult TextRun::Stop() {
     // Neither line count is known before both files were read to their ends.
     panel_.SetLengthVerdict("");
-    panel_.SetDifferenceSummary(StoppedSummary(differences_, unit_));
+    panel_.SetDifferenceSummary(texts::StoppedSummary(differences_, unit_));
     return {CompareOutcome::Stopped};
 }
 
@@ -408,8 +401,8 @@ CompareResult TextRun::Stop() {
 CompareResult RunTextCompare(ResultPanel& panel, const CFile& file1, const CFile& file2,
                              const CompareSettings& settings, const CompareTuning& tuning) {
     try {
-        return TextRun(panel, file1, file2, "******** " + DisplayName(file1.Path()),
-                       "******** " + DisplayName(file2.Path()), settings, tuning)
+        return TextRun(panel, file1, file2, texts::FileHeadingRow(DisplayName(file1.Path())),
+                       texts::FileHeadingRow(DisplayName(file2.Path())), settings, tuning)
             .Run();
     } catch (const std::bad_alloc&) {
         // Lines are held by their own file's stream, which answers for them; anything else that

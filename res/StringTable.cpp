@@ -1,11 +1,12 @@
 #include "res/ResourceTables.h"
 #include "res/resource.h"
+#include "texts/Texts.h"
 
 #include <array>
 
 namespace {
 constexpr std::array kStrings = {
-    StringResource{IDS_ABOUTBOX, "ﾊﾞｰｼﾞｮﾝ情報(Vy) (&A)..."},
+    StringResource{IDS_ABOUTBOX, texts::kAboutMenuItem},
 };
 } // namespace
 

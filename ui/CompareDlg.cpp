@@ -8,6 +8,7 @@
 #include "platform/qt/WinDefs.h"
 #include "res/Resources.h"
 #include "res/resource.h"
+#include "texts/Texts.h"
 #include "ui/AboutDlg.h"
 #include "ui/DialogResultPanel.h"
 #include "ui/DialogRunHost.h"
@@ -20,10 +21,7 @@
 #include <vector>
 
 namespace {
-constexpr std::string_view kBinaryCaption = "ﾌｧｲﾙ比較 Vy   (ﾊﾞｲﾅﾘ比較)";
-constexpr std::string_view kTextCaption = "ﾌｧｲﾙ比較 Vy   (ﾃｷｽﾄ比較)";
 constexpr unsigned kBrowseFlags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_ALLOWMULTISELECT;
-constexpr std::string_view kAllFilesFilter = "すべてのﾌｧｲﾙ (*.*)|*.*|";
 
 Icon LoadMainIcon() {
     const IconBitmap* bitmap = LoadIconBitmap(IDR_MAINFRAME);
@@ -98,7 +96,8 @@ bool CCompareDlg::OnInitDialog() {
 }
 
 void CCompareDlg::UpdateTitle() {
-    SetWindowText(IsTextMode(compareSettings.mode) ? kTextCaption : kBinaryCaption);
+    SetWindowText(IsTextMode(compareSettings.mode) ? texts::kTextRunCaption
+                                                   : texts::kBinaryRunCaption);
 }
 
 void CCompareDlg::OnSysCommand(unsigned id, std::intptr_t param) {
@@ -145,7 +144,7 @@ void CCompareDlg::OnBrowseFile2() {
 void CCompareDlg::Browse(FileList& list) {
     if (list.IsFull())
         return;
-    CFileDialog dialog(kBrowseFlags, kAllFilesFilter);
+    CFileDialog dialog(kBrowseFlags, texts::kAllFilesFilter);
     // Each side opens where its own file lies, as files to compare often sit in two folders.
     if (const auto choice = list.CurrentChoice())
         dialog.SetInitialFolder(std::filesystem::path(choice->path).parent_path().string());

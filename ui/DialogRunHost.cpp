@@ -4,6 +4,7 @@
 #include "platform/qt/WaitCursor.h"
 #include "platform/qt/WinDefs.h"
 #include "platform/qt/Wnd.h"
+#include "texts/Texts.h"
 
 #include <algorithm>
 #include <string>
@@ -15,10 +16,9 @@ constexpr std::chrono::milliseconds kProgressInterval{200};
 
 std::string ProgressText(std::int64_t done, std::int64_t total) {
     if (total <= 0)
-        return "比較中…";
+        return texts::ProgressText(-1);
     // A file read past the size it reported (a pseudo-file, or one growing) is not done yet.
-    const std::int64_t percent = std::min<std::int64_t>(99, done * 100 / total);
-    return "比較中… " + std::to_string(percent) + "%";
+    return texts::ProgressText(std::min<std::int64_t>(99, done * 100 / total));
 }
 } // namespace
 

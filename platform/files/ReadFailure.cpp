@@ -1,5 +1,7 @@
 #include "platform/files/ReadFailure.h"
 
+#include "texts/Texts.h"
+
 #include <cstring>
 
 std::string Describe(const ReadFailure& failure) {
@@ -7,13 +9,13 @@ std::string Describe(const ReadFailure& failure) {
     case ReadFailure::Cause::System:
         break;
     case ReadFailure::Cause::NotRegular:
-        return "Not a regular file";
+        return std::string(texts::kNotRegularFile);
     case ReadFailure::Cause::Changed:
-        return "changed during the comparison";
+        return std::string(texts::kChangedDuringComparison);
     case ReadFailure::Cause::NoMemory:
-        return "not enough memory for " + std::to_string(failure.bytes) + " bytes";
+        return texts::NotEnoughMemory(failure.bytes);
     case ReadFailure::Cause::NoMemoryForLine:
-        return "not enough memory for a line of " + std::to_string(failure.bytes) + " bytes";
+        return texts::NotEnoughMemoryForLine(failure.bytes);
     }
     return std::strerror(failure.error);
 }

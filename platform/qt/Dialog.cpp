@@ -9,6 +9,7 @@
 #include "platform/qt/detail/OwnerWidget.h"
 #include "platform/resource/DialogTemplate.h"
 #include "platform/resource/WindowStyles.h"
+#include "texts/Texts.h"
 
 #include <cassert>
 #include <utility>
@@ -122,13 +123,13 @@ CMenu* CDialog::GetSystemMenu(bool) {
         return nullptr;
     if (!systemMenuMade_) {
         systemMenuMade_ = true;
-        systemMenu_.AppendMenu(MF_STRING, SC_RESTORE, "元のサイズに戻す(&R)");
-        systemMenu_.AppendMenu(MF_STRING, SC_MOVE, "移動(&M)");
-        systemMenu_.AppendMenu(MF_STRING, SC_SIZE, "サイズ変更(&S)");
-        systemMenu_.AppendMenu(MF_STRING, SC_MINIMIZE, "最小化(&N)");
-        systemMenu_.AppendMenu(MF_STRING, SC_MAXIMIZE, "最大化(&X)");
+        systemMenu_.AppendMenu(MF_STRING, SC_RESTORE, texts::kRestoreItem);
+        systemMenu_.AppendMenu(MF_STRING, SC_MOVE, texts::kMoveItem);
+        systemMenu_.AppendMenu(MF_STRING, SC_SIZE, texts::kSizeItem);
+        systemMenu_.AppendMenu(MF_STRING, SC_MINIMIZE, texts::kMinimizeItem);
+        systemMenu_.AppendMenu(MF_STRING, SC_MAXIMIZE, texts::kMaximizeItem);
         systemMenu_.AppendMenu(MF_SEPARATOR);
-        systemMenu_.AppendMenu(MF_STRING, SC_CLOSE, "閉じる(&C)");
+        systemMenu_.AppendMenu(MF_STRING, SC_CLOSE, texts::kCloseItem);
     }
     return &systemMenu_;
 }

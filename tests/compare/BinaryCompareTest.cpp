@@ -11,6 +11,7 @@
 #include <unistd.h>
 
 #include <cstdint>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -31,6 +32,13 @@ struct Windows {
     bool map;
     unsigned workers;
 };
+
+// gtest prints the parameter beside each test's name; raw bytes would say nothing.
+void PrintTo(const Windows& windows, std::ostream* out) {
+    *out << windows.name << " (" << windows.size << "-byte windows, "
+         << (windows.map ? "mapped" : "read") << ", " << windows.workers
+         << (windows.workers == 1 ? " worker)" : " workers)");
+}
 
 class BinaryCompare : public testing::TestWithParam<Windows> {
 protected:

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -23,6 +24,12 @@ struct Windows {
     std::size_t size;
     bool map;
 };
+
+// gtest prints the parameter beside each test's name; raw bytes would say nothing.
+void PrintTo(const Windows& windows, std::ostream* out) {
+    *out << windows.name << " (" << windows.size << "-byte windows, "
+         << (windows.map ? "mapped" : "read") << ")";
+}
 
 class TextCompare : public testing::TestWithParam<Windows> {
 protected:

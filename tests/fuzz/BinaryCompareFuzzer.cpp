@@ -2,23 +2,23 @@
 
 #include "tests/fuzz/ComparisonCheck.h"
 #include "tests/fuzz/FuzzInput.h"
-#include "tests/fuzz/TwoFiles.h"
 #include "tests/support/MemoryResultPanel.h"
 #include "tests/support/ReferenceComparison.h"
+#include "tests/support/TempDir.h"
 
 #include <cstddef>
 #include <cstdint>
 
 // A whole binary comparison of two files against the reference model.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const fuzz::TwoFiles files;
+    static const TempDir folder;
     const auto input = fuzz::Split(data, size);
-    files.Write(input.first, input.second);
+    const auto path1 = folder.Write("a.bin", input.first);
+    const auto path2 = folder.Write("b.bin", input.second);
 
     const CompareTuning tuning = fuzz::TuningOf(input.options);
     MemoryResultPanel panel;
-    const CompareOutcome outcome =
-        RunBinaryCompare(panel, files.Path1(), files.Path2(), tuning).outcome;
+    const CompareOutcome outcome = RunBinaryCompare(panel, path1, path2, tuning).outcome;
     fuzz::CheckComparison(
         panel, outcome,
         reference::CompareBinary(input.first, input.second, fuzz::LimitsOf(tuning)));

@@ -3,9 +3,9 @@
 #include "compare/CompareSettings.h"
 #include "tests/fuzz/ComparisonCheck.h"
 #include "tests/fuzz/FuzzInput.h"
-#include "tests/fuzz/TwoFiles.h"
 #include "tests/support/MemoryResultPanel.h"
 #include "tests/support/ReferenceComparison.h"
+#include "tests/support/TempDir.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -13,9 +13,10 @@
 // A whole text comparison of two files, under the options the input chooses, against the
 // reference model.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const fuzz::TwoFiles files;
+    static const TempDir folder;
     const auto input = fuzz::Split(data, size);
-    files.Write(input.first, input.second);
+    const auto path1 = folder.Write("a.txt", input.first);
+    const auto path2 = folder.Write("b.txt", input.second);
 
     const reference::TextOptions options{!fuzz::MatchCase(input.options),
                                          fuzz::CompressBlanks(input.options)};
@@ -23,10 +24,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                    options.compressBlanks ? 1 : 0};
     const CompareTuning tuning = fuzz::TuningOf(input.options);
     MemoryResultPanel panel;
-    const CompareOutcome outcome =
-        RunTextCompare(panel, files.Path1(), files.Path2(), settings, tuning).outcome;
+    const CompareOutcome outcome = RunTextCompare(panel, path1, path2, settings, tuning).outcome;
     fuzz::CheckComparison(panel, outcome,
-                          reference::CompareText(input.first, input.second, files.Path1(),
-                                                 files.Path2(), options, fuzz::LimitsOf(tuning)));
+                          reference::CompareText(input.first, input.second, path1, path2, options,
+                                                 fuzz::LimitsOf(tuning)));
     return 0;
 }

@@ -1,19 +1,26 @@
 #include "tests/support/TempDir.h"
 
-#include <gtest/gtest.h>
-
+#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
+#include <system_error>
+
+namespace {
+
+[[noreturn]] void Throw(const std::string& what) {
+    throw std::runtime_error(what + ": " + std::generic_category().message(errno));
+}
+
+} // namespace
 
 TempDir::TempDir() {
-    const auto pattern = (std::filesystem::temp_directory_path() / "vy-test-XXXXXX").string();
-    std::string buffer = pattern;
-    if (mkdtemp(buffer.data()) == nullptr)
-        throw std::runtime_error("cannot create a temporary folder");
-    path_ = buffer;
+    std::string pattern = (std::filesystem::temp_directory_path() / "vy-test-XXXXXX").string();
+    if (mkdtemp(pattern.data()) == nullptr)
+        Throw("cannot create a temporary folder");
+    path_ = pattern;
 }
 
 TempDir::~TempDir() {
@@ -30,12 +37,17 @@ std::string TempDir::Write(std::string_view name, std::string_view bytes) const 
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     out.close();
-    EXPECT_TRUE(out) << "cannot write " << path;
+    if (!out)
+        Throw("cannot write " + path);
     return path;
 }
 
 std::string ReadWholeFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
-    EXPECT_TRUE(in) << "cannot read " << path;
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    if (!in)
+        Throw("cannot read " + path);
+    std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    if (in.bad())
+        Throw("cannot read " + path);
+    return bytes;
 }

@@ -4,7 +4,9 @@
 #include <string_view>
 
 // A fresh folder under the system's temporary folder, removed with everything in it when the
-// helper goes out of scope.
+// helper goes out of scope. It needs no test framework, so that the fuzz targets use it too: what
+// cannot be created, written or read throws std::runtime_error, which fails a test and stops a
+// fuzz target.
 class TempDir {
 public:
     TempDir();
@@ -22,5 +24,5 @@ private:
     std::string path_;
 };
 
-// The whole content of a file; fails the current test when it cannot be read.
+// The whole content of a file.
 std::string ReadWholeFile(const std::string& path);

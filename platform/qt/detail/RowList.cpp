@@ -2,6 +2,7 @@
 
 #include "platform/qt/detail/RowListModel.h"
 #include "platform/qt/detail/RowMarks.h"
+#include "texts/Texts.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -17,6 +18,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string_view>
 
 namespace {
 
@@ -33,6 +35,10 @@ const QKeySequence kCopyAllKeys(Qt::CTRL | Qt::SHIFT | Qt::Key_C);
 
 QRectF TextArea(const QRect& rowRect) {
     return QRectF(rowRect.adjusted(kTextMargin, 0, 0, 0));
+}
+
+QString FromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 } // namespace
@@ -102,7 +108,7 @@ bool RowDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view,
     }
     QString tip;
     if (marked)
-        tip = QStringLiteral("%1 桁目から違います").arg(marked->first + 1);
+        tip = FromUtf8(texts::DiffersFromColumn(marked->first + 1));
     if (cut)
         tip += (tip.isEmpty() ? QString() : QStringLiteral("\n")) +
                rows->TextUpTo(index.row(), kTipCharacters);
@@ -177,12 +183,11 @@ void RowListView::mouseDoubleClickEvent(QMouseEvent* event) {
 
 void RowListView::contextMenuEvent(QContextMenuEvent* event) {
     QMenu menu(this);
-    QAction* copy =
-        menu.addAction(QStringLiteral("コピー(&C)"), this, &RowListView::CopySelectedRow);
+    QAction* copy = menu.addAction(FromUtf8(texts::kCopyRow), this, &RowListView::CopySelectedRow);
     copy->setShortcut(QKeySequence::Copy);
     copy->setEnabled(!selectionModel()->selectedIndexes().isEmpty());
     QAction* copyAll =
-        menu.addAction(QStringLiteral("すべてコピー(&A)"), this, &RowListView::CopyAllRows);
+        menu.addAction(FromUtf8(texts::kCopyAllRows), this, &RowListView::CopyAllRows);
     copyAll->setShortcut(kCopyAllKeys);
     copyAll->setEnabled(model_->rowCount() > 0);
     event->accept();

@@ -1,5 +1,6 @@
 #include "tests/platform/qt/TestDialog.h"
 
+#include "platform/qt/DropFiles.h"
 #include "platform/resource/DialogTemplate.h"
 #include "platform/resource/WindowStyles.h"
 #include "tests/platform/qt/support/ModalDriver.h"
@@ -145,11 +146,7 @@ const DialogTemplate kDefaultButtonTemplate{
 } // namespace
 
 void DropProbe::OnDropFiles(HDROP drop) {
-    std::vector<std::string> paths;
-    std::string path;
-    for (int index = 0; DragQueryFile(drop, index, path); ++index)
-        paths.push_back(path);
-    drops.push_back(paths);
+    drops.push_back(DroppedPaths(drop));
 }
 
 ProbeDialog::ProbeDialog() : CDialog(kProbeTemplate) {
