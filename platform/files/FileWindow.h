@@ -25,12 +25,13 @@ struct FileAccess {
 // A stretch of an open file's bytes in memory that slides forward through the file: the file is
 // mapped read-only whole where it allows it and only the stretch's pages are held, else the
 // stretch is read into a buffer (pseudo-files, file systems that cannot map, too little address
-// space). A file that ends before the size it reported at the start, and now reports less, was
-// cut under the reader: a failure, however its bytes came. One that still reports more than it
-// held promised too much, as pseudo-files do, and ends where its bytes end. Bytes past the
-// reported size are read all the same, so a file that reports too small a size, or none, is read
-// to its end. Several windows may read one file at once, from different threads; a stream is
-// read by one window only, in order.
+// space). A file that ends before the size it reported at the start was cut under the reader, a
+// failure however its bytes came, when that size was taken at its word (LengthIsReportedSize) or
+// the file now reports less. One that still reports more than it held promised too much, as
+// pseudo-files do, and ends where its bytes end. Bytes past the reported size are read all the
+// same, so a file that reports too small a size, or none, is read to its end. Several windows
+// may read one file at once, from different threads; a stream is read by one window only, in
+// order.
 class FileWindow {
 public:
     enum class Status { Ok, End, Failed };
@@ -41,13 +42,15 @@ public:
     FileWindow& operator=(const FileWindow&) = delete;
 
     // Brings in the bytes up to offset `end`, or up to the file's end: Ok when bytes past the old
-    // End() came in, End when the file has no more, Failed on a read error, a cut file or a lack
-    // of memory. Bytes that came in before a read error are kept; the next call fails.
+    // End() came in, End when the file has no more, Failed on a read error, a cut file or no
+    // memory for the buffer that read bytes go to (a mapping refused for want of address space
+    // is no failure: the file is read instead). Whatever fails after some bytes came in, they
+    // are kept and the call is Ok; the next call fails.
     Status Extend(std::int64_t end);
     // Whether the file still holds the bytes before `end`, which a caller confirms after
     // comparing them and before acting on them: the last page of a file cut under its mapping
-    // reads as zeros, without a fault. Failed, as a cut, when it does not; Ok for a window whose
-    // bytes were all read, not mapped.
+    // reads as zeros, without a fault. Failed, as a cut, when it does not; always Ok for a file
+    // whose reported size is not taken at its word (see LengthIsReportedSize).
     Status Confirm(std::int64_t end);
     // Fails the window for a fault at `address` in its mapping, which the guard caught: a cut
     // when the file now holds fewer bytes, else a failure of the storage under the page.
@@ -66,8 +69,9 @@ public:
     MappedRange Mapping() const { return {map_, mapLength_}; }
     // Whether a faulting address lies in this window's mapping.
     bool Holds(const void* address) const { return Mapping().Holds(address); }
-    // Whether the file's length is its reported size unless it changes: true for a mappable file
-    // that has not been read past that size, false where only reading to the end tells.
+    // Whether the file's length is its reported size unless it changes: true for a file that
+    // reported a size other than 0, was not refused a mapping by its file system and has not
+    // been read past that size; false where only reading to the end tells.
     bool LengthIsReportedSize() const;
     std::int64_t ReportedSize() const { return reportedSize_; }
 
@@ -85,7 +89,7 @@ private:
     int descriptor_;
     FileAccess access_;
     std::int64_t reportedSize_ = 0;
-    bool trusted_; // the reported size holds unless the file changes, so mapped bytes do too
+    bool trusted_; // the reported size holds unless the file changes: reaching less is a cut
     bool mapped_;
     bool atEnd_ = false;
     bool failurePending_ = false;
