@@ -66,7 +66,7 @@ std::optional<AheadScan::Found> AheadScan::Look() {
         const char* const bytes2 = window2.At(at);
         const auto count = static_cast<std::size_t>(end - at);
         if (RunGuarded({window1.Mapping(), window2.Mapping()},
-                       [&] { text = ScanEqualText(bytes1, bytes2, count, false, '\n'); }) ||
+                       [&] { text = ScanEqualText(bytes1, bytes2, count, TextRules{}, '\n'); }) ||
             window1.Confirm(end) == FileWindow::Status::Failed ||
             window2.Confirm(end) == FileWindow::Status::Failed)
             return std::nullopt;

@@ -32,7 +32,7 @@ CompareResult Compare(const CFile& file1, const CFile& file2, const CompareSetti
                       ResultPanel& panel, const CompareTuning& tuning) {
     try {
         if (IsTextMode(settings.mode))
-            return RunTextCompare(panel, file1, file2, settings, tuning);
+            return RunTextCompare(panel, file1, file2, TextRulesOf(settings), tuning);
         return RunBinaryCompare(panel, file1, file2, tuning);
     } catch (const std::exception&) {
         // Only the panel's own storage is left to run out of memory here; the run stops as for

@@ -38,13 +38,12 @@ std::string_view LineCountVerdict(std::int64_t lines1, std::int64_t lines2) {
 class TextRun {
 public:
     TextRun(ResultPanel& panel, const CFile& file1, const CFile& file2, std::string heading1,
-            std::string heading2, const CompareSettings& settings, const CompareTuning& tuning)
+            std::string heading2, TextRules rules, const CompareTuning& tuning)
         : panel_(panel), file1_(file1), file2_(file2), tuning_(tuning),
           checkpoint_(tuning.progress, file1.GetLength() + file2.GetLength()),
           stream1_(file1, tuning, &checkpoint_), stream2_(file2, tuning, &checkpoint_),
-          heading1_(std::move(heading1)), heading2_(std::move(heading2)),
-          foldCase_(settings.matchCase == 0), compressBlanks_(settings.compressBlanks == 1),
-          matcher_(TextOptions{foldCase_, compressBlanks_}), unit_{"行", tuning.lineLimit},
+          heading1_(std::move(heading1)), heading2_(std::move(heading2)), rules_(rules),
+          matcher_(rules), unit_{"行", tuning.lineLimit},
           stopAtFirstDifference_(tuning.stopAtFirstDifference),
           useSecondCore_(tuning.workers == 2 || (tuning.workers == 0 && SecondCoreFree())) {}
 
@@ -85,8 +84,7 @@ private:
     TextStream stream2_;
     const std::string heading1_;
     const std::string heading2_;
-    const bool foldCase_;
-    const bool compressBlanks_;
+    const TextRules rules_;
     LineMatcher matcher_;
     const DifferenceUnit unit_;
     const bool stopAtFirstDifference_;
@@ -187,12 +185,12 @@ std::optional<Side> TextRun::WalkWhileEqual(bool& disagree) {
     std::size_t size1 = stream1_.Available();
     std::size_t size2 = stream2_.Available();
     // Before the scan ahead's start only identical bytes pass, so that its finding holds.
-    TextWalkRules rules{foldCase_, compressBlanks_};
+    TextRules rules = rules_;
     if (ahead_) {
         const auto before = static_cast<std::size_t>(aheadFrom_ - stream1_.Position());
         size1 = std::min(size1, before);
         size2 = std::min(size2, before);
-        rules = {false, false};
+        rules = {};
     }
     TextWalk walk;
     walk.previous = previous_;
@@ -305,8 +303,7 @@ std::optional<Side> TextRun::ListLinePair(std::int64_t text1, std::int64_t text2
         return Side::File2;
     if (const auto failed = ConfirmLinePair(end1, end2))
         return failed;
-    const DifferingStretch stretch =
-        FindDifferingStretch(line1.View(), line2.View(), {foldCase_, compressBlanks_});
+    const DifferingStretch stretch = FindDifferingStretch(line1.View(), line2.View(), rules_);
     panel_.AddRow(std::to_string(lineNumber_) + " 行");
     panel_.AddRow(heading1_);
     if (const auto failed = AddLine(Side::File1, line1, stretch.begin1, stretch.end1))
@@ -406,10 +403,10 @@ CompareResult TextRun::Stop() {
 } // namespace
 
 CompareResult RunTextCompare(ResultPanel& panel, const CFile& file1, const CFile& file2,
-                             const CompareSettings& settings, const CompareTuning& tuning) {
+                             TextRules rules, const CompareTuning& tuning) {
     try {
         return TextRun(panel, file1, file2, "******** " + DisplayName(file1.Path()),
-                       "******** " + DisplayName(file2.Path()), settings, tuning)
+                       "******** " + DisplayName(file2.Path()), rules, tuning)
             .Run();
     } catch (const std::bad_alloc&) {
         // Lines are held by their own file's stream, which answers for them; anything else that
@@ -419,10 +416,10 @@ CompareResult RunTextCompare(ResultPanel& panel, const CFile& file1, const CFile
 }
 
 CompareResult RunTextCompare(ResultPanel& panel, std::string path1, std::string path2,
-                             const CompareSettings& settings, const CompareTuning& tuning) {
+                             TextRules rules, const CompareTuning& tuning) {
     CFile file1;
     CFile file2;
     if (const auto unopened = OpenBoth(file1, file2, path1, path2))
         return *unopened;
-    return RunTextCompare(panel, file1, file2, settings, tuning);
+    return RunTextCompare(panel, file1, file2, rules, tuning);
 }

@@ -23,6 +23,9 @@ namespace {
 
 using Rows = std::vector<std::string>;
 
+// The rules a run takes by default.
+constexpr TextRules kFolded{.foldCase = true};
+
 // A panel in memory that lets a test act at the moment of one of the comparison's calls.
 class HookedPanel : public MemoryResultPanel {
 public:
@@ -107,7 +110,7 @@ TEST(ChangingFiles, AFileCutDuringATextRunFailsAndTheRowsBeforeStay) {
     // While the first line pair is listed, with both files' pages in hand: the rest of File1's
     // pages go away under the comparison.
     panel.onFirstRow = [&] { ASSERT_EQ(truncate(path1.c_str(), 4096), 0); };
-    EXPECT_EQ(RunTextCompare(panel, path1, path2, {}).outcome, CompareOutcome::File1Failed);
+    EXPECT_EQ(RunTextCompare(panel, path1, path2, kFolded).outcome, CompareOutcome::File1Failed);
     EXPECT_EQ(panel.rows, Rows({"1 行", "******** a.txt", "x", "******** b.txt", "y", ""}));
     EXPECT_EQ(panel.lengthVerdict, "");
 }
@@ -134,7 +137,8 @@ TEST(ChangingFiles, EverythingReadBeforeAReadErrorIsListedFirst) {
     const auto text2 = dir.Write("b.txt", NumberedLines(40'000, {0, 28'000, 29'900, 29'999}));
     failingFile = InodeOf(text2);
     panel = {};
-    EXPECT_EQ(RunTextCompare(panel, text1, text2, {}, tuning).outcome, CompareOutcome::File2Failed);
+    EXPECT_EQ(RunTextCompare(panel, text1, text2, kFolded, tuning).outcome,
+              CompareOutcome::File2Failed);
     ASSERT_EQ(panel.rows.size(), 24u);
     EXPECT_EQ(panel.rows[0], "1 行");
     EXPECT_EQ(panel.rows[6], "28001 行");
@@ -165,10 +169,10 @@ TEST(ChangingFiles, PseudoFilesAreComparedUpToTheirRealEnd) {
     EXPECT_EQ(panel.lengthVerdict, expected::kFile1Longer);
 
     panel = {};
-    EXPECT_EQ(RunTextCompare(panel, "/proc/version", copy, {}).outcome, CompareOutcome::Same);
+    EXPECT_EQ(RunTextCompare(panel, "/proc/version", copy, kFolded).outcome, CompareOutcome::Same);
     EXPECT_EQ(panel.lengthVerdict, expected::kSameLineCount);
     panel = {};
-    EXPECT_EQ(RunTextCompare(panel, "/proc/version", longer, {}).outcome,
+    EXPECT_EQ(RunTextCompare(panel, "/proc/version", longer, kFolded).outcome,
               CompareOutcome::Different);
     EXPECT_EQ(panel.lengthVerdict, expected::kFile2MoreLines);
 }
@@ -236,7 +240,7 @@ void CutAtEveryMoment(const std::string& bytes1, const std::string& bytes2, off_
                 MemoryResultPanel panel;
                 const auto path2 = dir.Write("b.bin", bytes2);
                 const CompareResult result =
-                    text ? RunTextCompare(panel, cut.path, path2, {CompareMode::Text, 1, 0}, tuning)
+                    text ? RunTextCompare(panel, cut.path, path2, TextRules{}, tuning)
                          : RunBinaryCompare(panel, cut.path, path2, tuning);
                 if (measuring && queries == 0) {
                     // The first pass, with no cut, counts the moments to cut at.
@@ -303,9 +307,8 @@ TEST(ChangingFiles, ACutRacingTheComparisonNeverGivesSame) {
         CompareTuning tuning;
         tuning.workers = workers;
         MemoryResultPanel panel;
-        const CompareResult result =
-            text ? RunTextCompare(panel, path1, path2, {CompareMode::Text, 1, 0}, tuning)
-                 : RunBinaryCompare(panel, path1, path2, tuning);
+        const CompareResult result = text ? RunTextCompare(panel, path1, path2, TextRules{}, tuning)
+                                          : RunBinaryCompare(panel, path1, path2, tuning);
         cutter.join();
         EXPECT_NE(result.outcome, CompareOutcome::Same) << "round " << round;
     }

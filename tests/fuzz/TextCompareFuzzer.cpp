@@ -1,6 +1,5 @@
 #include "compare/TextCompare.h"
 
-#include "compare/CompareSettings.h"
 #include "tests/fuzz/ComparisonCheck.h"
 #include "tests/fuzz/FuzzInput.h"
 #include "tests/fuzz/TwoFiles.h"
@@ -19,12 +18,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const reference::TextOptions options{!fuzz::MatchCase(input.options),
                                          fuzz::CompressBlanks(input.options)};
-    const CompareSettings settings{CompareMode::Text, options.foldCase ? 0 : 1,
-                                   options.compressBlanks ? 1 : 0};
+    const TextRules rules{options.foldCase, options.compressBlanks};
     const CompareTuning tuning = fuzz::TuningOf(input.options);
     MemoryResultPanel panel;
     const CompareOutcome outcome =
-        RunTextCompare(panel, files.Path1(), files.Path2(), settings, tuning).outcome;
+        RunTextCompare(panel, files.Path1(), files.Path2(), rules, tuning).outcome;
     fuzz::CheckComparison(panel, outcome,
                           reference::CompareText(input.first, input.second, files.Path1(),
                                                  files.Path2(), options, fuzz::LimitsOf(tuning)));
