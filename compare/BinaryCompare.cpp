@@ -114,9 +114,9 @@ CompareResult BinaryRun::CompareAll() {
 }
 
 bool BinaryRun::WantsSecondWorker(std::int64_t sharedLength) const {
-    if (tuning_.workers == 1 || sharedLength <= step_)
+    if (tuning_.workers == Workers::One || sharedLength <= step_)
         return false;
-    return tuning_.workers == 2 || (sharedLength >= 2 * step_ && SecondCoreFree());
+    return tuning_.workers == Workers::Two || (sharedLength >= 2 * step_ && SecondCoreFree());
 }
 
 // Compares the shared stretch with a second worker, who takes every other window. The second

@@ -8,6 +8,10 @@
 
 class RunProgress;
 
+// How many workers a run takes: a second one for large binary comparisons, and for the counting
+// of lines past the text limit, where a core is free for it, or always one, or always two.
+enum class Workers { AsCoresAllow, One, Two };
+
 // How a comparison goes about its work, apart from what counts as a difference. The defaults
 // are the program's; tests shrink the windows and the limits to reach every edge with small
 // files, and vy-cmp --quiet wants the answer alone.
@@ -20,9 +24,7 @@ struct CompareTuning {
     // Stop at the first difference without listing it; in binary mode, answer at once when the
     // lengths already differ.
     bool stopAtFirstDifference = false;
-    // Large binary comparisons, and the counting of lines past the text limit, take a second
-    // worker when a core is free; 1 keeps one, 2 forces two.
-    unsigned workers = 0;
+    Workers workers = Workers::AsCoresAllow;
     // Which files the run opens: regular files only (the window), or streams too (vy-cmp).
     FileKinds kinds = FileKinds::RegularFiles;
     FileAccess access;

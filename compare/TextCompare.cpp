@@ -45,7 +45,8 @@ public:
           heading1_(std::move(heading1)), heading2_(std::move(heading2)), rules_(rules),
           matcher_(rules), unit_{"行", tuning.lineLimit},
           stopAtFirstDifference_(tuning.stopAtFirstDifference),
-          useSecondCore_(tuning.workers == 2 || (tuning.workers == 0 && SecondCoreFree())) {}
+          useSecondCore_(tuning.workers == Workers::Two ||
+                         (tuning.workers == Workers::AsCoresAllow && SecondCoreFree())) {}
 
     CompareResult Run();
 

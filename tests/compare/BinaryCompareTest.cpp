@@ -29,7 +29,7 @@ struct Windows {
     const char* name;
     std::size_t size;
     bool map;
-    unsigned workers;
+    Workers workers;
 };
 
 class BinaryCompare : public testing::TestWithParam<Windows> {
@@ -64,12 +64,13 @@ void MakeSparseFile(const std::string& path, std::int64_t length, std::int64_t o
 
 } // namespace
 
-INSTANTIATE_TEST_SUITE_P(Windows, BinaryCompare,
-                         testing::Values(Windows{"Default", CompareTuning{}.windowSize, true, 1},
-                                         Windows{"OneByteTwoWorkers", 1, true, 2},
-                                         Windows{"SevenBytesReadTwoWorkers", 7, false, 2},
-                                         Windows{"OnePageTwoWorkers", 4096, true, 2}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Windows, BinaryCompare,
+    testing::Values(Windows{"Default", CompareTuning{}.windowSize, true, Workers::One},
+                    Windows{"OneByteTwoWorkers", 1, true, Workers::Two},
+                    Windows{"SevenBytesReadTwoWorkers", 7, false, Workers::Two},
+                    Windows{"OnePageTwoWorkers", 4096, true, Workers::Two}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_P(BinaryCompare, ListsEachDifferingByteAfterTheLengthVerdict) {
     const auto result = CompareBytes({"\x0A\x00\xFF", 3}, {"\x0A\x1B\xFE\x20", 4});

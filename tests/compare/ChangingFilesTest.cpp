@@ -81,8 +81,8 @@ ino_t InodeOf(const std::string& path) {
 } // namespace
 
 TEST(ChangingFiles, AFileCutDuringABinaryRunFailsAndTheRowsBeforeStay) {
-    for (const unsigned workers : {1u, 2u}) {
-        SCOPED_TRACE(workers);
+    for (const Workers workers : {Workers::One, Workers::Two}) {
+        SCOPED_TRACE(workers == Workers::One ? "one worker" : "two workers");
         TempDir dir;
         std::string bytes(1024 * 1024, 'x');
         const auto path1 = dir.Write("a.bin", bytes);
@@ -183,14 +183,14 @@ namespace {
 struct Access {
     const char* name;
     FileAccess access;
-    unsigned workers;
+    Workers workers;
 };
 
 constexpr Access kAccesses[] = {
-    {"mapped", {}, 1},
-    {"mapped, two workers", {}, 2},
-    {"read", {.map = false}, 1},
-    {"mapping refused", {.mapError = ENODEV}, 1},
+    {"mapped", {}, Workers::One},
+    {"mapped, two workers", {}, Workers::Two},
+    {"read", {.map = false}, Workers::One},
+    {"mapping refused", {.mapError = ENODEV}, Workers::One},
 };
 
 // The moment a test cuts File1: right after the run has asked for its size for the nth time.
@@ -297,7 +297,7 @@ TEST(ChangingFiles, ACutRacingTheComparisonNeverGivesSame) {
     const auto path2 = dir.Write("b.bin", start + std::string(3000, '\0'));
     for (int round = 0; round < 200; ++round) {
         const bool text = round % 2 == 1;
-        const unsigned workers = round % 4 < 2 ? 1 : 2;
+        const Workers workers = round % 4 < 2 ? Workers::One : Workers::Two;
         const auto path1 = dir.Write("a.bin", bytes1);
         const auto delay = std::chrono::microseconds(random() % 6000);
         std::thread cutter([&] {

@@ -119,7 +119,7 @@ CompareTuning RandomTuning(Random& random) {
     CompareTuning tuning;
     tuning.windowSize = AnyOf(random, kWindows);
     tuning.access.map = Below(random, 4) != 0;
-    tuning.workers = 1 + static_cast<unsigned>(Below(random, 2));
+    tuning.workers = Below(random, 2) == 0 ? Workers::One : Workers::Two;
     tuning.byteLimit = AnyOf(random, kLimits);
     tuning.lineLimit = std::min<std::int64_t>(tuning.byteLimit, 4000);
     return tuning;

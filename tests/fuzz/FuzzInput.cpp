@@ -31,7 +31,7 @@ CompareTuning TuningOf(std::uint8_t options) {
     tuning.lineLimit = kLineLimits[options >> 5 & 3];
     const bool read = options & 0x80;
     tuning.access.map = !read;
-    tuning.workers = read ? 1 : 2;
+    tuning.workers = read ? Workers::One : Workers::Two;
     return tuning;
 }
 

@@ -255,7 +255,7 @@ TEST(MainDialogRun, ALongRunPaintsShowsProgressAndStopsOnEscapeKeepingItsRows) {
     fileDialog.Queue(std::vector<std::string>{right});
     CompareTuning tuning;
     tuning.windowSize = 4096;
-    tuning.workers = 1;
+    tuning.workers = Workers::One;
     tuning.access = {false, SlowRead};
     CCompareDlg dialog(nullptr, tuning);
     std::string summaryEarly;
