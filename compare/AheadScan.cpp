@@ -49,8 +49,8 @@ void AheadScan::Scan() {
 }
 
 std::optional<AheadScan::Found> AheadScan::Look() {
-    FileWindow window1(file1_, plan_.access);
-    FileWindow window2(file2_, plan_.access);
+    FileWindow window1(file1_);
+    FileWindow window2(file2_);
     Found found{plan_.from, 0, std::nullopt};
     for (std::int64_t at = plan_.from; at < plan_.to;) {
         if (stop_)

@@ -44,8 +44,8 @@ public:
     BinaryRun(ResultPanel& panel, const CFile& file1, const CFile& file2,
               const CompareTuning& tuning)
         : panel_(panel), file1_(file1), file2_(file2),
-          tuning_(tuning), unit_{"ﾊﾞｲﾄ", tuning.byteLimit}, window1_(file1, tuning.access),
-          window2_(file2, tuning.access), step_(static_cast<std::int64_t>(tuning.windowSize)),
+          tuning_(tuning), unit_{"ﾊﾞｲﾄ", tuning.byteLimit}, window1_(file1), window2_(file2),
+          step_(static_cast<std::int64_t>(tuning.windowSize)),
           checkpoint_(tuning.progress, window1_.ReportedSize() + window2_.ReportedSize()) {}
 
     CompareResult Run();
@@ -126,9 +126,8 @@ bool BinaryRun::WantsSecondWorker(std::int64_t sharedLength) const {
 BinaryRun::Progress BinaryRun::RunInParallel(std::int64_t sharedLength) {
     std::optional<SecondWorker> worker;
     try {
-        worker.emplace(
-            file1_, file2_,
-            SecondWorker::Plan{sharedLength, tuning_.windowSize, Capacity(), tuning_.access});
+        worker.emplace(file1_, file2_,
+                       SecondWorker::Plan{sharedLength, tuning_.windowSize, Capacity()});
     } catch (const std::exception&) {
         return std::int64_t{0};
     }
@@ -271,10 +270,10 @@ CompareResult RunBinaryCompare(ResultPanel& panel, const CFile& file1, const CFi
 }
 
 CompareResult RunBinaryCompare(ResultPanel& panel, std::string path1, std::string path2,
-                               const CompareTuning& tuning) {
+                               const CompareTuning& tuning, const FileAccess& access) {
     CFile file1;
     CFile file2;
-    if (const auto unopened = OpenBoth(file1, file2, path1, path2)) {
+    if (const auto unopened = OpenBoth(file1, file2, path1, path2, access)) {
         panel.AddRow(kHeading);
         return *unopened;
     }

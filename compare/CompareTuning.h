@@ -1,7 +1,6 @@
 #pragma once
 
 #include "platform/files/File.h"
-#include "platform/files/FileWindow.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -27,7 +26,6 @@ struct CompareTuning {
     Workers workers = Workers::AsCoresAllow;
     // Which files the run opens: regular files only (the window), or streams too (vy-cmp).
     FileKinds kinds = FileKinds::RegularFiles;
-    FileAccess access;
     // Told how far a run has got, and asked whether to go on; none runs to the end.
     RunProgress* progress = nullptr;
 };

@@ -43,7 +43,8 @@ CompareResult Compare(const CFile& file1, const CFile& file2, const CompareSetti
 } // namespace
 
 RunResult RunComparison(const CompareRequest& request, const CompareSettings& settings,
-                        ResultPanel& panel, RunHost& host, const CompareTuning& tuning) {
+                        ResultPanel& panel, RunHost& host, const CompareTuning& tuning,
+                        const FileAccess& access) {
     if (!request.hasFile1) {
         host.ShowMessage("File1 を指定してください", kErrorCaption, MessageIcon::Information);
         return {RunOutcome::CheckFailed};
@@ -59,12 +60,12 @@ RunResult RunComparison(const CompareRequest& request, const CompareSettings& se
     // The files checked here are the files compared: each is opened once, so that no second
     // open can fail or find another file in its place.
     CFile file1;
-    if (!file1.Open(request.path1, tuning.kinds)) {
+    if (!file1.Open(request.path1, tuning.kinds, access)) {
         host.ShowMessage(request.name1, kReadErrorCaption, MessageIcon::Exclamation);
         return {RunOutcome::CheckFailed, Side::File1, file1.OpenFailure()};
     }
     CFile file2;
-    if (!file2.Open(request.path2, tuning.kinds)) {
+    if (!file2.Open(request.path2, tuning.kinds, access)) {
         host.ShowMessage(request.name2, kReadErrorCaption, MessageIcon::Exclamation);
         return {RunOutcome::CheckFailed, Side::File2, file2.OpenFailure()};
     }

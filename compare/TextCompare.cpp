@@ -155,8 +155,7 @@ void TextRun::StartScanAhead() {
         return;
     aheadFrom_ = shared / 2;
     try {
-        ahead_.emplace(file1_, file2_,
-                       AheadScan::Plan{aheadFrom_, shared, tuning_.windowSize, tuning_.access});
+        ahead_.emplace(file1_, file2_, AheadScan::Plan{aheadFrom_, shared, tuning_.windowSize});
     } catch (const std::exception&) {
         ahead_.reset(); // no second core to be had: this one walks it all
     }
@@ -417,10 +416,11 @@ CompareResult RunTextCompare(ResultPanel& panel, const CFile& file1, const CFile
 }
 
 CompareResult RunTextCompare(ResultPanel& panel, std::string path1, std::string path2,
-                             TextRules rules, const CompareTuning& tuning) {
+                             TextRules rules, const CompareTuning& tuning,
+                             const FileAccess& access) {
     CFile file1;
     CFile file2;
-    if (const auto unopened = OpenBoth(file1, file2, path1, path2))
+    if (const auto unopened = OpenBoth(file1, file2, path1, path2, access))
         return *unopened;
     return RunTextCompare(panel, file1, file2, rules, tuning);
 }

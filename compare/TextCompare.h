@@ -3,6 +3,7 @@
 #include "compare/CompareOutcome.h"
 #include "compare/CompareTuning.h"
 #include "compare/TextRules.h"
+#include "platform/files/FileAccess.h"
 
 #include <string>
 
@@ -18,6 +19,7 @@ class ResultPanel;
 CompareResult RunTextCompare(ResultPanel& panel, const CFile& file1, const CFile& file2,
                              TextRules rules, const CompareTuning& tuning = {});
 
-// The same for two paths, opened here, File1 first.
+// The same for two paths, opened here, File1 first, and reached as the access says.
 CompareResult RunTextCompare(ResultPanel& panel, std::string path1, std::string path2,
-                             TextRules rules, const CompareTuning& tuning = {});
+                             TextRules rules, const CompareTuning& tuning = {},
+                             const FileAccess& access = {});

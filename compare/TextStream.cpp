@@ -10,8 +10,7 @@
 
 TextStream::TextStream(const CFile& file, const CompareTuning& tuning,
                        const RunCheckpoint* checkpoint)
-    : window_(file, tuning.access), step_(static_cast<std::int64_t>(tuning.windowSize)),
-      checkpoint_(checkpoint) {}
+    : window_(file), step_(static_cast<std::int64_t>(tuning.windowSize)), checkpoint_(checkpoint) {}
 
 void TextStream::Check() const {
     if (checkpoint_)

@@ -40,8 +40,7 @@ std::int64_t SizeByStatus(int descriptor) {
 
 } // namespace
 
-FileWindow::FileWindow(const CFile& file, FileAccess access)
-    : descriptor_(file.Descriptor()), access_(access) {
+FileWindow::FileWindow(const CFile& file) : descriptor_(file.Descriptor()), access_(file.Access()) {
     if (!access_.readAt)
         access_.readAt = ::pread;
     if (!access_.sizeOf)

@@ -1,26 +1,13 @@
 #pragma once
 
+#include "platform/files/FileAccess.h"
 #include "platform/files/PageFaultGuard.h"
 #include "platform/files/ReadFailure.h"
 
 #include <cstddef>
 #include <cstdint>
-#include <sys/types.h>
 
 class CFile;
-
-// How a FileWindow reaches a file's bytes: by mapping them where it can, else by reading them
-// with readAt (pread unless tests put in one that fails), and how it learns the file's size now
-// with sizeOf (fstat unless tests put in one that cuts the file at that moment; -1 and errno
-// when it fails). Tests set mapError to have every mapping refused with that errno.
-struct FileAccess {
-    using ReadAt = ssize_t (*)(int descriptor, void* buffer, std::size_t count, off_t offset);
-    using SizeOf = std::int64_t (*)(int descriptor);
-    bool map = true;
-    ReadAt readAt = nullptr;
-    SizeOf sizeOf = nullptr;
-    int mapError = 0;
-};
 
 // A stretch of an open file's bytes in memory that slides forward through the file: the file is
 // mapped read-only whole where it allows it and only the stretch's pages are held, else the
@@ -31,12 +18,12 @@ struct FileAccess {
 // pseudo-files do, and ends where its bytes end. Bytes past the reported size are read all the
 // same, so a file that reports too small a size, or none, is read to its end. Several windows
 // may read one file at once, from different threads; a stream is read by one window only, in
-// order.
+// order. It reaches the file as the file's access says.
 class FileWindow {
 public:
     enum class Status { Ok, End, Failed };
 
-    explicit FileWindow(const CFile& file, FileAccess access = {});
+    explicit FileWindow(const CFile& file);
     ~FileWindow();
     FileWindow(const FileWindow&) = delete;
     FileWindow& operator=(const FileWindow&) = delete;

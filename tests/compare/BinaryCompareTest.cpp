@@ -38,12 +38,12 @@ protected:
         TempDir dir;
         CompareTuning tuning;
         tuning.windowSize = GetParam().size;
-        tuning.access.map = GetParam().map;
         tuning.workers = GetParam().workers;
         BinaryResult result;
-        result.outcome = RunBinaryCompare(result.panel, dir.Write("a.bin", bytes1),
-                                          dir.Write("b.bin", bytes2), tuning)
-                             .outcome;
+        result.outcome =
+            RunBinaryCompare(result.panel, dir.Write("a.bin", bytes1), dir.Write("b.bin", bytes2),
+                             tuning, {.map = GetParam().map})
+                .outcome;
         return result;
     }
 };

@@ -117,8 +117,7 @@ TEST(ChangingFiles, AFileCutDuringATextRunFailsAndTheRowsBeforeStay) {
 
 TEST(ChangingFiles, EverythingReadBeforeAReadErrorIsListedFirst) {
     TempDir dir;
-    CompareTuning tuning;
-    tuning.access = {false, ReadFailingInOneFile};
+    const FileAccess failing{false, ReadFailingInOneFile};
 
     std::string bytes(400'000, '\0');
     const auto binary1 = dir.Write("a.bin", bytes);
@@ -127,7 +126,7 @@ TEST(ChangingFiles, EverythingReadBeforeAReadErrorIsListedFirst) {
     const auto binary2 = dir.Write("b.bin", bytes);
     failingFile = InodeOf(binary2);
     MemoryResultPanel panel;
-    EXPECT_EQ(RunBinaryCompare(panel, binary1, binary2, tuning).outcome,
+    EXPECT_EQ(RunBinaryCompare(panel, binary1, binary2, {}, failing).outcome,
               CompareOutcome::File2Failed);
     EXPECT_EQ(panel.rows, Rows({std::string(expected::kAddressHeading), "0000000A 00 : 01",
                                 "000445C0 00 : 01", "00048FF8 00 : 01"}));
@@ -137,7 +136,7 @@ TEST(ChangingFiles, EverythingReadBeforeAReadErrorIsListedFirst) {
     const auto text2 = dir.Write("b.txt", NumberedLines(40'000, {0, 28'000, 29'900, 29'999}));
     failingFile = InodeOf(text2);
     panel = {};
-    EXPECT_EQ(RunTextCompare(panel, text1, text2, kFolded, tuning).outcome,
+    EXPECT_EQ(RunTextCompare(panel, text1, text2, kFolded, {}, failing).outcome,
               CompareOutcome::File2Failed);
     ASSERT_EQ(panel.rows.size(), 24u);
     EXPECT_EQ(panel.rows[0], "1 行");
@@ -235,13 +234,13 @@ void CutAtEveryMoment(const std::string& bytes1, const std::string& bytes2, off_
                 CompareTuning tuning;
                 tuning.windowSize = 16 * 1024;
                 tuning.workers = access.workers;
-                tuning.access = access.access;
-                tuning.access.sizeOf = SizeThenCut;
+                FileAccess cutting = access.access;
+                cutting.sizeOf = SizeThenCut;
                 MemoryResultPanel panel;
                 const auto path2 = dir.Write("b.bin", bytes2);
                 const CompareResult result =
-                    text ? RunTextCompare(panel, cut.path, path2, TextRules{}, tuning)
-                         : RunBinaryCompare(panel, cut.path, path2, tuning);
+                    text ? RunTextCompare(panel, cut.path, path2, TextRules{}, tuning, cutting)
+                         : RunBinaryCompare(panel, cut.path, path2, tuning, cutting);
                 if (measuring && queries == 0) {
                     // The first pass, with no cut, counts the moments to cut at.
                     queries = cut.queries;

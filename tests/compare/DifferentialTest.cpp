@@ -113,16 +113,22 @@ std::string ChangedBytes(Random& random, std::string bytes) {
     return bytes;
 }
 
-CompareTuning RandomTuning(Random& random) {
+// A run's tuning and how it reaches its files.
+struct RunSetup {
+    CompareTuning tuning;
+    FileAccess access;
+};
+
+RunSetup RandomSetup(Random& random) {
     static const std::size_t kWindows[] = {1, 2, 3, 5, 8, 13, 64, 4096, 65536};
     static const std::int64_t kLimits[] = {0, 1, 2, 5, 10000};
-    CompareTuning tuning;
-    tuning.windowSize = AnyOf(random, kWindows);
-    tuning.access.map = Below(random, 4) != 0;
-    tuning.workers = Below(random, 2) == 0 ? Workers::One : Workers::Two;
-    tuning.byteLimit = AnyOf(random, kLimits);
-    tuning.lineLimit = std::min<std::int64_t>(tuning.byteLimit, 4000);
-    return tuning;
+    RunSetup setup;
+    setup.tuning.windowSize = AnyOf(random, kWindows);
+    setup.access.map = Below(random, 4) != 0;
+    setup.tuning.workers = Below(random, 2) == 0 ? Workers::One : Workers::Two;
+    setup.tuning.byteLimit = AnyOf(random, kLimits);
+    setup.tuning.lineLimit = std::min<std::int64_t>(setup.tuning.byteLimit, 4000);
+    return setup;
 }
 
 // Lines "<prefix><n>" for n from 0 to count - 1, each ending in LF.
@@ -194,11 +200,12 @@ TEST(Differential, TextRunsAgreeWithTheReferenceModel) {
         const std::string text1 = RandomText(random);
         const std::string text2 = ChangedText(random, text1);
         const TextRules rules{Below(random, 2) == 0, Below(random, 2) == 0};
-        const CompareTuning tuning = RandomTuning(random);
+        const auto [tuning, access] = RandomSetup(random);
         const auto path1 = dir.Write("a.txt", text1);
         const auto path2 = dir.Write("b.txt", text2);
         MemoryResultPanel panel;
-        const CompareOutcome outcome = RunTextCompare(panel, path1, path2, rules, tuning).outcome;
+        const CompareOutcome outcome =
+            RunTextCompare(panel, path1, path2, rules, tuning, access).outcome;
         SCOPED_TRACE("pair " + std::to_string(pair));
         ExpectAgreement(panel, outcome,
                         reference::CompareText(text1, text2, path1, path2,
@@ -211,16 +218,16 @@ TEST(Differential, BinaryRunsAgreeWithTheReferenceModel) {
     TempDir dir;
     Random random(7122026);
     for (int pair = 0; pair < 1500 && !HasFailure(); ++pair) {
-        const CompareTuning tuning = RandomTuning(random);
+        const auto [tuning, access] = RandomSetup(random);
         // A few hundred windows at most: each costs a few system calls.
         const std::size_t size =
             Below(random, std::min<std::size_t>(40'000, 300 * tuning.windowSize));
         const std::string bytes1 = RandomBytes(random, size);
         const std::string bytes2 = ChangedBytes(random, bytes1);
         MemoryResultPanel panel;
-        const CompareOutcome outcome =
-            RunBinaryCompare(panel, dir.Write("a.bin", bytes1), dir.Write("b.bin", bytes2), tuning)
-                .outcome;
+        const CompareOutcome outcome = RunBinaryCompare(panel, dir.Write("a.bin", bytes1),
+                                                        dir.Write("b.bin", bytes2), tuning, access)
+                                           .outcome;
         SCOPED_TRACE("pair " + std::to_string(pair));
         ExpectAgreement(
             panel, outcome,

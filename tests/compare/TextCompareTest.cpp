@@ -30,9 +30,8 @@ protected:
         panel = {};
         CompareTuning tuning;
         tuning.windowSize = GetParam().size;
-        tuning.access.map = GetParam().map;
         return RunTextCompare(panel, dir.Write("a.txt", bytes1), dir.Write("b.txt", bytes2), rules,
-                              tuning)
+                              tuning, {.map = GetParam().map})
             .outcome;
     }
 

@@ -18,7 +18,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const CompareTuning tuning = fuzz::TuningOf(input.options);
     MemoryResultPanel panel;
     const CompareOutcome outcome =
-        RunBinaryCompare(panel, files.Path1(), files.Path2(), tuning).outcome;
+        RunBinaryCompare(panel, files.Path1(), files.Path2(), tuning, fuzz::AccessOf(input.options))
+            .outcome;
     fuzz::CheckComparison(
         panel, outcome,
         reference::CompareBinary(input.first, input.second, fuzz::LimitsOf(tuning)));

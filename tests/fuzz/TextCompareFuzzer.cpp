@@ -21,8 +21,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const TextRules rules{options.foldCase, options.compressBlanks};
     const CompareTuning tuning = fuzz::TuningOf(input.options);
     MemoryResultPanel panel;
-    const CompareOutcome outcome =
-        RunTextCompare(panel, files.Path1(), files.Path2(), rules, tuning).outcome;
+    const CompareOutcome outcome = RunTextCompare(panel, files.Path1(), files.Path2(), rules,
+                                                  tuning, fuzz::AccessOf(input.options))
+                                       .outcome;
     fuzz::CheckComparison(panel, outcome,
                           reference::CompareText(input.first, input.second, files.Path1(),
                                                  files.Path2(), options, fuzz::LimitsOf(tuning)));

@@ -256,8 +256,7 @@ TEST(MainDialogRun, ALongRunPaintsShowsProgressAndStopsOnEscapeKeepingItsRows) {
     CompareTuning tuning;
     tuning.windowSize = 4096;
     tuning.workers = Workers::One;
-    tuning.access = {false, SlowRead};
-    CCompareDlg dialog(nullptr, tuning);
+    CCompareDlg dialog(nullptr, tuning, {false, SlowRead});
     std::string summaryEarly;
     std::string summaryLater;
     int paintsBefore = 0;

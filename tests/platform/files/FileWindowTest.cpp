@@ -64,12 +64,13 @@ ssize_t ReadFailingAtTheMark(int descriptor, void* buffer, std::size_t count, of
 TEST(FileWindow, ReadsEveryByteOnceMappedOrNot) {
     TempDir dir;
     const auto content = Pattern(3 * 1024 * 1024 + 5);
-    CFile file;
-    ASSERT_TRUE(file.Open(dir.Write("a.bin", content)));
+    const auto path = dir.Write("a.bin", content);
     for (const bool map : {true, false}) {
         SCOPED_TRACE(map ? "mapped" : "read");
+        CFile file;
+        ASSERT_TRUE(file.Open(path, FileKinds::RegularFiles, {map, nullptr}));
         for (const std::int64_t step : {std::int64_t{1} << 20, std::int64_t{4097}}) {
-            FileWindow window(file, {map, nullptr});
+            FileWindow window(file);
             EXPECT_EQ(ReadThrough(window, step), content);
             EXPECT_TRUE(window.LengthIsReportedSize());
             EXPECT_EQ(window.End(), window.ReportedSize());
@@ -81,10 +82,11 @@ TEST(FileWindow, ReadsEveryByteOnceMappedOrNot) {
 TEST(FileWindow, KeepsWhatItHasNotLetGoOfWhileItGrows) {
     TempDir dir;
     const auto content = Pattern(1024 * 1024);
-    CFile file;
-    ASSERT_TRUE(file.Open(dir.Write("a.bin", content)));
+    const auto path = dir.Write("a.bin", content);
     for (const bool map : {true, false}) {
-        FileWindow window(file, {map, nullptr});
+        CFile file;
+        ASSERT_TRUE(file.Open(path, FileKinds::RegularFiles, {map, nullptr}));
+        FileWindow window(file);
         ASSERT_EQ(window.Extend(10'000), Status::Ok);
         window.Release(5'000); // a line that started here is still being read
         for (std::int64_t end = 20'000; end <= 1024 * 1024; end += 77'777)
@@ -115,8 +117,8 @@ TEST(FileWindow, AFileWhoseSizeSaysTooLittleIsReadToItsEnd) {
     for (const bool map : {true, false}) {
         dir.Write("a.bin", "first part;");
         CFile file;
-        ASSERT_TRUE(file.Open(path));
-        FileWindow window(file, {map, nullptr});
+        ASSERT_TRUE(file.Open(path, FileKinds::RegularFiles, {map, nullptr}));
+        FileWindow window(file);
         ASSERT_EQ(window.Extend(4), Status::Ok);
         std::ofstream(path, std::ios::app) << "second part";
         EXPECT_EQ(window.Extend(1000), Status::Ok);
@@ -134,8 +136,8 @@ TEST(FileWindow, AFileCutUnderTheWindowFails) {
         // Cut before its bytes were brought in.
         const auto path = dir.Write("a.bin", content);
         CFile file;
-        ASSERT_TRUE(file.Open(path));
-        FileWindow window(file, {map, nullptr});
+        ASSERT_TRUE(file.Open(path, FileKinds::RegularFiles, {map, nullptr}));
+        FileWindow window(file);
         ASSERT_EQ(truncate(path.c_str(), 1000), 0);
         Status status;
         while ((status = window.Extend(64 * 1024)) == Status::Ok)
@@ -162,8 +164,9 @@ TEST(FileWindow, BytesBeforeAReadErrorComeFirstAndTheErrorNext) {
     TempDir dir;
     const auto content = Pattern(1024 * 1024);
     CFile file;
-    ASSERT_TRUE(file.Open(dir.Write("a.bin", content)));
-    FileWindow window(file, {false, ReadFailingAtTheMark});
+    ASSERT_TRUE(file.Open(dir.Write("a.bin", content), FileKinds::RegularFiles,
+                          {false, ReadFailingAtTheMark}));
+    FileWindow window(file);
     EXPECT_EQ(window.Extend(256 * 1024), Status::Ok);
     EXPECT_EQ(window.Extend(512 * 1024), Status::Ok);
     EXPECT_EQ(window.End(), kFailAt);
