@@ -10,8 +10,8 @@
 #include "compare/ResultPanel.h"
 #include "compare/RunCheckpoint.h"
 #include "compare/SecondCore.h"
+#include "compare/StretchScan.h"
 #include "compare/TextStream.h"
-#include "platform/files/PageFaultGuard.h"
 
 #include <algorithm>
 #include <atomic>
@@ -69,12 +69,6 @@ private:
 
     TextStream& StreamOf(Side side) { return side == Side::File1 ? stream1_ : stream2_; }
     CompareResult Failed(Side side) { return FailureOf(side, StreamOf(side).Failure()); }
-    // The file whose page was lost under a guarded step, failed for it.
-    Side Blame(const void* fault) {
-        const Side side = stream2_.Window().Holds(fault) ? Side::File2 : Side::File1;
-        StreamOf(side).FaultAt(fault);
-        return side;
-    }
 
     ResultPanel& panel_;
     const CFile& file1_;
@@ -180,8 +174,8 @@ void TextRun::TakeScanAhead() {
 }
 
 std::optional<Side> TextRun::WalkWhileEqual(bool& disagree) {
-    const char* const bytes1 = stream1_.Here();
-    const char* const bytes2 = stream2_.Here();
+    const std::int64_t base1 = stream1_.Position();
+    const std::int64_t base2 = stream2_.Position();
     std::size_t size1 = stream1_.Available();
     std::size_t size2 = stream2_.Available();
     // Before the scan ahead's start only identical bytes pass, so that its finding holds.
@@ -194,16 +188,17 @@ std::optional<Side> TextRun::WalkWhileEqual(bool& disagree) {
     }
     TextWalk walk;
     walk.previous = previous_;
-    if (const void* fault =
-            RunGuarded({stream1_.Window().Mapping(), stream2_.Window().Mapping()},
-                       [&] { WalkText(bytes1, size1, bytes2, size2, rules, walk); }))
-        return Blame(fault);
+    if (const auto lost = ReadBothFiles(
+            stream1_.Window(), {base1, base1 + static_cast<std::int64_t>(size1)}, stream2_.Window(),
+            {base2, base2 + static_cast<std::int64_t>(size2)},
+            [&](std::string_view bytes1, std::string_view bytes2) {
+                WalkText(bytes1.data(), bytes1.size(), bytes2.data(), bytes2.size(), rules, walk);
+            }))
+        return lost;
     const auto lineFeeds = static_cast<std::int64_t>(walk.lineFeeds);
     lineNumber_ += lineFeeds;
     lines1_ += lineFeeds;
     lines2_ += lineFeeds;
-    const std::int64_t base1 = stream1_.Position();
-    const std::int64_t base2 = stream2_.Position();
     if (lineFeeds > 0) {
         stream1_.StartLineAt(base1 + static_cast<std::int64_t>(walk.lineStart1));
         stream2_.StartLineAt(base2 + static_cast<std::int64_t>(walk.lineStart2));
@@ -235,24 +230,24 @@ std::optional<Side> TextRun::MatchLinePair(bool& goOn) {
         goOn = false;
         return std::nullopt;
     }
+    // The lines without their line ends; a CR directly before the line feed belongs to the end.
     std::int64_t text1 = end1.offset;
     std::int64_t text2 = end2.offset;
     bool equal = false;
-    if (const void* fault =
-            RunGuarded({stream1_.Window().Mapping(), stream2_.Window().Mapping()}, [&] {
-                // A CR directly before the line feed belongs to the line end.
-                if (end1.lineFeed && text1 > stream1_.LineStart() &&
-                    *stream1_.At(text1 - 1) == '\r')
-                    --text1;
-                if (end2.lineFeed && text2 > stream2_.LineStart() &&
-                    *stream2_.At(text2 - 1) == '\r')
-                    --text2;
-                equal = matcher_.Equal({stream1_.At(stream1_.LineStart()),
-                                        static_cast<std::size_t>(text1 - stream1_.LineStart())},
-                                       {stream2_.At(stream2_.LineStart()),
-                                        static_cast<std::size_t>(text2 - stream2_.LineStart())});
-            }))
-        return Blame(fault);
+    if (const auto lost = ReadBothFiles(stream1_.Window(), {stream1_.LineStart(), end1.offset},
+                                        stream2_.Window(), {stream2_.LineStart(), end2.offset},
+                                        [&](std::string_view line1, std::string_view line2) {
+                                            if (end1.lineFeed && line1.ends_with('\r')) {
+                                                line1.remove_suffix(1);
+                                                --text1;
+                                            }
+                                            if (end2.lineFeed && line2.ends_with('\r')) {
+                                                line2.remove_suffix(1);
+                                                --text2;
+                                            }
+                                            equal = matcher_.Equal(line1, line2);
+                                        }))
+        return lost;
     ++lines1_;
     ++lines2_;
     if (!equal) {

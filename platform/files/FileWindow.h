@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string_view>
 
 class CFile;
 
@@ -22,6 +23,11 @@ class CFile;
 class FileWindow {
 public:
     enum class Status { Ok, End, Failed };
+    // The bytes [from, to) of a window, Begin() <= from <= to <= End().
+    struct Stretch {
+        std::int64_t from;
+        std::int64_t to;
+    };
 
     explicit FileWindow(const CFile& file);
     ~FileWindow();
@@ -39,9 +45,6 @@ public:
     // reads as zeros, without a fault. Failed, as a cut, when it does not; always Ok for a file
     // whose reported size is not taken at its word (see LengthIsReportedSize).
     Status Confirm(std::int64_t end);
-    // Fails the window for a fault at `address` in its mapping, which the guard caught: a cut
-    // when the file now holds fewer bytes, else a failure of the storage under the page.
-    Status FaultAt(const void* address);
     // Why the last call failed.
     const ReadFailure& Failure() const { return failure_; }
     // Lets go of the bytes before `offset`; an offset past End() moves the window there, empty.
@@ -49,13 +52,17 @@ public:
 
     std::int64_t Begin() const { return begin_; }
     std::int64_t End() const { return end_; }
-    // Where the byte at `offset` is held, Begin() <= offset <= End(). Mapped bytes may be read
-    // only inside RunGuarded, since a cut file takes its pages away.
-    const char* At(std::int64_t offset) const;
-    // The file's mapping, for the guard that reads it; empty when the file is read instead.
-    MappedRange Mapping() const { return {map_, mapLength_}; }
-    // Whether a faulting address lies in this window's mapping.
-    bool Holds(const void* address) const { return Mapping().Holds(address); }
+    // Runs work(bytes) on the stretch's bytes inside the guard against a file cut under its
+    // mapping, the one way to reach them, since a cut file takes its mapped pages away. Failed
+    // when a page was lost under the work, the window failed for it: a cut when the file now
+    // holds fewer bytes, else a failure of the storage under the page. The work is then
+    // abandoned wherever it stood, so it must keep to what RunGuarded allows.
+    template <class Work> Status Read(Stretch stretch, Work&& work);
+    // The same for a stretch of each of two windows at once, work(bytes1, bytes2); returns the
+    // window that lost a page under the work, failed for it, or nullptr.
+    template <class Work>
+    static FileWindow* ReadBoth(FileWindow& window1, Stretch stretch1, FileWindow& window2,
+                                Stretch stretch2, Work&& work);
     // Whether the file's length is its reported size unless it changes: true for a file that
     // reported a size other than 0, was not refused a mapping by its file system and has not
     // been read past that size; false where only reading to the end tells.
@@ -63,6 +70,16 @@ public:
     std::int64_t ReportedSize() const { return reportedSize_; }
 
 private:
+    // Where the byte at `offset` is held, Begin() <= offset <= End().
+    const char* At(std::int64_t offset) const;
+    std::string_view BytesOf(Stretch stretch) const {
+        return {At(stretch.from), static_cast<std::size_t>(stretch.to - stretch.from)};
+    }
+    // The file's mapping, for the guard that reads it; empty when the file is read instead.
+    MappedRange Mapping() const { return {map_, mapLength_}; }
+    // Fails the window for a fault at `address` in its mapping, which the guard caught: a cut
+    // when the file now holds fewer bytes, else a failure of the storage under the page.
+    Status FaultAt(const void* address);
     Status ExtendMapping(std::int64_t end);
     Status ProbePastReportedSize(std::int64_t end);
     Status ExtendBuffer(std::int64_t end);
@@ -92,3 +109,26 @@ private:
     std::int64_t bufferOffset_ = 0; // file offset of buffer_[0]
     std::size_t capacity_ = 0;
 };
+
+template <class Work> FileWindow::Status FileWindow::Read(Stretch stretch, Work&& work) {
+    const std::string_view bytes = BytesOf(stretch);
+    if (const void* fault = RunGuarded({Mapping()}, [&] { work(bytes); })) {
+        FaultAt(fault);
+        return Status::Failed;
+    }
+    return Status::Ok;
+}
+
+template <class Work>
+FileWindow* FileWindow::ReadBoth(FileWindow& window1, Stretch stretch1, FileWindow& window2,
+                                 Stretch stretch2, Work&& work) {
+    const std::string_view bytes1 = window1.BytesOf(stretch1);
+    const std::string_view bytes2 = window2.BytesOf(stretch2);
+    const void* const fault =
+        RunGuarded({window1.Mapping(), window2.Mapping()}, [&] { work(bytes1, bytes2); });
+    if (!fault)
+        return nullptr;
+    FileWindow& lost = window2.Mapping().Holds(fault) ? window2 : window1;
+    lost.FaultAt(fault);
+    return &lost;
+}

@@ -1,7 +1,6 @@
 #include "platform/files/FileWindow.h"
 
 #include "platform/files/File.h"
-#include "platform/files/PageFaultGuard.h"
 #include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -9,6 +8,7 @@
 #include <cerrno>
 #include <fstream>
 #include <string>
+#include <string_view>
 #include <unistd.h>
 
 namespace {
@@ -22,15 +22,11 @@ std::string Pattern(std::size_t length) {
     return bytes;
 }
 
-std::string Held(const FileWindow& window, std::int64_t from, std::int64_t to) {
+std::string Held(FileWindow& window, std::int64_t from, std::int64_t to) {
     std::string bytes(static_cast<std::size_t>(to - from), '\0');
-    EXPECT_EQ(RunGuarded({window.Mapping()},
-                         [&] {
-                             for (std::int64_t at = from; at < to; ++at)
-                                 bytes[static_cast<std::size_t>(at - from)] =
-                                     static_cast<char>(*window.At(at));
-                         }),
-              nullptr);
+    EXPECT_EQ(window.Read({from, to},
+                          [&](std::string_view held) { held.copy(bytes.data(), held.size()); }),
+              Status::Ok);
     return bytes;
 }
 
@@ -153,11 +149,12 @@ TEST(FileWindow, AFileCutUnderTheWindowFails) {
     FileWindow window(file);
     ASSERT_EQ(window.Extend(64 * 1024), Status::Ok);
     ASSERT_EQ(truncate(path.c_str(), 0), 0);
-    const void* fault = RunGuarded({window.Mapping()}, [&] {
-        static_cast<void>(*static_cast<const volatile char*>(window.At(50'000)));
-    });
-    ASSERT_NE(fault, nullptr);
-    EXPECT_TRUE(window.Holds(fault));
+    EXPECT_EQ(window.Read({50'000, 50'001},
+                          [](std::string_view bytes) {
+                              static_cast<void>(*static_cast<const volatile char*>(bytes.data()));
+                          }),
+              Status::Failed);
+    EXPECT_EQ(window.Failure().cause, ReadFailure::Cause::Changed);
 }
 
 TEST(FileWindow, BytesBeforeAReadErrorComeFirstAndTheErrorNext) {
