@@ -7,8 +7,9 @@
 
 class RunProgress;
 
-// How many workers a run takes: a second one for large binary comparisons, and for the counting
-// of lines past the text limit, where a core is free for it, or always one, or always two.
+// How many workers a run takes: a second one for a large comparison (binary windows, or the text
+// that lies ahead and the lines past the limit) where a core is free for it, or always one, or
+// always two.
 enum class Workers { AsCoresAllow, One, Two };
 
 // How a comparison goes about its work, apart from what counts as a difference. The defaults
