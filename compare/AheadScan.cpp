@@ -2,7 +2,6 @@
 
 #include "compare/ByteKernels.h"
 #include "compare/StretchScan.h"
-#include "platform/files/PageFaultGuard.h"
 
 #include <algorithm>
 #include <chrono>
@@ -49,8 +48,8 @@ void AheadScan::Scan() {
 }
 
 std::optional<AheadScan::Found> AheadScan::Look() {
-    FileWindow window1(file1_, plan_.access);
-    FileWindow window2(file2_, plan_.access);
+    FileWindow window1(file1_);
+    FileWindow window2(file2_);
     Found found{plan_.from, 0, std::nullopt};
     for (std::int64_t at = plan_.from; at < plan_.to;) {
         if (stop_)
@@ -62,11 +61,12 @@ std::optional<AheadScan::Found> AheadScan::Look() {
         if (CoverStretch(window1, window2, end))
             return std::nullopt;
         EqualText text{};
-        const char* const bytes1 = window1.At(at);
-        const char* const bytes2 = window2.At(at);
         const auto count = static_cast<std::size_t>(end - at);
-        if (RunGuarded({window1.Mapping(), window2.Mapping()},
-                       [&] { text = ScanEqualText(bytes1, bytes2, count, false, '\n'); }) ||
+        if (ReadBothFiles(window1, {at, end}, window2, {at, end},
+                          [&](std::string_view bytes1, std::string_view bytes2) {
+                              text = ScanEqualText(bytes1.data(), bytes2.data(), count, TextRules{},
+                                                   '\n');
+                          }) ||
             window1.Confirm(end) == FileWindow::Status::Failed ||
             window2.Confirm(end) == FileWindow::Status::Failed)
             return std::nullopt;

@@ -24,7 +24,6 @@ public:
         std::int64_t from;
         std::int64_t to;
         std::size_t windowSize;
-        FileAccess access;
     };
     struct Found {
         std::int64_t identicalTo;              // [from, identicalTo) is the same in both files

@@ -24,9 +24,8 @@ public:
     BinaryRun(ResultPanel& panel, const CFile& file1, const CFile& file2,
               const CompareTuning& tuning)
         : panel_(panel), file1_(file1), file2_(file2),
-          tuning_(tuning), unit_{texts::Measure::Bytes, tuning.byteLimit},
-          window1_(file1, tuning.access), window2_(file2, tuning.access),
-          step_(static_cast<std::int64_t>(tuning.windowSize)),
+          tuning_(tuning), unit_{texts::Measure::Bytes, tuning.byteLimit}, window1_(file1),
+          window2_(file2), step_(static_cast<std::int64_t>(tuning.windowSize)),
           checkpoint_(tuning.progress, window1_.ReportedSize() + window2_.ReportedSize()) {}
 
     CompareResult Run();
@@ -95,9 +94,9 @@ CompareResult BinaryRun::CompareAll() {
 }
 
 bool BinaryRun::WantsSecondWorker(std::int64_t sharedLength) const {
-    if (tuning_.workers == 1 || sharedLength <= step_)
+    if (tuning_.workers == Workers::One || sharedLength <= step_)
         return false;
-    return tuning_.workers == 2 || (sharedLength >= 2 * step_ && SecondCoreFree());
+    return tuning_.workers == Workers::Two || (sharedLength >= 2 * step_ && SecondCoreFree());
 }
 
 // Compares the shared stretch with a second worker, who takes every other window. The second
@@ -107,9 +106,8 @@ bool BinaryRun::WantsSecondWorker(std::int64_t sharedLength) const {
 BinaryRun::Progress BinaryRun::RunInParallel(std::int64_t sharedLength) {
     std::optional<SecondWorker> worker;
     try {
-        worker.emplace(
-            file1_, file2_,
-            SecondWorker::Plan{sharedLength, tuning_.windowSize, Capacity(), tuning_.access});
+        worker.emplace(file1_, file2_,
+                       SecondWorker::Plan{sharedLength, tuning_.windowSize, Capacity()});
     } catch (const std::exception&) {
         return std::int64_t{0};
     }
@@ -253,10 +251,10 @@ CompareResult RunBinaryCompare(ResultPanel& panel, const CFile& file1, const CFi
 }
 
 CompareResult RunBinaryCompare(ResultPanel& panel, std::string path1, std::string path2,
-                               const CompareTuning& tuning) {
+                               const CompareTuning& tuning, const FileAccess& access) {
     CFile file1;
     CFile file2;
-    if (const auto unopened = OpenBoth(file1, file2, path1, path2)) {
+    if (const auto unopened = OpenBoth(file1, file2, path1, path2, access)) {
         panel.AddRow(texts::kAddressHeading);
         return *unopened;
     }

@@ -2,6 +2,7 @@
 
 #include "compare/CompareOutcome.h"
 #include "compare/CompareTuning.h"
+#include "platform/files/FileAccess.h"
 
 #include <string>
 
@@ -16,6 +17,6 @@ class ResultPanel;
 CompareResult RunBinaryCompare(ResultPanel& panel, const CFile& file1, const CFile& file2,
                                const CompareTuning& tuning = {});
 
-// The same for two paths, opened here, File1 first.
+// The same for two paths, opened here, File1 first, and reached as the access says.
 CompareResult RunBinaryCompare(ResultPanel& panel, std::string path1, std::string path2,
-                               const CompareTuning& tuning = {});
+                               const CompareTuning& tuning = {}, const FileAccess& access = {});

@@ -9,11 +9,11 @@ struct ByteKernelSet {
     const char* name;
     bool (*runsHere)();
     std::size_t (*firstDifference)(const char* a, const char* b, std::size_t n);
-    EqualText (*scanEqualText)(const char* a, const char* b, std::size_t n, bool foldCase,
+    EqualText (*scanEqualText)(const char* a, const char* b, std::size_t n, TextRules rules,
                                unsigned char previousByte);
     std::size_t (*countLineFeeds)(const char* p, std::size_t n);
-    void (*walkText)(const char* a, std::size_t n1, const char* b, std::size_t n2,
-                     TextWalkRules rules, TextWalk& walk);
+    void (*walkText)(const char* a, std::size_t n1, const char* b, std::size_t n2, TextRules rules,
+                     TextWalk& walk);
 };
 
 // Byte by byte; builds and runs anywhere, and is what the others must agree with.

@@ -41,16 +41,16 @@ std::size_t FirstDifference(const char* a, const char* b, std::size_t n) {
     return ChosenByteKernels().firstDifference(a, b, n);
 }
 
-EqualText ScanEqualText(const char* a, const char* b, std::size_t n, bool foldCase,
+EqualText ScanEqualText(const char* a, const char* b, std::size_t n, TextRules rules,
                         unsigned char previousByte) {
-    return ChosenByteKernels().scanEqualText(a, b, n, foldCase, previousByte);
+    return ChosenByteKernels().scanEqualText(a, b, n, rules, previousByte);
 }
 
 std::size_t CountLineFeeds(const char* p, std::size_t n) {
     return ChosenByteKernels().countLineFeeds(p, n);
 }
 
-void WalkText(const char* a, std::size_t n1, const char* b, std::size_t n2, TextWalkRules rules,
+void WalkText(const char* a, std::size_t n1, const char* b, std::size_t n2, TextRules rules,
               TextWalk& walk) {
     ChosenByteKernels().walkText(a, n1, b, n2, rules, walk);
 }

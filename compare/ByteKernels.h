@@ -1,5 +1,7 @@
 #pragma once
 
+#include "compare/TextRules.h"
+
 #include <cstddef>
 
 // What ScanEqualText found: an equal stretch from the start of both ranges and its line feeds.
@@ -23,12 +25,6 @@ struct TextWalk {
     bool disagree = false;         // stopped where the texts disagree, not where one ran out
 };
 
-// What counts as agreeing in a walk.
-struct TextWalkRules {
-    bool foldCase;       // letters that differ in case, after a byte below 0x80 (see ScanEqualText)
-    bool compressBlanks; // runs of blanks and tabs of any length, each as one blank
-};
-
 // The byte scans under the comparisons' inner loops, each in the fastest form the processor runs
 // (chosen once). Each reads only the n bytes of its ranges, allocates nothing, takes no lock and
 // calls nothing outside this module, so a caller may abandon one at any instruction.
@@ -36,11 +32,12 @@ struct TextWalkRules {
 // The index of the first byte where a and b differ, or n.
 std::size_t FirstDifference(const char* a, const char* b, std::size_t n);
 
-// The stretch from the start where a and b are equal. With foldCase it also takes in a pair of
-// letters that differ only in case when the byte before them in a (previousByte before index 0)
-// is below 0x80: such a letter is a character of its own in UTF-8 and in Shift-JIS alike, since
-// a Shift-JIS second byte always follows a byte of 0x81 or above.
-EqualText ScanEqualText(const char* a, const char* b, std::size_t n, bool foldCase,
+// The stretch from the start where a and b are equal. Where the rules fold case it also takes in
+// a pair of letters that differ only in case when the byte before them in a (previousByte before
+// index 0) is below 0x80: such a letter is a character of its own in UTF-8 and in Shift-JIS
+// alike, since a Shift-JIS second byte always follows a byte of 0x81 or above. Blanks are
+// compared byte for byte whatever the rules say; WalkText compresses their runs.
+EqualText ScanEqualText(const char* a, const char* b, std::size_t n, TextRules rules,
                         unsigned char previousByte);
 
 // The number of '\n' bytes.
@@ -50,5 +47,5 @@ std::size_t CountLineFeeds(const char* p, std::size_t n);
 // under the rules, and stops where either runs out or they disagree otherwise. Where the
 // processor can compress bytes, runs of blanks are compared compressed a segment at a time;
 // elsewhere they are skipped from the blank masks of the bytes already loaded.
-void WalkText(const char* a, std::size_t n1, const char* b, std::size_t n2, TextWalkRules rules,
+void WalkText(const char* a, std::size_t n1, const char* b, std::size_t n2, TextRules rules,
               TextWalk& walk);

@@ -13,14 +13,14 @@ struct ScalarByteKernels {
         return at;
     }
 
-    static EqualText ScanEqualText(const char* a, const char* b, std::size_t n, bool foldCase,
+    static EqualText ScanEqualText(const char* a, const char* b, std::size_t n, TextRules rules,
                                    unsigned char previousByte) {
         EqualText text{0, 0, EqualText::kNoLineFeed};
         for (; text.length < n; ++text.length) {
             const auto byteA = static_cast<unsigned char>(a[text.length]);
             const auto byteB = static_cast<unsigned char>(b[text.length]);
             const bool folds =
-                foldCase && previousByte < 0x80 && LettersDifferOnlyInCase(byteA, byteB);
+                rules.foldCase && previousByte < 0x80 && LettersDifferOnlyInCase(byteA, byteB);
             if (byteA != byteB && !folds)
                 break;
             if (byteA == '\n') {
@@ -40,7 +40,7 @@ struct ScalarByteKernels {
     }
 
     static void WalkText(const char* a, std::size_t n1, const char* b, std::size_t n2,
-                         TextWalkRules rules, TextWalk& walk) {
+                         TextRules rules, TextWalk& walk) {
         while (walk.at1 < n1 && walk.at2 < n2) {
             const auto byteA = static_cast<unsigned char>(a[walk.at1]);
             const auto byteB = static_cast<unsigned char>(b[walk.at2]);

@@ -74,7 +74,7 @@ template <class Lanes> struct SimdByteKernels {
     // with folding also where letters differ in case after a byte below 0x80. Adds their line
     // feeds, counted in byte lanes (a match is -1, subtracted).
     static std::size_t SkipEqualBlocks(const char* a, const char* b, std::size_t at, std::size_t n,
-                                       bool foldCase, std::size_t& lineFeeds) {
+                                       TextRules rules, std::size_t& lineFeeds) {
         for (;;) {
             const std::size_t start = at;
             const std::size_t end = at + CountableBlocks(n - at) * kWidth;
@@ -86,7 +86,7 @@ template <class Lanes> struct SimdByteKernels {
                 // The byte before the first block is not in the range: that block is left to
                 // the caller.
                 if (Lanes::HighBits(same) != kAll &&
-                    (!foldCase || at == 0 ||
+                    (!rules.foldCase || at == 0 ||
                      Lanes::HighBits(same | (LettersInTwoCases(lanesA, lanesB) &
                                              (Load(a + at - 1) < 0x80))) != kAll))
                     break;
@@ -112,17 +112,17 @@ template <class Lanes> struct SimdByteKernels {
         return length;
     }
 
-    static EqualText ScanEqualText(const char* a, const char* b, std::size_t n, bool foldCase,
+    static EqualText ScanEqualText(const char* a, const char* b, std::size_t n, TextRules rules,
                                    unsigned char previousByte) {
         if (n < kWidth)
-            return Lanes::Shorter().scanEqualText(a, b, n, foldCase, previousByte);
+            return Lanes::Shorter().scanEqualText(a, b, n, rules, previousByte);
         EqualText text{n, 0, EqualText::kNoLineFeed};
         // A block in which bytes differ, or the last; true when the stretch ends in it.
         const auto endsIn = [&](std::size_t at, std::uint32_t done) {
             const Vector lanesA = Load(a + at);
             const Vector lanesB = Load(b + at);
             std::uint32_t accepted = Lanes::HighBits(lanesA == lanesB);
-            if (foldCase && accepted != kAll) {
+            if (rules.foldCase && accepted != kAll) {
                 const auto before = at > 0 ? static_cast<unsigned char>(a[at - 1]) : previousByte;
                 const std::uint32_t afterHigh = (Lanes::HighBits(lanesA) << 1) | (before >> 7);
                 accepted |= Lanes::HighBits(LettersInTwoCases(lanesA, lanesB)) & ~afterHigh;
@@ -137,7 +137,7 @@ template <class Lanes> struct SimdByteKernels {
         std::size_t at = 0;
         bool ended = false;
         while (!ended && n - at >= kWidth) {
-            at = SkipEqualBlocks(a, b, at, n, foldCase, text.lineFeeds);
+            at = SkipEqualBlocks(a, b, at, n, rules, text.lineFeeds);
             if (n - at >= kWidth) {
                 ended = endsIn(at, 0);
                 at += kWidth;
@@ -255,7 +255,7 @@ template <class Lanes> struct SimdByteKernels {
     // the last byte that is no blank. That is the walk's rule: two texts agree under it where
     // they agree with each run of blanks as one blank, and a run that goes on from before left
     // out. False where it stopped short of a segment's end: the event there is PassEvent's.
-    static bool PassSegment(const char* a, const char* b, TextWalkRules rules, TextWalk& w) {
+    static bool PassSegment(const char* a, const char* b, TextRules rules, TextWalk& w) {
         const bool blankBefore = IsBlank(static_cast<char>(w.previous));
         const CompressedSegment segmentA(a + w.at1, blankBefore);
         const CompressedSegment segmentB(b + w.at2, blankBefore);
@@ -263,7 +263,7 @@ template <class Lanes> struct SimdByteKernels {
             segmentA.length < segmentB.length ? segmentA.length : segmentB.length;
         const EqualText same = ScanEqualText(reinterpret_cast<const char*>(segmentA.bytes),
                                              reinterpret_cast<const char*>(segmentB.bytes),
-                                             compared, rules.foldCase, w.previous);
+                                             compared, rules, w.previous);
         // A blank last may stand for a run that goes on past the segment; there is one at most,
         // as no two blanks stand side by side in the compressed bytes.
         const std::size_t passed =
@@ -287,7 +287,7 @@ template <class Lanes> struct SimdByteKernels {
     // that reaches past the lanes is followed to its end byte by byte. False where the texts
     // disagree otherwise.
     static bool PassEvent(const char* a, std::size_t n1, const char* b, std::size_t n2,
-                          TextWalkRules rules, TextWalk& w) {
+                          TextRules rules, TextWalk& w) {
         const Vector lanesA = Load(a + w.at1);
         const Vector lanesB = Load(b + w.at2);
         std::uint32_t stops = ~Lanes::HighBits(lanesA == lanesB) & kAll;
@@ -328,11 +328,11 @@ template <class Lanes> struct SimdByteKernels {
     }
 
     static void WalkText(const char* a, std::size_t n1, const char* b, std::size_t n2,
-                         TextWalkRules rules, TextWalk& walk) {
+                         TextRules rules, TextWalk& walk) {
         if (!rules.compressBlanks) {
             const std::size_t n = n1 - walk.at1 < n2 - walk.at2 ? n1 - walk.at1 : n2 - walk.at2;
             const EqualText run =
-                ScanEqualText(a + walk.at1, b + walk.at2, n, rules.foldCase, walk.previous);
+                ScanEqualText(a + walk.at1, b + walk.at2, n, rules, walk.previous);
             Pass(walk, a, run);
             walk.disagree = run.length < n;
             return;

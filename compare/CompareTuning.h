@@ -1,12 +1,16 @@
 #pragma once
 
 #include "platform/files/File.h"
-#include "platform/files/FileWindow.h"
 
 #include <cstddef>
 #include <cstdint>
 
 class RunProgress;
+
+// How many workers a run takes: a second one for a large comparison (binary windows, or the text
+// that lies ahead and the lines past the limit) where a core is free for it, or always one, or
+// always two.
+enum class Workers { AsCoresAllow, One, Two };
 
 // How a comparison goes about its work, apart from what counts as a difference. The defaults
 // are the program's; tests shrink the windows and the limits to reach every edge with small
@@ -20,12 +24,9 @@ struct CompareTuning {
     // Stop at the first difference without listing it; in binary mode, answer at once when the
     // lengths already differ.
     bool stopAtFirstDifference = false;
-    // Large binary comparisons, and the counting of lines past the text limit, take a second
-    // worker when a core is free; 1 keeps one, 2 forces two.
-    unsigned workers = 0;
+    Workers workers = Workers::AsCoresAllow;
     // Which files the run opens: regular files only (the window), or streams too (vy-cmp).
     FileKinds kinds = FileKinds::RegularFiles;
-    FileAccess access;
     // Told how far a run has got, and asked whether to go on; none runs to the end.
     RunProgress* progress = nullptr;
 };

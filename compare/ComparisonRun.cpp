@@ -29,7 +29,7 @@ CompareResult Compare(const CFile& file1, const CFile& file2, const CompareSetti
                       ResultPanel& panel, const CompareTuning& tuning) {
     try {
         if (IsTextMode(settings.mode))
-            return RunTextCompare(panel, file1, file2, settings, tuning);
+            return RunTextCompare(panel, file1, file2, TextRulesOf(settings), tuning);
         return RunBinaryCompare(panel, file1, file2, tuning);
     } catch (const std::exception&) {
         // Only the panel's own storage is left to run out of memory here; the run stops as for
@@ -40,7 +40,8 @@ CompareResult Compare(const CFile& file1, const CFile& file2, const CompareSetti
 } // namespace
 
 RunResult RunComparison(const CompareRequest& request, const CompareSettings& settings,
-                        ResultPanel& panel, RunHost& host, const CompareTuning& tuning) {
+                        ResultPanel& panel, RunHost& host, const CompareTuning& tuning,
+                        const FileAccess& access) {
     if (!request.hasFile1) {
         host.ShowMessage(texts::kChooseFile1, texts::kErrorCaption, MessageIcon::Information);
         return {RunOutcome::CheckFailed};
@@ -56,12 +57,12 @@ RunResult RunComparison(const CompareRequest& request, const CompareSettings& se
     // The files checked here are the files compared: each is opened once, so that no second
     // open can fail or find another file in its place.
     CFile file1;
-    if (!file1.Open(request.path1, tuning.kinds)) {
+    if (!file1.Open(request.path1, tuning.kinds, access)) {
         host.ShowMessage(request.name1, texts::kReadErrorCaption, MessageIcon::Exclamation);
         return {RunOutcome::CheckFailed, Side::File1, file1.OpenFailure()};
     }
     CFile file2;
-    if (!file2.Open(request.path2, tuning.kinds)) {
+    if (!file2.Open(request.path2, tuning.kinds, access)) {
         host.ShowMessage(request.name2, texts::kReadErrorCaption, MessageIcon::Exclamation);
         return {RunOutcome::CheckFailed, Side::File2, file2.OpenFailure()};
     }

@@ -2,6 +2,7 @@
 
 #include "compare/CompareOutcome.h"
 #include "compare/CompareTuning.h"
+#include "platform/files/FileAccess.h"
 
 class ResultPanel;
 class RunHost;
@@ -14,6 +15,8 @@ struct CompareSettings;
 // the files it opened, with the busy pointer up. A file that fails during the comparison, or
 // whose line cannot be held in memory, is shown as a read error of that file; the result says
 // which file failed and why. Nothing is thrown. A run that the tuning's progress stops keeps its
-// rows and says in its summary that it was stopped.
+// rows and says in its summary that it was stopped. The files are reached as the access says,
+// which only tests change.
 RunResult RunComparison(const CompareRequest& request, const CompareSettings& settings,
-                        ResultPanel& panel, RunHost& host, const CompareTuning& tuning = {});
+                        ResultPanel& panel, RunHost& host, const CompareTuning& tuning = {},
+                        const FileAccess& access = {});

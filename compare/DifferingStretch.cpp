@@ -19,27 +19,27 @@ bool SecondByteAt(std::string_view line, std::size_t at) {
 }
 
 bool SameByte(std::string_view line1, std::size_t at1, std::string_view line2, std::size_t at2,
-              bool foldCase) {
+              TextRules rules) {
     const unsigned char byte1 = ByteAt(line1, at1);
     const unsigned char byte2 = ByteAt(line2, at2);
     return byte1 == byte2 ||
-           (foldCase && ByteBefore(line1, at1) < 0x80 && ByteBefore(line2, at2) < 0x80 &&
+           (rules.foldCase && ByteBefore(line1, at1) < 0x80 && ByteBefore(line2, at2) < 0x80 &&
             LettersDifferOnlyInCase(byte1, byte2));
 }
 
 } // namespace
 
 DifferingStretch FindDifferingStretch(std::string_view line1, std::string_view line2,
-                                      TextOptions options) noexcept {
+                                      TextRules rules) noexcept {
     std::size_t begin1 = 0;
     std::size_t begin2 = 0;
     while (begin1 < line1.size() && begin2 < line2.size()) {
-        if (options.compressBlanks && IsBlank(line1[begin1]) && IsBlank(line2[begin2])) {
+        if (rules.compressBlanks && IsBlank(line1[begin1]) && IsBlank(line2[begin2])) {
             while (begin1 < line1.size() && IsBlank(line1[begin1]))
                 ++begin1;
             while (begin2 < line2.size() && IsBlank(line2[begin2]))
                 ++begin2;
-        } else if (SameByte(line1, begin1, line2, begin2, options.foldCase)) {
+        } else if (SameByte(line1, begin1, line2, begin2, rules)) {
             ++begin1;
             ++begin2;
         } else {
@@ -55,12 +55,12 @@ DifferingStretch FindDifferingStretch(std::string_view line1, std::string_view l
     std::size_t end1 = line1.size();
     std::size_t end2 = line2.size();
     while (end1 > begin1 && end2 > begin2) {
-        if (options.compressBlanks && IsBlank(line1[end1 - 1]) && IsBlank(line2[end2 - 1])) {
+        if (rules.compressBlanks && IsBlank(line1[end1 - 1]) && IsBlank(line2[end2 - 1])) {
             while (end1 > begin1 && IsBlank(line1[end1 - 1]))
                 --end1;
             while (end2 > begin2 && IsBlank(line2[end2 - 1]))
                 --end2;
-        } else if (SameByte(line1, end1 - 1, line2, end2 - 1, options.foldCase)) {
+        } else if (SameByte(line1, end1 - 1, line2, end2 - 1, rules)) {
             --end1;
             --end2;
         } else {

@@ -50,7 +50,7 @@ std::size_t SkipBlanksFrom(std::string_view line, std::size_t at) {
 }
 } // namespace
 
-LineMatcher::LineMatcher(TextOptions options) : options_(options), kernels_(&ChosenByteKernels()) {}
+LineMatcher::LineMatcher(TextRules rules) : rules_(rules), kernels_(&ChosenByteKernels()) {}
 
 // Walks both lines side by side, the compressed blanks and the folded letters taken in as they
 // come. Folding a letter decides nothing about the rest of the line unless a byte of 0x80 or
@@ -61,7 +61,7 @@ bool LineMatcher::Equal(std::string_view line1, std::string_view line2) const no
     if (line1.size() == line2.size() &&
         kernels_->firstDifference(line1.data(), line2.data(), line1.size()) == line1.size())
         return true;
-    if (!options_.compressBlanks && (!options_.foldCase || line1.size() != line2.size()))
+    if (!rules_.compressBlanks && (!rules_.foldCase || line1.size() != line2.size()))
         return false;
 
     bool equalOnlyAsUtf8 = false;
@@ -71,12 +71,12 @@ bool LineMatcher::Equal(std::string_view line1, std::string_view line2) const no
         const std::size_t limit = std::min(line1.size() - at1, line2.size() - at2);
         std::size_t same = CommonPrefixLength(line1.data() + at1, line2.data() + at2, limit);
         // Letters that differ in case tend to go on doing so: a scan takes them in.
-        if (same < limit && options_.foldCase &&
+        if (same < limit && rules_.foldCase &&
             LettersDifferOnlyInCase(ByteAt(line1, at1 + same), ByteAt(line2, at2 + same))) {
             const unsigned char previous = at1 + same > 0 ? ByteAt(line1, at1 + same - 1) : 0;
             same += kernels_
                         ->scanEqualText(line1.data() + at1 + same, line2.data() + at2 + same,
-                                        limit - same, true, previous)
+                                        limit - same, rules_, previous)
                         .length;
         }
         at1 += same;
@@ -86,14 +86,14 @@ bool LineMatcher::Equal(std::string_view line1, std::string_view line2) const no
         // A run of blanks that the equal stretch ended in may go on longer on either side.
         const bool inBlanks = (same > 0 && IsBlank(line1[at1 - 1])) ||
                               (!end1 && !end2 && IsBlank(line1[at1]) && IsBlank(line2[at2]));
-        if (options_.compressBlanks && inBlanks) {
+        if (rules_.compressBlanks && inBlanks) {
             at1 = SkipBlanksFrom(line1, at1);
             at2 = SkipBlanksFrom(line2, at2);
             continue;
         }
         if (end1 || end2)
             return end1 && end2 && (!equalOnlyAsUtf8 || IsValidUtf8(line1));
-        if (!options_.foldCase || !LettersDifferOnlyInCase(ByteAt(line1, at1), ByteAt(line2, at2)))
+        if (!rules_.foldCase || !LettersDifferOnlyInCase(ByteAt(line1, at1), ByteAt(line2, at2)))
             return false;
         // The scan stopped at letters after a byte of 0x80 or above; the line before them is
         // the same on both sides up to case, so line1 tells how Shift-JIS reads them.

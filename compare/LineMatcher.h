@@ -1,21 +1,21 @@
 #pragma once
 
-#include "compare/TextOptions.h"
+#include "compare/TextRules.h"
 
 struct ByteKernelSet;
 
 #include <string_view>
 
-// Decides whether two lines count as equal under the text options, reading them where they lie:
+// Decides whether two lines count as equal under the text rules, reading them where they lie:
 // it copies nothing, allocates nothing, takes no lock and throws nothing, so that its caller may
 // abandon it at any instruction (as when a mapped page under a line goes away).
 class LineMatcher {
 public:
-    explicit LineMatcher(TextOptions options);
+    explicit LineMatcher(TextRules rules);
 
     bool Equal(std::string_view line1, std::string_view line2) const noexcept;
 
 private:
-    TextOptions options_;
+    TextRules rules_;
     const ByteKernelSet* kernels_;
 };

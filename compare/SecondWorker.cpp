@@ -29,8 +29,8 @@ SecondWorker::Result SecondWorker::Take(std::size_t index) {
 }
 
 void SecondWorker::Work() {
-    FileWindow window1(file1_, plan_.access);
-    FileWindow window2(file2_, plan_.access);
+    FileWindow window1(file1_);
+    FileWindow window2(file2_);
     const auto windowSize = static_cast<std::int64_t>(plan_.windowSize);
     for (std::int64_t from = windowSize; from < plan_.sharedLength; from += 2 * windowSize) {
         const auto index = static_cast<std::size_t>(from / windowSize);

@@ -20,7 +20,6 @@ public:
         std::int64_t sharedLength;
         std::size_t windowSize;
         std::size_t capacity; // differences kept per window at most
-        FileAccess access;
     };
     struct Result {
         const DifferenceList& differences;

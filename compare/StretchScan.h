@@ -1,12 +1,23 @@
 #pragma once
 
 #include "compare/Side.h"
+#include "platform/files/FileWindow.h"
 
 #include <cstdint>
 #include <optional>
 
 class DifferenceList;
-class FileWindow;
+
+// Runs work(bytes1, bytes2) on a stretch of each file's window in one guard (see
+// FileWindow::ReadBoth); the file that lost a page under it, its window failed for it.
+template <class Work>
+std::optional<Side> ReadBothFiles(FileWindow& window1, FileWindow::Stretch stretch1,
+                                  FileWindow& window2, FileWindow::Stretch stretch2, Work&& work) {
+    const FileWindow* const lost = FileWindow::ReadBoth(window1, stretch1, window2, stretch2, work);
+    if (!lost)
+        return std::nullopt;
+    return lost == &window1 ? Side::File1 : Side::File2;
+}
 
 // Brings both windows up to `end` (File1 first) and names the file that cannot deliver every
 // byte before it: inside the stretch both files reported, an early end means a cut file.

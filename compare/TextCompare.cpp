@@ -9,8 +9,8 @@
 #include "compare/ResultPanel.h"
 #include "compare/RunCheckpoint.h"
 #include "compare/SecondCore.h"
+#include "compare/StretchScan.h"
 #include "compare/TextStream.h"
-#include "platform/files/PageFaultGuard.h"
 #include "texts/Texts.h"
 
 #include <algorithm>
@@ -30,16 +30,15 @@ namespace {
 class TextRun {
 public:
     TextRun(ResultPanel& panel, const CFile& file1, const CFile& file2, std::string heading1,
-            std::string heading2, const CompareSettings& settings, const CompareTuning& tuning)
+            std::string heading2, TextRules rules, const CompareTuning& tuning)
         : panel_(panel), file1_(file1), file2_(file2), tuning_(tuning),
           checkpoint_(tuning.progress, file1.GetLength() + file2.GetLength()),
           stream1_(file1, tuning, &checkpoint_), stream2_(file2, tuning, &checkpoint_),
-          heading1_(std::move(heading1)), heading2_(std::move(heading2)),
-          foldCase_(settings.matchCase == 0), compressBlanks_(settings.compressBlanks == 1),
-          matcher_(TextOptions{foldCase_, compressBlanks_}), unit_{texts::Measure::Lines,
-                                                                   tuning.lineLimit},
+          heading1_(std::move(heading1)), heading2_(std::move(heading2)), rules_(rules),
+          matcher_(rules), unit_{texts::Measure::Lines, tuning.lineLimit},
           stopAtFirstDifference_(tuning.stopAtFirstDifference),
-          useSecondCore_(tuning.workers == 2 || (tuning.workers == 0 && SecondCoreFree())) {}
+          useSecondCore_(tuning.workers == Workers::Two ||
+                         (tuning.workers == Workers::AsCoresAllow && SecondCoreFree())) {}
 
     CompareResult Run();
 
@@ -62,12 +61,6 @@ private:
 
     TextStream& StreamOf(Side side) { return side == Side::File1 ? stream1_ : stream2_; }
     CompareResult Failed(Side side) { return FailureOf(side, StreamOf(side).Failure()); }
-    // The file whose page was lost under a guarded step, failed for it.
-    Side Blame(const void* fault) {
-        const Side side = stream2_.Window().Holds(fault) ? Side::File2 : Side::File1;
-        StreamOf(side).FaultAt(fault);
-        return side;
-    }
 
     ResultPanel& panel_;
     const CFile& file1_;
@@ -78,8 +71,7 @@ private:
     TextStream stream2_;
     const std::string heading1_;
     const std::string heading2_;
-    const bool foldCase_;
-    const bool compressBlanks_;
+    const TextRules rules_;
     LineMatcher matcher_;
     const texts::DifferenceUnit unit_;
     const bool stopAtFirstDifference_;
@@ -149,8 +141,7 @@ void TextRun::StartScanAhead() {
         return;
     aheadFrom_ = shared / 2;
     try {
-        ahead_.emplace(file1_, file2_,
-                       AheadScan::Plan{aheadFrom_, shared, tuning_.windowSize, tuning_.access});
+        ahead_.emplace(file1_, file2_, AheadScan::Plan{aheadFrom_, shared, tuning_.windowSize});
     } catch (const std::exception&) {
         ahead_.reset(); // no second core to be had: this one walks it all
     }
@@ -175,30 +166,31 @@ void TextRun::TakeScanAhead() {
 }
 
 std::optional<Side> TextRun::WalkWhileEqual(bool& disagree) {
-    const char* const bytes1 = stream1_.Here();
-    const char* const bytes2 = stream2_.Here();
+    const std::int64_t base1 = stream1_.Position();
+    const std::int64_t base2 = stream2_.Position();
     std::size_t size1 = stream1_.Available();
     std::size_t size2 = stream2_.Available();
     // Before the scan ahead's start only identical bytes pass, so that its finding holds.
-    TextWalkRules rules{foldCase_, compressBlanks_};
+    TextRules rules = rules_;
     if (ahead_) {
         const auto before = static_cast<std::size_t>(aheadFrom_ - stream1_.Position());
         size1 = std::min(size1, before);
         size2 = std::min(size2, before);
-        rules = {false, false};
+        rules = {};
     }
     TextWalk walk;
     walk.previous = previous_;
-    if (const void* fault =
-            RunGuarded({stream1_.Window().Mapping(), stream2_.Window().Mapping()},
-                       [&] { WalkText(bytes1, size1, bytes2, size2, rules, walk); }))
-        return Blame(fault);
+    if (const auto lost = ReadBothFiles(
+            stream1_.Window(), {base1, base1 + static_cast<std::int64_t>(size1)}, stream2_.Window(),
+            {base2, base2 + static_cast<std::int64_t>(size2)},
+            [&](std::string_view bytes1, std::string_view bytes2) {
+                WalkText(bytes1.data(), bytes1.size(), bytes2.data(), bytes2.size(), rules, walk);
+            }))
+        return lost;
     const auto lineFeeds = static_cast<std::int64_t>(walk.lineFeeds);
     lineNumber_ += lineFeeds;
     lines1_ += lineFeeds;
     lines2_ += lineFeeds;
-    const std::int64_t base1 = stream1_.Position();
-    const std::int64_t base2 = stream2_.Position();
     if (lineFeeds > 0) {
         stream1_.StartLineAt(base1 + static_cast<std::int64_t>(walk.lineStart1));
         stream2_.StartLineAt(base2 + static_cast<std::int64_t>(walk.lineStart2));
@@ -230,24 +222,24 @@ std::optional<Side> TextRun::MatchLinePair(bool& goOn) {
         goOn = false;
         return std::nullopt;
     }
+    // The lines without their line ends; a CR directly before the line feed belongs to the end.
     std::int64_t text1 = end1.offset;
     std::int64_t text2 = end2.offset;
     bool equal = false;
-    if (const void* fault =
-            RunGuarded({stream1_.Window().Mapping(), stream2_.Window().Mapping()}, [&] {
-                // A CR directly before the line feed belongs to the line end.
-                if (end1.lineFeed && text1 > stream1_.LineStart() &&
-                    *stream1_.At(text1 - 1) == '\r')
-                    --text1;
-                if (end2.lineFeed && text2 > stream2_.LineStart() &&
-                    *stream2_.At(text2 - 1) == '\r')
-                    --text2;
-                equal = matcher_.Equal({stream1_.At(stream1_.LineStart()),
-                                        static_cast<std::size_t>(text1 - stream1_.LineStart())},
-                                       {stream2_.At(stream2_.LineStart()),
-                                        static_cast<std::size_t>(text2 - stream2_.LineStart())});
-            }))
-        return Blame(fault);
+    if (const auto lost = ReadBothFiles(stream1_.Window(), {stream1_.LineStart(), end1.offset},
+                                        stream2_.Window(), {stream2_.LineStart(), end2.offset},
+                                        [&](std::string_view line1, std::string_view line2) {
+                                            if (end1.lineFeed && line1.ends_with('\r')) {
+                                                line1.remove_suffix(1);
+                                                --text1;
+                                            }
+                                            if (end2.lineFeed && line2.ends_with('\r')) {
+                                                line2.remove_suffix(1);
+                                                --text2;
+                                            }
+                                            equal = matcher_.Equal(line1, line2);
+                                        }))
+        return lost;
     ++lines1_;
     ++lines2_;
     if (!equal) {
@@ -298,8 +290,7 @@ std::optional<Side> TextRun::ListLinePair(std::int64_t text1, std::int64_t text2
         return Side::File2;
     if (const auto failed = ConfirmLinePair(end1, end2))
         return failed;
-    const DifferingStretch stretch =
-        FindDifferingStretch(line1.View(), line2.View(), {foldCase_, compressBlanks_});
+    const DifferingStretch stretch = FindDifferingStretch(line1.View(), line2.View(), rules_);
     panel_.AddRow(texts::LineNumberRow(lineNumber_));
     panel_.AddRow(heading1_);
     if (const auto failed = AddLine(Side::File1, line1, stretch.begin1, stretch.end1))
@@ -399,10 +390,10 @@ CompareResult TextRun::Stop() {
 } // namespace
 
 CompareResult RunTextCompare(ResultPanel& panel, const CFile& file1, const CFile& file2,
-                             const CompareSettings& settings, const CompareTuning& tuning) {
+                             TextRules rules, const CompareTuning& tuning) {
     try {
         return TextRun(panel, file1, file2, texts::FileHeadingRow(DisplayName(file1.Path())),
-                       texts::FileHeadingRow(DisplayName(file2.Path())), settings, tuning)
+                       texts::FileHeadingRow(DisplayName(file2.Path())), rules, tuning)
             .Run();
     } catch (const std::bad_alloc&) {
         // Lines are held by their own file's stream, which answers for them; anything else that
@@ -412,10 +403,11 @@ CompareResult RunTextCompare(ResultPanel& panel, const CFile& file1, const CFile
 }
 
 CompareResult RunTextCompare(ResultPanel& panel, std::string path1, std::string path2,
-                             const CompareSettings& settings, const CompareTuning& tuning) {
+                             TextRules rules, const CompareTuning& tuning,
+                             const FileAccess& access) {
     CFile file1;
     CFile file2;
-    if (const auto unopened = OpenBoth(file1, file2, path1, path2))
+    if (const auto unopened = OpenBoth(file1, file2, path1, path2, access))
         return *unopened;
-    return RunTextCompare(panel, file1, file2, settings, tuning);
+    return RunTextCompare(panel, file1, file2, rules, tuning);
 }

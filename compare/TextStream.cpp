@@ -2,7 +2,6 @@
 
 #include "compare/ByteKernels.h"
 #include "compare/RunCheckpoint.h"
-#include "platform/files/PageFaultGuard.h"
 
 #include <algorithm>
 #include <cstring>
@@ -10,8 +9,7 @@
 
 TextStream::TextStream(const CFile& file, const CompareTuning& tuning,
                        const RunCheckpoint* checkpoint)
-    : window_(file, tuning.access), step_(static_cast<std::int64_t>(tuning.windowSize)),
-      checkpoint_(checkpoint) {}
+    : window_(file), step_(static_cast<std::int64_t>(tuning.windowSize)), checkpoint_(checkpoint) {}
 
 void TextStream::Check() const {
     if (checkpoint_)
@@ -34,11 +32,12 @@ TextStream::Status TextStream::FindLineEnd(LineEnd& end) {
             end = {position_, false};
             return Status::Ok;
         }
-        const void* found = nullptr;
-        if (Guarded([&] { found = std::memchr(Here(), '\n', Available()); }) == Status::Failed)
+        std::size_t lineFeed = std::string_view::npos;
+        if (window_.Read(Rest(), [&](std::string_view bytes) { lineFeed = bytes.find('\n'); }) ==
+            Status::Failed)
             return Status::Failed;
-        if (found) {
-            end = {position_ + (static_cast<const char*>(found) - Here()), true};
+        if (lineFeed != std::string_view::npos) {
+            end = {position_ + static_cast<std::int64_t>(lineFeed), true};
             return Status::Ok;
         }
         Advance(Available());
@@ -58,9 +57,9 @@ TextStream::Status TextStream::MoveOut(std::int64_t from, std::int64_t to, Moved
     for (std::int64_t at = from; at < to;) {
         const std::int64_t piece = std::min(to, at + step_);
         char* const into = moved.bytes.get() + (at - from);
-        const char* const source = At(at);
-        if (Guarded([&] { std::memcpy(into, source, static_cast<std::size_t>(piece - at)); }) ==
-            Status::Failed)
+        if (window_.Read({at, piece}, [&](std::string_view bytes) {
+                std::memcpy(into, bytes.data(), bytes.size());
+            }) == Status::Failed)
             return Status::Failed;
         at = piece;
         window_.Release(at);
@@ -75,9 +74,9 @@ TextStream::Status TextStream::CountOn(LineCount& count) {
         return status;
     std::size_t lineFeeds = 0;
     char last = 0;
-    if (Guarded([&] {
-            lineFeeds = CountLineFeeds(Here(), Available());
-            last = Here()[Available() - 1];
+    if (window_.Read(Rest(), [&](std::string_view bytes) {
+            lineFeeds = CountLineFeeds(bytes.data(), bytes.size());
+            last = bytes.back();
         }) == Status::Failed)
         return Status::Failed;
     count.lineFeeds += static_cast<std::int64_t>(lineFeeds);

@@ -2,7 +2,6 @@
 
 #include "compare/CompareTuning.h"
 #include "platform/files/FileWindow.h"
-#include "platform/files/PageFaultGuard.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -37,14 +36,11 @@ public:
     std::int64_t Position() const { return position_; }
     std::int64_t LineStart() const { return lineStart_; }
     std::size_t Available() const { return static_cast<std::size_t>(window_.End() - position_); }
-    // The bytes from Position() on; mapped ones may be read only inside RunGuarded.
-    const char* Here() const { return window_.At(position_); }
-    const char* At(std::int64_t offset) const { return window_.At(offset); }
+    // Its window, whose bytes are read through FileWindow::Read and ReadBoth.
     const FileWindow& Window() const { return window_; }
+    FileWindow& Window() { return window_; }
     // Whether the file still holds the bytes before `end`; see FileWindow::Confirm.
     Status Confirm(std::int64_t end) { return window_.Confirm(end); }
-    // Fails the stream for a fault at `address` in its window's mapping.
-    void FaultAt(const void* address) { window_.FaultAt(address); }
     // Fails the stream for a line of `bytes` that could not be held.
     void FailLine(std::int64_t bytes) {
         failure_ = {ReadFailure::Cause::NoMemoryForLine, 0, bytes};
@@ -79,14 +75,8 @@ public:
     Status CountOn(LineCount& count);
 
 private:
-    // Runs work on the window's bytes in the guard; Failed when a page was lost under it.
-    template <class Work> Status Guarded(Work&& work) {
-        if (const void* fault = RunGuarded({window_.Mapping()}, work)) {
-            window_.FaultAt(fault);
-            return Status::Failed;
-        }
-        return Status::Ok;
-    }
+    // The bytes from Position() to the window's end.
+    FileWindow::Stretch Rest() const { return {position_, window_.End()}; }
     void Check() const;
 
     FileWindow window_;

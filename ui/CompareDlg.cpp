@@ -46,9 +46,9 @@ CompareRequest RequestFor(const std::optional<FileChoice>& file1,
 }
 } // namespace
 
-CCompareDlg::CCompareDlg(CWnd* parent, CompareTuning tuning)
-    : CDialog(LoadDialogTemplate(IDD_COMPARE_DIALOG), parent), icon(LoadMainIcon()),
-      tuning(tuning) {
+CCompareDlg::CCompareDlg(CWnd* parent, CompareTuning tuning, FileAccess access)
+    : CDialog(LoadDialogTemplate(IDD_COMPARE_DIALOG), parent), icon(LoadMainIcon()), tuning(tuning),
+      access(access) {
     MapClicked(IDC_BROWSE1, &CCompareDlg::OnBrowseFile1);
     MapClicked(IDC_BROWSE2, &CCompareDlg::OnBrowseFile2);
     MapClicked(IDC_EXECUTE, &CCompareDlg::OnExecute);
@@ -159,7 +159,7 @@ void CCompareDlg::OnExecute() {
     DialogRunHost host(*this, summaryLabel);
     CompareTuning watched = tuning;
     watched.progress = &host;
-    RunComparison(request, compareSettings, panel, host, watched);
+    RunComparison(request, compareSettings, panel, host, watched, access);
     if (host.CloseAsked())
         SendCommand(IDCANCEL);
 }

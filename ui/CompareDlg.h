@@ -1,6 +1,7 @@
 #pragma once
 
 #include "compare/CompareTuning.h"
+#include "platform/files/FileAccess.h"
 #include "platform/qt/ComboBox.h"
 #include "platform/qt/Dialog.h"
 #include "platform/qt/Icon.h"
@@ -14,10 +15,11 @@
 // The main window: two file lists, each fed by its Browse button and by drops on its group
 // box, the result area that a comparison run fills, and the caption that shows the compare
 // mode. Opening it resets the comparison settings; closing it ends the program. A run keeps the
-// window painting and can be stopped with Escape; tests slow its reads down through the tuning.
+// window painting and can be stopped with Escape; tests shrink its windows through the tuning
+// and slow its reads down through the file access.
 class CCompareDlg : public CDialog {
 public:
-    explicit CCompareDlg(CWnd* parent = nullptr, CompareTuning tuning = {});
+    explicit CCompareDlg(CWnd* parent = nullptr, CompareTuning tuning = {}, FileAccess access = {});
 
 protected:
     void DoDataExchange(CDataExchange* exchange) override;
@@ -50,4 +52,5 @@ private:
     CListBox resultList;
     Icon icon;
     CompareTuning tuning;
+    FileAccess access;
 };

@@ -33,9 +33,9 @@ bool CSettingsDlg::OnInitDialog() {
     working = compareSettings;
 
     // Every control starts unchecked, so only the settings that are on need a check.
-    if (working.matchCase == 1)
+    if (working.matchCase != 0)
         matchCaseCheck.SetCheck(BST_CHECKED);
-    if (working.compressBlanks == 1)
+    if (working.compressBlanks != 0)
         compressBlanksCheck.SetCheck(BST_CHECKED);
     if (IsTextMode(working.mode)) {
         textRadio.SetCheck(BST_CHECKED);

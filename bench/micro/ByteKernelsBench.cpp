@@ -80,17 +80,21 @@ int main(int argc, char** argv) {
         const double first = BestGigabytesPerSecond(
             bytes, rounds, [&] { sink += set->firstDifference(a, b, bytes); });
         const double scan = BestGigabytesPerSecond(
-            bytes, rounds, [&] { sink += set->scanEqualText(a, b, bytes, true, 0).lineFeeds; });
+            bytes, rounds,
+            [&] { sink += set->scanEqualText(a, b, bytes, {.foldCase = true}, 0).lineFeeds; });
         const double folded = BestGigabytesPerSecond(
             bytes, rounds,
-            [&] { sink += set->scanEqualText(a, otherCase.data(), bytes, true, 0).lineFeeds; });
+            [&] {
+                sink +=
+                    set->scanEqualText(a, otherCase.data(), bytes, {.foldCase = true}, 0).lineFeeds;
+            });
         const double count =
             BestGigabytesPerSecond(bytes, rounds, [&] { sink += set->countLineFeeds(a, bytes); });
         // Gigabytes of the text with its runs of blanks, with letters folded as by default.
         const double walk = BestGigabytesPerSecond(blanks.size(), rounds, [&] {
             TextWalk walked;
             set->walkText(blanks.data(), blanks.size(), blanksOnce.data(), blanksOnce.size(),
-                          {true, true}, walked);
+                          {.foldCase = true, .compressBlanks = true}, walked);
             sink += walked.lineFeeds;
         });
         std::printf("%-8s %10.1f %10.1f %10.1f %10.1f %10.1f\n", set->name, first, scan, folded,

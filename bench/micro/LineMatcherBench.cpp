@@ -59,12 +59,12 @@ std::string SwapCase(std::string line) {
 
 struct Case {
     const char* name;
-    TextOptions options;
+    TextRules rules;
     std::vector<std::string> others;
 };
 
 void Run(const Case& bench, const std::vector<std::string>& lines, int rounds) {
-    const LineMatcher matcher(bench.options);
+    const LineMatcher matcher(bench.rules);
     double best = 1e300;
     std::size_t equal = 0;
     for (int round = 0; round < rounds; ++round) {

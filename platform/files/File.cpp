@@ -9,9 +9,10 @@ CFile::~CFile() {
     Close();
 }
 
-bool CFile::Open(const std::string& path, FileKinds kinds) {
+bool CFile::Open(const std::string& path, FileKinds kinds, FileAccess access) {
     Close();
     path_ = path;
+    access_ = access;
     openFailure_ = {};
     const bool streams = kinds == FileKinds::AlsoStreams;
     if (streams && path == "-")

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/files/FileAccess.h"
 #include "platform/files/ReadFailure.h"
 
 #include <cstdint>
@@ -11,7 +12,8 @@ enum class FileKinds { RegularFiles, AlsoStreams };
 
 // A regular file, or a stream where asked for, opened for reading only (symlinks followed).
 // Opening refuses folders, sockets and devices, and never blocks but on a FIFO that waits for
-// its writer; nothing is ever written. Its bytes are read through a FileWindow.
+// its writer; nothing is ever written. Its bytes are read through a FileWindow, which reaches
+// them as the access given at opening says.
 class CFile {
 public:
     CFile() = default;
@@ -21,7 +23,8 @@ public:
 
     // False for a missing, unreadable or non-regular file (of the kinds not asked for), with the
     // reason kept for OpenFailure; any file open before is closed.
-    bool Open(const std::string& path, FileKinds kinds = FileKinds::RegularFiles);
+    bool Open(const std::string& path, FileKinds kinds = FileKinds::RegularFiles,
+              FileAccess access = {});
     // Whether its bytes come once, in order: its size says nothing and it cannot be mapped.
     bool IsStream() const { return stream_; }
     // The path it was opened with.
@@ -31,6 +34,7 @@ public:
     // made as they are read.
     std::int64_t GetLength() const;
     int Descriptor() const { return descriptor_; }
+    const FileAccess& Access() const { return access_; }
     // Why the last Open failed.
     ReadFailure OpenFailure() const { return openFailure_; }
     void Close();
@@ -41,5 +45,6 @@ private:
     int descriptor_ = -1;
     bool stream_ = false;
     std::string path_;
+    FileAccess access_;
     ReadFailure openFailure_;
 };

@@ -40,8 +40,7 @@ std::int64_t SizeByStatus(int descriptor) {
 
 } // namespace
 
-FileWindow::FileWindow(const CFile& file, FileAccess access)
-    : descriptor_(file.Descriptor()), access_(access) {
+FileWindow::FileWindow(const CFile& file) : descriptor_(file.Descriptor()), access_(file.Access()) {
     if (!access_.readAt)
         access_.readAt = ::pread;
     if (!access_.sizeOf)
@@ -51,7 +50,8 @@ FileWindow::FileWindow(const CFile& file, FileAccess access)
         access_.readAt = ReadOnward;
         reportedSize_ = 0;
     }
-    // A size of 0 is what most pseudo-files report whatever they hold, so only reading tells.
+    // Any size but 0 is taken at its word until the file turns out not to map (see
+    // ExtendMapping): most pseudo-files report 0 whatever they hold, and a stream has no size.
     trusted_ = reportedSize_ > 0;
     mapped_ = access_.map && reportedSize_ > 0;
 }
@@ -123,9 +123,10 @@ FileWindow::Status FileWindow::ExtendMapping(std::int64_t end) {
                                 ? ::mmap(nullptr, mapLength_, PROT_READ, MAP_SHARED, descriptor_, 0)
                                 : (errno = access_.mapError, MAP_FAILED);
         if (start == MAP_FAILED) {
-            // Without the address space for it, the file is read instead. A file system that
-            // cannot map its files is read too, and its length is what reading finds: such
-            // files (pseudo-files above all) rarely hold what they report.
+            // Either way the file is read instead. Refused for want of address space, its size
+            // still holds; refused by a file system that cannot map its files, its length is
+            // what reading finds: such files (pseudo-files above all) rarely hold what they
+            // report.
             trusted_ = trusted_ && errno == ENOMEM;
             mapped_ = false;
             mapLength_ = 0;

@@ -30,14 +30,14 @@ struct Windows {
     const char* name;
     std::size_t size;
     bool map;
-    unsigned workers;
+    Workers workers;
 };
 
 // gtest prints the parameter beside each test's name; raw bytes would say nothing.
 void PrintTo(const Windows& windows, std::ostream* out) {
     *out << windows.name << " (" << windows.size << "-byte windows, "
-         << (windows.map ? "mapped" : "read") << ", " << windows.workers
-         << (windows.workers == 1 ? " worker)" : " workers)");
+         << (windows.map ? "mapped" : "read") << ", "
+         << (windows.workers == Workers::Two ? "2 workers)" : "1 worker)");
 }
 
 class BinaryCompare : public testing::TestWithParam<Windows> {
@@ -46,12 +46,12 @@ protected:
         TempDir dir;
         CompareTuning tuning;
         tuning.windowSize = GetParam().size;
-        tuning.access.map = GetParam().map;
         tuning.workers = GetParam().workers;
         BinaryResult result;
-        result.outcome = RunBinaryCompare(result.panel, dir.Write("a.bin", bytes1),
-                                          dir.Write("b.bin", bytes2), tuning)
-                             .outcome;
+        result.outcome =
+            RunBinaryCompare(result.panel, dir.Write("a.bin", bytes1), dir.Write("b.bin", bytes2),
+                             tuning, {.map = GetParam().map})
+                .outcome;
         return result;
     }
 };
@@ -72,12 +72,13 @@ void MakeSparseFile(const std::string& path, std::int64_t length, std::int64_t o
 
 } // namespace
 
-INSTANTIATE_TEST_SUITE_P(Windows, BinaryCompare,
-                         testing::Values(Windows{"Default", CompareTuning{}.windowSize, true, 1},
-                                         Windows{"OneByteTwoWorkers", 1, true, 2},
-                                         Windows{"SevenBytesReadTwoWorkers", 7, false, 2},
-                                         Windows{"OnePageTwoWorkers", 4096, true, 2}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Windows, BinaryCompare,
+    testing::Values(Windows{"Default", CompareTuning{}.windowSize, true, Workers::One},
+                    Windows{"OneByteTwoWorkers", 1, true, Workers::Two},
+                    Windows{"SevenBytesReadTwoWorkers", 7, false, Workers::Two},
+                    Windows{"OnePageTwoWorkers", 4096, true, Workers::Two}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_P(BinaryCompare, ListsEachDifferingByteAfterTheLengthVerdict) {
     const auto result = CompareBytes({"\x0A\x00\xFF", 3}, {"\x0A\x1B\xFE\x20", 4});

@@ -56,6 +56,9 @@ void ExpectSame(const EqualText& found, const EqualText& wanted) {
     EXPECT_EQ(found.afterLastLineFeed, wanted.afterLastLineFeed);
 }
 
+constexpr TextRules kExact{};
+constexpr TextRules kFolded{.foldCase = true};
+
 constexpr std::size_t kLongest = 200;
 constexpr std::size_t kLongestWalk = 3000;
 } // namespace
@@ -66,17 +69,17 @@ TEST(ByteKernels, ScalarScansFindWhatTheySay) {
     EXPECT_EQ(scalar.firstDifference("abc", "abc", 3), 3u);
     EXPECT_EQ(scalar.firstDifference("", "", 0), 0u);
 
-    ExpectSame(scalar.scanEqualText("ab\ncd\nX", "ab\ncd\nY", 8, false, 0), {6, 2, 6});
-    ExpectSame(scalar.scanEqualText("ab", "ab", 2, false, 0), {2, 0, EqualText::kNoLineFeed});
-    ExpectSame(scalar.scanEqualText("Hi\nzZ!", "hI\nZz?", 6, true, 0), {5, 1, 3});
-    ExpectSame(scalar.scanEqualText("Hi", "hI", 2, false, 0), {0, 0, EqualText::kNoLineFeed});
+    ExpectSame(scalar.scanEqualText("ab\ncd\nX", "ab\ncd\nY", 8, kExact, 0), {6, 2, 6});
+    ExpectSame(scalar.scanEqualText("ab", "ab", 2, kExact, 0), {2, 0, EqualText::kNoLineFeed});
+    ExpectSame(scalar.scanEqualText("Hi\nzZ!", "hI\nZz?", 6, kFolded, 0), {5, 1, 3});
+    ExpectSame(scalar.scanEqualText("Hi", "hI", 2, kExact, 0), {0, 0, EqualText::kNoLineFeed});
     // A letter after a byte of 0x80 or above may be a Shift-JIS second byte: never folded here.
     EXPECT_EQ(scalar
                   .scanEqualText("x\x83"
                                  "a",
                                  "x\x83"
                                  "A",
-                                 3, true, 0)
+                                 3, kFolded, 0)
                   .length,
               2u);
     EXPECT_EQ(scalar
@@ -84,14 +87,14 @@ TEST(ByteKernels, ScalarScansFindWhatTheySay) {
                                  "a",
                                  "\x7F"
                                  "A",
-                                 2, true, 0)
+                                 2, kFolded, 0)
                   .length,
               2u);
-    EXPECT_EQ(scalar.scanEqualText("a", "A", 1, true, 0x80).length, 0u);
-    EXPECT_EQ(scalar.scanEqualText("a", "A", 1, true, 0x7F).length, 1u);
+    EXPECT_EQ(scalar.scanEqualText("a", "A", 1, kFolded, 0x80).length, 0u);
+    EXPECT_EQ(scalar.scanEqualText("a", "A", 1, kFolded, 0x7F).length, 1u);
     // Only letters fold: these pairs also differ in the 0x20 bit alone.
     for (const char* other : {"@`", "[{", "^~", "\xC1\xE1"})
-        EXPECT_EQ(scalar.scanEqualText(other, other + 1, 1, true, 0).length, 0u) << other;
+        EXPECT_EQ(scalar.scanEqualText(other, other + 1, 1, kFolded, 0).length, 0u) << other;
 
     EXPECT_EQ(scalar.countLineFeeds("\na\n\r\n", 5), 3u);
 }
@@ -137,16 +140,16 @@ TEST(ByteKernels, ScanEqualTextAgreesWithScalarAtEveryLengthAndAlignment) {
                 }
                 if (length > 0 && random() % 2 == 0)
                     other[random() % length] = alphabet[random() % alphabet.size()];
-                const bool foldCase = random() % 4 != 0;
+                const TextRules rules{.foldCase = random() % 4 != 0};
                 const auto previous =
                     static_cast<unsigned char>("\0a\x7F\x80\x81\xFF"[random() % 6]);
                 const Placed a(text, round % 32);
                 const Placed b(other, random() % 32);
-                ExpectSame(set->scanEqualText(a.data(), b.data(), length, foldCase, previous),
+                ExpectSame(set->scanEqualText(a.data(), b.data(), length, rules, previous),
                            kScalarByteKernels.scanEqualText(text.data(), other.data(), length,
-                                                            foldCase, previous));
+                                                            rules, previous));
                 if (HasFailure())
-                    FAIL() << '"' << text << "\" vs \"" << other << "\" fold " << foldCase
+                    FAIL() << '"' << text << "\" vs \"" << other << "\" fold " << rules.foldCase
                            << " previous " << int{previous};
             }
         }
@@ -184,7 +187,7 @@ TEST(ByteKernels, WalkTextAgreesWithScalarUnderEveryRule) {
             if (random() % 4 == 0 && !other.empty())
                 other.insert(random() % other.size(),
                              std::string(16 + random() % (longText ? 300 : 50), ' '));
-            const TextWalkRules rules{random() % 2 == 0, random() % 4 != 0};
+            const TextRules rules{random() % 2 == 0, random() % 4 != 0};
             TextWalk start;
             start.at1 = text.empty() ? 0 : random() % 3 % (text.size() + 1);
             start.at2 = std::min(start.at1, other.size());
@@ -234,7 +237,7 @@ TEST(ByteKernels, LongRangesAgreeWithScalar) {
         for (const std::size_t length : {4095, 4096, 8160, 8161, 16321, 100003}) {
             const std::string lineFeeds(length, '\n');
             EXPECT_EQ(set->countLineFeeds(lineFeeds.data(), length), length);
-            ExpectSame(set->scanEqualText(lineFeeds.data(), lineFeeds.data(), length, false, 0),
+            ExpectSame(set->scanEqualText(lineFeeds.data(), lineFeeds.data(), length, kExact, 0),
                        {length, length, length});
             // Text that differs in case throughout and in one byte near its end.
             const std::string text = RandomBytes(random, "ab\n  \xE3x", length);
@@ -243,10 +246,10 @@ TEST(ByteKernels, LongRangesAgreeWithScalar) {
                 if (byte == 'a' && random() % 4 == 0)
                     byte = 'A';
             other[length - 1 - random() % 100] = 'y';
-            for (const bool foldCase : {false, true})
-                ExpectSame(set->scanEqualText(text.data(), other.data(), length, foldCase, 0),
-                           kScalarByteKernels.scanEqualText(text.data(), other.data(), length,
-                                                            foldCase, 0));
+            for (const TextRules rules : {kExact, kFolded})
+                ExpectSame(
+                    set->scanEqualText(text.data(), other.data(), length, rules, 0),
+                    kScalarByteKernels.scanEqualText(text.data(), other.data(), length, rules, 0));
         }
     }
 }
@@ -259,7 +262,7 @@ TEST(ByteKernels, ThePublicScansUseASetThatRunsHere) {
     other[text.size() - 1] = 'y';
     const std::size_t size = text.size();
     EXPECT_EQ(FirstDifference(text.data(), other.data(), size), 4u);
-    ExpectSame(ScanEqualText(text.data(), other.data(), size, true, 0),
+    ExpectSame(ScanEqualText(text.data(), other.data(), size, kFolded, 0),
                {size - 1, 3, text.find("x")});
     EXPECT_EQ(CountLineFeeds(text.data(), size), 3u);
 }

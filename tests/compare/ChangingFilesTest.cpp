@@ -23,6 +23,9 @@ namespace {
 
 using Rows = std::vector<std::string>;
 
+// The rules a run takes by default.
+constexpr TextRules kFolded{.foldCase = true};
+
 // A panel in memory that lets a test act at the moment of one of the comparison's calls.
 class HookedPanel : public MemoryResultPanel {
 public:
@@ -78,8 +81,8 @@ ino_t InodeOf(const std::string& path) {
 } // namespace
 
 TEST(ChangingFiles, AFileCutDuringABinaryRunFailsAndTheRowsBeforeStay) {
-    for (const unsigned workers : {1u, 2u}) {
-        SCOPED_TRACE(workers);
+    for (const Workers workers : {Workers::One, Workers::Two}) {
+        SCOPED_TRACE(workers == Workers::One ? "one worker" : "two workers");
         TempDir dir;
         std::string bytes(1024 * 1024, 'x');
         const auto path1 = dir.Write("a.bin", bytes);
@@ -107,15 +110,14 @@ TEST(ChangingFiles, AFileCutDuringATextRunFailsAndTheRowsBeforeStay) {
     // While the first line pair is listed, with both files' pages in hand: the rest of File1's
     // pages go away under the comparison.
     panel.onFirstRow = [&] { ASSERT_EQ(truncate(path1.c_str(), 4096), 0); };
-    EXPECT_EQ(RunTextCompare(panel, path1, path2, {}).outcome, CompareOutcome::File1Failed);
+    EXPECT_EQ(RunTextCompare(panel, path1, path2, kFolded).outcome, CompareOutcome::File1Failed);
     EXPECT_EQ(panel.rows, Rows({"1 行", "******** a.txt", "x", "******** b.txt", "y", ""}));
     EXPECT_EQ(panel.lengthVerdict, "");
 }
 
 TEST(ChangingFiles, EverythingReadBeforeAReadErrorIsListedFirst) {
     TempDir dir;
-    CompareTuning tuning;
-    tuning.access = {false, ReadFailingInOneFile};
+    const FileAccess failing{false, ReadFailingInOneFile};
 
     std::string bytes(400'000, '\0');
     const auto binary1 = dir.Write("a.bin", bytes);
@@ -124,7 +126,7 @@ TEST(ChangingFiles, EverythingReadBeforeAReadErrorIsListedFirst) {
     const auto binary2 = dir.Write("b.bin", bytes);
     failingFile = InodeOf(binary2);
     MemoryResultPanel panel;
-    EXPECT_EQ(RunBinaryCompare(panel, binary1, binary2, tuning).outcome,
+    EXPECT_EQ(RunBinaryCompare(panel, binary1, binary2, {}, failing).outcome,
               CompareOutcome::File2Failed);
     EXPECT_EQ(panel.rows, Rows({std::string(expected::kAddressHeading), "0000000A 00 : 01",
                                 "000445C0 00 : 01", "00048FF8 00 : 01"}));
@@ -134,7 +136,8 @@ TEST(ChangingFiles, EverythingReadBeforeAReadErrorIsListedFirst) {
     const auto text2 = dir.Write("b.txt", NumberedLines(40'000, {0, 28'000, 29'900, 29'999}));
     failingFile = InodeOf(text2);
     panel = {};
-    EXPECT_EQ(RunTextCompare(panel, text1, text2, {}, tuning).outcome, CompareOutcome::File2Failed);
+    EXPECT_EQ(RunTextCompare(panel, text1, text2, kFolded, {}, failing).outcome,
+              CompareOutcome::File2Failed);
     ASSERT_EQ(panel.rows.size(), 24u);
     EXPECT_EQ(panel.rows[0], "1 行");
     EXPECT_EQ(panel.rows[6], "28001 行");
@@ -165,10 +168,10 @@ TEST(ChangingFiles, PseudoFilesAreComparedUpToTheirRealEnd) {
     EXPECT_EQ(panel.lengthVerdict, expected::kFile1Longer);
 
     panel = {};
-    EXPECT_EQ(RunTextCompare(panel, "/proc/version", copy, {}).outcome, CompareOutcome::Same);
+    EXPECT_EQ(RunTextCompare(panel, "/proc/version", copy, kFolded).outcome, CompareOutcome::Same);
     EXPECT_EQ(panel.lengthVerdict, expected::kSameLineCount);
     panel = {};
-    EXPECT_EQ(RunTextCompare(panel, "/proc/version", longer, {}).outcome,
+    EXPECT_EQ(RunTextCompare(panel, "/proc/version", longer, kFolded).outcome,
               CompareOutcome::Different);
     EXPECT_EQ(panel.lengthVerdict, expected::kFile2MoreLines);
 }
@@ -179,14 +182,14 @@ namespace {
 struct Access {
     const char* name;
     FileAccess access;
-    unsigned workers;
+    Workers workers;
 };
 
 constexpr Access kAccesses[] = {
-    {"mapped", {}, 1},
-    {"mapped, two workers", {}, 2},
-    {"read", {.map = false}, 1},
-    {"mapping refused", {.mapError = ENODEV}, 1},
+    {"mapped", {}, Workers::One},
+    {"mapped, two workers", {}, Workers::Two},
+    {"read", {.map = false}, Workers::One},
+    {"mapping refused", {.mapError = ENODEV}, Workers::One},
 };
 
 // The moment a test cuts File1: right after the run has asked for its size for the nth time.
@@ -231,13 +234,13 @@ void CutAtEveryMoment(const std::string& bytes1, const std::string& bytes2, off_
                 CompareTuning tuning;
                 tuning.windowSize = 16 * 1024;
                 tuning.workers = access.workers;
-                tuning.access = access.access;
-                tuning.access.sizeOf = SizeThenCut;
+                FileAccess cutting = access.access;
+                cutting.sizeOf = SizeThenCut;
                 MemoryResultPanel panel;
                 const auto path2 = dir.Write("b.bin", bytes2);
                 const CompareResult result =
-                    text ? RunTextCompare(panel, cut.path, path2, {CompareMode::Text, 1, 0}, tuning)
-                         : RunBinaryCompare(panel, cut.path, path2, tuning);
+                    text ? RunTextCompare(panel, cut.path, path2, TextRules{}, tuning, cutting)
+                         : RunBinaryCompare(panel, cut.path, path2, tuning, cutting);
                 if (measuring && queries == 0) {
                     // The first pass, with no cut, counts the moments to cut at.
                     queries = cut.queries;
@@ -293,7 +296,7 @@ TEST(ChangingFiles, ACutRacingTheComparisonNeverGivesSame) {
     const auto path2 = dir.Write("b.bin", start + std::string(3000, '\0'));
     for (int round = 0; round < 200; ++round) {
         const bool text = round % 2 == 1;
-        const unsigned workers = round % 4 < 2 ? 1 : 2;
+        const Workers workers = round % 4 < 2 ? Workers::One : Workers::Two;
         const auto path1 = dir.Write("a.bin", bytes1);
         const auto delay = std::chrono::microseconds(random() % 6000);
         std::thread cutter([&] {
@@ -303,9 +306,8 @@ TEST(ChangingFiles, ACutRacingTheComparisonNeverGivesSame) {
         CompareTuning tuning;
         tuning.workers = workers;
         MemoryResultPanel panel;
-        const CompareResult result =
-            text ? RunTextCompare(panel, path1, path2, {CompareMode::Text, 1, 0}, tuning)
-                 : RunBinaryCompare(panel, path1, path2, tuning);
+        const CompareResult result = text ? RunTextCompare(panel, path1, path2, TextRules{}, tuning)
+                                          : RunBinaryCompare(panel, path1, path2, tuning);
         cutter.join();
         EXPECT_NE(result.outcome, CompareOutcome::Same) << "round " << round;
     }

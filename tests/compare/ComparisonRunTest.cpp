@@ -199,6 +199,10 @@ TEST_F(ComparisonRun, TextRunFollowsTheSettings) {
     EXPECT_EQ(Run(Request(path3, path2)), RunOutcome::Different);
     EXPECT_EQ(panel.marks, (std::vector<Mark>{{2, 3, 6}, {4, 2, 5}}));
     EXPECT_EQ(panel.differenceSummary, "1 行の、違いがありました");
+    // Any value but 0 turns an option on, as 1 does.
+    settings = {CompareMode::Text, 2, 2};
+    EXPECT_EQ(Run(Request(path3, path2)), RunOutcome::Different);
+    EXPECT_EQ(panel.marks, (std::vector<Mark>{{2, 3, 6}, {4, 2, 5}}));
 }
 
 TEST_F(ComparisonRun, TwoPathsNamingOneFilePassAndCompareEqual) {

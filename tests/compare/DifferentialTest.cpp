@@ -113,16 +113,22 @@ std::string ChangedBytes(Random& random, std::string bytes) {
     return bytes;
 }
 
-CompareTuning RandomTuning(Random& random) {
+// A run's tuning and how it reaches its files.
+struct RunSetup {
+    CompareTuning tuning;
+    FileAccess access;
+};
+
+RunSetup RandomSetup(Random& random) {
     static const std::size_t kWindows[] = {1, 2, 3, 5, 8, 13, 64, 4096, 65536};
     static const std::int64_t kLimits[] = {0, 1, 2, 5, 10000};
-    CompareTuning tuning;
-    tuning.windowSize = AnyOf(random, kWindows);
-    tuning.access.map = Below(random, 4) != 0;
-    tuning.workers = 1 + static_cast<unsigned>(Below(random, 2));
-    tuning.byteLimit = AnyOf(random, kLimits);
-    tuning.lineLimit = std::min<std::int64_t>(tuning.byteLimit, 4000);
-    return tuning;
+    RunSetup setup;
+    setup.tuning.windowSize = AnyOf(random, kWindows);
+    setup.access.map = Below(random, 4) != 0;
+    setup.tuning.workers = Below(random, 2) == 0 ? Workers::One : Workers::Two;
+    setup.tuning.byteLimit = AnyOf(random, kLimits);
+    setup.tuning.lineLimit = std::min<std::int64_t>(setup.tuning.byteLimit, 4000);
+    return setup;
 }
 
 // Lines "<prefix><n>" for n from 0 to count - 1, each ending in LF.
@@ -149,7 +155,7 @@ TEST(Differential, DifferingStretchesLeaveOutsideThemOnlyWhatTheModelCallsEqual)
     struct Case {
         std::string_view line1;
         std::string_view line2;
-        TextOptions options;
+        TextRules rules;
         DifferingStretch stretch;
     };
     for (const Case& test : {
@@ -159,7 +165,7 @@ TEST(Differential, DifferingStretchesLeaveOutsideThemOnlyWhatTheModelCallsEqual)
              Case{"\x83\x65x", "\x83\x41x", {true, false}, {0, 2, 0, 2}},
              Case{"ab", "abc", {}, {2, 2, 2, 3}},
          })
-        EXPECT_EQ(FindDifferingStretch(test.line1, test.line2, test.options), test.stretch)
+        EXPECT_EQ(FindDifferingStretch(test.line1, test.line2, test.rules), test.stretch)
             << test.line1 << " | " << test.line2;
 
     Random random(20261208);
@@ -167,11 +173,11 @@ TEST(Differential, DifferingStretchesLeaveOutsideThemOnlyWhatTheModelCallsEqual)
         const std::string line1 = RandomLine(random);
         std::string line2 = ChangedText(random, line1);
         line2.erase(std::remove(line2.begin(), line2.end(), '\n'), line2.end());
-        const TextOptions options{Below(random, 2) == 0, Below(random, 2) == 0};
-        const reference::TextOptions modelOptions{options.foldCase, options.compressBlanks};
+        const TextRules rules{Below(random, 2) == 0, Below(random, 2) == 0};
+        const reference::TextOptions modelOptions{rules.foldCase, rules.compressBlanks};
         if (reference::LinesEqual(line1, line2, modelOptions))
             continue;
-        const DifferingStretch stretch = FindDifferingStretch(line1, line2, options);
+        const DifferingStretch stretch = FindDifferingStretch(line1, line2, rules);
         SCOPED_TRACE(line1 + " | " + line2);
         ASSERT_LE(stretch.begin1, stretch.end1);
         ASSERT_LE(stretch.begin2, stretch.end2);
@@ -193,20 +199,17 @@ TEST(Differential, TextRunsAgreeWithTheReferenceModel) {
     for (int pair = 0; pair < 3000 && !HasFailure(); ++pair) {
         const std::string text1 = RandomText(random);
         const std::string text2 = ChangedText(random, text1);
-        const bool matchCase = Below(random, 2);
-        const bool compressBlanks = Below(random, 2);
-        const CompareTuning tuning = RandomTuning(random);
+        const TextRules rules{Below(random, 2) == 0, Below(random, 2) == 0};
+        const auto [tuning, access] = RandomSetup(random);
         const auto path1 = dir.Write("a.txt", text1);
         const auto path2 = dir.Write("b.txt", text2);
         MemoryResultPanel panel;
         const CompareOutcome outcome =
-            RunTextCompare(panel, path1, path2, {CompareMode::Text, matchCase, compressBlanks},
-                           tuning)
-                .outcome;
+            RunTextCompare(panel, path1, path2, rules, tuning, access).outcome;
         SCOPED_TRACE("pair " + std::to_string(pair));
         ExpectAgreement(panel, outcome,
                         reference::CompareText(text1, text2, path1, path2,
-                                               {!matchCase, compressBlanks},
+                                               {rules.foldCase, rules.compressBlanks},
                                                {tuning.byteLimit, tuning.lineLimit}));
     }
 }
@@ -215,16 +218,16 @@ TEST(Differential, BinaryRunsAgreeWithTheReferenceModel) {
     TempDir dir;
     Random random(7122026);
     for (int pair = 0; pair < 1500 && !HasFailure(); ++pair) {
-        const CompareTuning tuning = RandomTuning(random);
+        const auto [tuning, access] = RandomSetup(random);
         // A few hundred windows at most: each costs a few system calls.
         const std::size_t size =
             Below(random, std::min<std::size_t>(40'000, 300 * tuning.windowSize));
         const std::string bytes1 = RandomBytes(random, size);
         const std::string bytes2 = ChangedBytes(random, bytes1);
         MemoryResultPanel panel;
-        const CompareOutcome outcome =
-            RunBinaryCompare(panel, dir.Write("a.bin", bytes1), dir.Write("b.bin", bytes2), tuning)
-                .outcome;
+        const CompareOutcome outcome = RunBinaryCompare(panel, dir.Write("a.bin", bytes1),
+                                                        dir.Write("b.bin", bytes2), tuning, access)
+                                           .outcome;
         SCOPED_TRACE("pair " + std::to_string(pair));
         ExpectAgreement(
             panel, outcome,
@@ -246,7 +249,7 @@ TEST(Differential, RunsAgreeWithTheModelAtTheDefaultLimits) {
     compareBinary(zeros, std::string(10001, '\1') + std::string(9999, '\0') + "longer");
     compareBinary(std::string(600000, 'a'), std::string(524287, 'a') + "b");
 
-    const CompareSettings folded{CompareMode::Text, 0, 0};
+    const TextRules folded{.foldCase = true};
     const auto compareText = [&](const std::string& bytes1, const std::string& bytes2) {
         MemoryResultPanel panel;
         const auto outcome =

@@ -37,7 +37,7 @@ std::atomic<long> allocations{0};
 
 namespace {
 // What the options mean, the slow way: compress blanks, fold case, then compare the copies.
-bool ReferenceEqual(const std::string& line1, const std::string& line2, TextOptions options) {
+bool ReferenceEqual(const std::string& line1, const std::string& line2, TextRules options) {
     return reference::LinesEqual(line1, line2, {options.foldCase, options.compressBlanks});
 }
 
@@ -48,7 +48,7 @@ std::string EveryLetterInCapitals(std::string line) {
     return line;
 }
 
-std::string Describe(const std::string& line1, const std::string& line2, TextOptions options) {
+std::string Describe(const std::string& line1, const std::string& line2, TextRules options) {
     std::string text = "fold " + std::to_string(options.foldCase) + " compress " +
                        std::to_string(options.compressBlanks) + ":";
     for (const std::string* line : {&line1, &line2}) {
@@ -66,7 +66,7 @@ std::string Describe(const std::string& line1, const std::string& line2, TextOpt
     return text;
 }
 
-constexpr TextOptions kAllOptions[] = {
+constexpr TextRules kAllOptions[] = {
     {.foldCase = false, .compressBlanks = false},
     {.foldCase = true, .compressBlanks = false},
     {.foldCase = false, .compressBlanks = true},
@@ -181,7 +181,7 @@ TEST(LineMatcher, AgreesWithNormalisedCopiesOnRandomLinePairs) {
         const std::string line1 = pairs.Line();
         const std::string line2 = round % 10 == 0 ? pairs.Line() : pairs.Variant(line1);
         for (std::size_t option = 0; option < std::size(kAllOptions); ++option) {
-            const TextOptions options = kAllOptions[option];
+            const TextRules options = kAllOptions[option];
             const bool expected = ReferenceEqual(line1, line2, options);
             ASSERT_EQ(LineMatcher(options).Equal(line1, line2), expected)
                 << Describe(line1, line2, options);
@@ -209,7 +209,7 @@ TEST(LineMatcher, AgreesWithNormalisedCopiesOnEveryShortLinePair) {
                 lines.push_back(lines[at] + byte);
         begin = end;
     }
-    for (const TextOptions options : kAllOptions) {
+    for (const TextRules options : kAllOptions) {
         const LineMatcher matcher(options);
         for (const auto& line1 : lines)
             for (const auto& line2 : lines)

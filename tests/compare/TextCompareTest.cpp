@@ -1,6 +1,5 @@
 #include "compare/TextCompare.h"
 
-#include "compare/CompareSettings.h"
 #include "tests/support/ExpectedTexts.h"
 #include "tests/support/MemoryResultPanel.h"
 #include "tests/support/TempDir.h"
@@ -33,18 +32,17 @@ void PrintTo(const Windows& windows, std::ostream* out) {
 
 class TextCompare : public testing::TestWithParam<Windows> {
 protected:
-    // Compares File1 a.txt with File2 b.txt holding these bytes, under the current settings.
+    // Compares File1 a.txt with File2 b.txt holding these bytes, under the current rules.
     CompareOutcome Compare(std::string_view bytes1, std::string_view bytes2) {
         panel = {};
         CompareTuning tuning;
         tuning.windowSize = GetParam().size;
-        tuning.access.map = GetParam().map;
-        return RunTextCompare(panel, dir.Write("a.txt", bytes1), dir.Write("b.txt", bytes2),
-                              settings, tuning)
+        return RunTextCompare(panel, dir.Write("a.txt", bytes1), dir.Write("b.txt", bytes2), rules,
+                              tuning, {.map = GetParam().map})
             .outcome;
     }
 
-    // True when the two single lines count as equal under the current settings.
+    // True when the two single lines count as equal under the current rules.
     bool LinesEqual(std::string_view line1, std::string_view line2) {
         Compare(line1, line2);
         return panel.rows.empty();
@@ -56,7 +54,7 @@ protected:
                 std::string(line2),           ""};
     }
 
-    CompareSettings settings;
+    TextRules rules{.foldCase = true};
     TempDir dir;
     MemoryResultPanel panel;
 };
@@ -87,14 +85,14 @@ TEST_P(TextCompare, EachSettingForgivesItsOwnKindOfDifference) {
     EXPECT_EQ(panel.differenceSummary, "1 行の、違いがありました");
     EXPECT_EQ(panel.calls, Rows({"AddRow", "SetLengthVerdict", "SetDifferenceSummary"}));
 
-    settings.compressBlanks = 1;
+    rules.compressBlanks = true;
     EXPECT_EQ(Compare(file1, file2), CompareOutcome::Different);
     EXPECT_EQ(panel.rows, Rows{});
     EXPECT_EQ(panel.lengthVerdict, expected::kFile2MoreLines);
     EXPECT_EQ(panel.differenceSummary, expected::kNoDifference);
     EXPECT_EQ(panel.calls, Rows({"SetLengthVerdict", "SetDifferenceSummary"}));
 
-    settings = {CompareMode::Text, 1, 0};
+    rules = {};
     Compare(file1, file2);
     Rows all = Group(1, "Hello", "HELLO");
     for (const auto& group : {Group(2, "x  y", "x y"), Group(3, "end", "END")})
@@ -167,7 +165,7 @@ TEST_P(TextCompare, HeadingsHoldLongDisplayNamesWhole) {
     const std::string name1(250, 'n');
     const std::string name2 = std::string(249, 'm') + "\xE3\x81\x82";
     MemoryResultPanel longNames;
-    RunTextCompare(longNames, dir.Write(name1, "x\n"), dir.Write(name2, "y\n"), settings);
+    RunTextCompare(longNames, dir.Write(name1, "x\n"), dir.Write(name2, "y\n"), rules);
     EXPECT_EQ(longNames.rows,
               Rows({"1 行", "******** " + name1, "x", "******** " + name2, "y", ""}));
 }
@@ -206,7 +204,7 @@ TEST_P(TextCompare, CaseFoldingNeverTouchesTheSecondByteOfADoubleByteCharacter) 
     // In valid UTF-8 every a-z is a letter of its own, also after a Shift-JIS lead byte value.
     EXPECT_TRUE(LinesEqual("\xE3\x81\x82z", "\xE3\x81\x82Z"));
 
-    settings.matchCase = 1;
+    rules.foldCase = false;
     EXPECT_FALSE(LinesEqual("Abc", "aBC"));
     EXPECT_EQ(panel.rows, Group(1, "Abc", "aBC"));
     EXPECT_FALSE(LinesEqual(katakanaDi, katakanaA));
@@ -215,7 +213,7 @@ TEST_P(TextCompare, CaseFoldingNeverTouchesTheSecondByteOfADoubleByteCharacter) 
 TEST_P(TextCompare, BlankCompressionKeepsOneBlankForEachRun) {
     EXPECT_FALSE(LinesEqual("a\t   b", "a b"));
     EXPECT_FALSE(LinesEqual("a  ", "a "));
-    settings.compressBlanks = 1;
+    rules.compressBlanks = true;
     EXPECT_TRUE(LinesEqual("a\t   b", "a b"));
     EXPECT_TRUE(LinesEqual("\t\ta  ", " a "));
     EXPECT_FALSE(LinesEqual(" a", "a"));

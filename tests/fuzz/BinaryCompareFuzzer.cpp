@@ -18,7 +18,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const CompareTuning tuning = fuzz::TuningOf(input.options);
     MemoryResultPanel panel;
-    const CompareOutcome outcome = RunBinaryCompare(panel, path1, path2, tuning).outcome;
+    const CompareOutcome outcome =
+        RunBinaryCompare(panel, path1, path2, tuning, fuzz::AccessOf(input.options)).outcome;
     fuzz::CheckComparison(
         panel, outcome,
         reference::CompareBinary(input.first, input.second, fuzz::LimitsOf(tuning)));

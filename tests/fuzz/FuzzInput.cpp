@@ -7,6 +7,10 @@ namespace {
 constexpr std::size_t kWindowSizes[] = {1, 2, 3, 7, 64, 4096, 65536, CompareTuning{}.windowSize};
 constexpr std::int64_t kByteLimits[] = {0, 1, 3, CompareTuning{}.byteLimit};
 constexpr std::int64_t kLineLimits[] = {0, 1, 3, CompareTuning{}.lineLimit};
+
+bool ReadsInstead(std::uint8_t options) {
+    return options & 0x80;
+}
 } // namespace
 
 SplitInput Split(const std::uint8_t* data, std::size_t size) {
@@ -29,10 +33,12 @@ CompareTuning TuningOf(std::uint8_t options) {
     tuning.windowSize = kWindowSizes[options >> 2 & 7];
     tuning.byteLimit = kByteLimits[options >> 5 & 3];
     tuning.lineLimit = kLineLimits[options >> 5 & 3];
-    const bool read = options & 0x80;
-    tuning.access.map = !read;
-    tuning.workers = read ? 1 : 2;
+    tuning.workers = ReadsInstead(options) ? Workers::One : Workers::Two;
     return tuning;
+}
+
+FileAccess AccessOf(std::uint8_t options) {
+    return {.map = !ReadsInstead(options)};
 }
 
 reference::Limits LimitsOf(const CompareTuning& tuning) {

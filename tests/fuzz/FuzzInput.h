@@ -1,6 +1,7 @@
 #pragma once
 
 #include "compare/CompareTuning.h"
+#include "platform/files/FileAccess.h"
 #include "tests/support/ReferenceComparison.h"
 
 #include <cstddef>
@@ -35,6 +36,8 @@ inline bool CompressBlanks(std::uint8_t options) {
 // the counting after it are reached with small inputs; bit 7 reading instead of mapping with one
 // worker, against mapping with two.
 CompareTuning TuningOf(std::uint8_t options);
+// How the files are reached, from bit 7 of the options: read or mapped.
+FileAccess AccessOf(std::uint8_t options);
 
 // The limits the tuning holds, for the reference model.
 reference::Limits LimitsOf(const CompareTuning& tuning);

@@ -17,7 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const bool foldCase : {false, true}) {
         for (const bool compressBlanks : {false, true}) {
             const reference::TextOptions options{foldCase, compressBlanks};
-            const LineMatcher matcher(TextOptions{foldCase, compressBlanks});
+            const LineMatcher matcher(TextRules{foldCase, compressBlanks});
             const std::string what = std::string("fold ") + (foldCase ? "on" : "off") +
                                      ", compress " + (compressBlanks ? "on" : "off") + ": ";
             fuzz::CheckEqual(what + "line1 against line2", matcher.Equal(line1, line2),

@@ -1,6 +1,5 @@
 #include "compare/TextCompare.h"
 
-#include "compare/CompareSettings.h"
 #include "tests/fuzz/ComparisonCheck.h"
 #include "tests/fuzz/FuzzInput.h"
 #include "tests/support/MemoryResultPanel.h"
@@ -20,11 +19,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const reference::TextOptions options{!fuzz::MatchCase(input.options),
                                          fuzz::CompressBlanks(input.options)};
-    const CompareSettings settings{CompareMode::Text, options.foldCase ? 0 : 1,
-                                   options.compressBlanks ? 1 : 0};
+    const TextRules rules{options.foldCase, options.compressBlanks};
     const CompareTuning tuning = fuzz::TuningOf(input.options);
     MemoryResultPanel panel;
-    const CompareOutcome outcome = RunTextCompare(panel, path1, path2, settings, tuning).outcome;
+    const CompareOutcome outcome =
+        RunTextCompare(panel, path1, path2, rules, tuning, fuzz::AccessOf(input.options)).outcome;
     fuzz::CheckComparison(panel, outcome,
                           reference::CompareText(input.first, input.second, path1, path2, options,
                                                  fuzz::LimitsOf(tuning)));

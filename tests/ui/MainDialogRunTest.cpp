@@ -255,9 +255,8 @@ TEST(MainDialogRun, ALongRunPaintsShowsProgressAndStopsOnEscapeKeepingItsRows) {
     fileDialog.Queue(std::vector<std::string>{right});
     CompareTuning tuning;
     tuning.windowSize = 4096;
-    tuning.workers = 1;
-    tuning.access = {false, SlowRead};
-    CCompareDlg dialog(nullptr, tuning);
+    tuning.workers = Workers::One;
+    CCompareDlg dialog(nullptr, tuning, {false, SlowRead});
     std::string summaryEarly;
     std::string summaryLater;
     int paintsBefore = 0;

@@ -1,7 +1,6 @@
 #include "platform/files/FileWindow.h"
 
 #include "platform/files/File.h"
-#include "platform/files/PageFaultGuard.h"
 #include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -9,6 +8,7 @@
 #include <cerrno>
 #include <fstream>
 #include <string>
+#include <string_view>
 #include <unistd.h>
 
 namespace {
@@ -22,15 +22,11 @@ std::string Pattern(std::size_t length) {
     return bytes;
 }
 
-std::string Held(const FileWindow& window, std::int64_t from, std::int64_t to) {
+std::string Held(FileWindow& window, std::int64_t from, std::int64_t to) {
     std::string bytes(static_cast<std::size_t>(to - from), '\0');
-    EXPECT_EQ(RunGuarded({window.Mapping()},
-                         [&] {
-                             for (std::int64_t at = from; at < to; ++at)
-                                 bytes[static_cast<std::size_t>(at - from)] =
-                                     static_cast<char>(*window.At(at));
-                         }),
-              nullptr);
+    EXPECT_EQ(window.Read({from, to},
+                          [&](std::string_view held) { held.copy(bytes.data(), held.size()); }),
+              Status::Ok);
     return bytes;
 }
 
@@ -64,12 +60,13 @@ ssize_t ReadFailingAtTheMark(int descriptor, void* buffer, std::size_t count, of
 TEST(FileWindow, ReadsEveryByteOnceMappedOrNot) {
     TempDir dir;
     const auto content = Pattern(3 * 1024 * 1024 + 5);
-    CFile file;
-    ASSERT_TRUE(file.Open(dir.Write("a.bin", content)));
+    const auto path = dir.Write("a.bin", content);
     for (const bool map : {true, false}) {
         SCOPED_TRACE(map ? "mapped" : "read");
+        CFile file;
+        ASSERT_TRUE(file.Open(path, FileKinds::RegularFiles, {map, nullptr}));
         for (const std::int64_t step : {std::int64_t{1} << 20, std::int64_t{4097}}) {
-            FileWindow window(file, {map, nullptr});
+            FileWindow window(file);
             EXPECT_EQ(ReadThrough(window, step), content);
             EXPECT_TRUE(window.LengthIsReportedSize());
             EXPECT_EQ(window.End(), window.ReportedSize());
@@ -81,10 +78,11 @@ TEST(FileWindow, ReadsEveryByteOnceMappedOrNot) {
 TEST(FileWindow, KeepsWhatItHasNotLetGoOfWhileItGrows) {
     TempDir dir;
     const auto content = Pattern(1024 * 1024);
-    CFile file;
-    ASSERT_TRUE(file.Open(dir.Write("a.bin", content)));
+    const auto path = dir.Write("a.bin", content);
     for (const bool map : {true, false}) {
-        FileWindow window(file, {map, nullptr});
+        CFile file;
+        ASSERT_TRUE(file.Open(path, FileKinds::RegularFiles, {map, nullptr}));
+        FileWindow window(file);
         ASSERT_EQ(window.Extend(10'000), Status::Ok);
         window.Release(5'000); // a line that started here is still being read
         for (std::int64_t end = 20'000; end <= 1024 * 1024; end += 77'777)
@@ -115,8 +113,8 @@ TEST(FileWindow, AFileWhoseSizeSaysTooLittleIsReadToItsEnd) {
     for (const bool map : {true, false}) {
         dir.Write("a.bin", "first part;");
         CFile file;
-        ASSERT_TRUE(file.Open(path));
-        FileWindow window(file, {map, nullptr});
+        ASSERT_TRUE(file.Open(path, FileKinds::RegularFiles, {map, nullptr}));
+        FileWindow window(file);
         ASSERT_EQ(window.Extend(4), Status::Ok);
         std::ofstream(path, std::ios::app) << "second part";
         EXPECT_EQ(window.Extend(1000), Status::Ok);
@@ -134,8 +132,8 @@ TEST(FileWindow, AFileCutUnderTheWindowFails) {
         // Cut before its bytes were brought in.
         const auto path = dir.Write("a.bin", content);
         CFile file;
-        ASSERT_TRUE(file.Open(path));
-        FileWindow window(file, {map, nullptr});
+        ASSERT_TRUE(file.Open(path, FileKinds::RegularFiles, {map, nullptr}));
+        FileWindow window(file);
         ASSERT_EQ(truncate(path.c_str(), 1000), 0);
         Status status;
         while ((status = window.Extend(64 * 1024)) == Status::Ok)
@@ -151,19 +149,21 @@ TEST(FileWindow, AFileCutUnderTheWindowFails) {
     FileWindow window(file);
     ASSERT_EQ(window.Extend(64 * 1024), Status::Ok);
     ASSERT_EQ(truncate(path.c_str(), 0), 0);
-    const void* fault = RunGuarded({window.Mapping()}, [&] {
-        static_cast<void>(*static_cast<const volatile char*>(window.At(50'000)));
-    });
-    ASSERT_NE(fault, nullptr);
-    EXPECT_TRUE(window.Holds(fault));
+    EXPECT_EQ(window.Read({50'000, 50'001},
+                          [](std::string_view bytes) {
+                              static_cast<void>(*static_cast<const volatile char*>(bytes.data()));
+                          }),
+              Status::Failed);
+    EXPECT_EQ(window.Failure().cause, ReadFailure::Cause::Changed);
 }
 
 TEST(FileWindow, BytesBeforeAReadErrorComeFirstAndTheErrorNext) {
     TempDir dir;
     const auto content = Pattern(1024 * 1024);
     CFile file;
-    ASSERT_TRUE(file.Open(dir.Write("a.bin", content)));
-    FileWindow window(file, {false, ReadFailingAtTheMark});
+    ASSERT_TRUE(file.Open(dir.Write("a.bin", content), FileKinds::RegularFiles,
+                          {false, ReadFailingAtTheMark}));
+    FileWindow window(file);
     EXPECT_EQ(window.Extend(256 * 1024), Status::Ok);
     EXPECT_EQ(window.Extend(512 * 1024), Status::Ok);
     EXPECT_EQ(window.End(), kFailAt);

@@ -1,0 +1,10 @@
+#include "platform/process/UsableCores.h"
+
+#include <sched.h>
+
+int UsableCores() {
+    cpu_set_t cores;
+    if (::sched_getaffinity(0, sizeof cores, &cores) != 0)
+        return 1;
+    return CPU_COUNT(&cores);
+}
