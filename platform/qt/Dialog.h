@@ -67,7 +67,8 @@ protected:
     virtual void OnPaint() {}
     virtual Icon OnQueryDragIcon() { return {}; }
 
-    // Routes a control's click (BN_CLICKED) to a handler of the derived dialog.
+    // Runs a handler of the derived dialog when the control with this id is clicked, or pressed
+    // from the keyboard.
     template <class Dialog> void MapClicked(int controlId, void (Dialog::*handler)()) {
         clickHandlers_[controlId] = [this, handler] { (static_cast<Dialog*>(this)->*handler)(); };
     }
