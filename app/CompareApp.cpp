@@ -11,7 +11,7 @@ CCompareApp::CCompareApp() : CWinApp(nullptr) {}
 bool CCompareApp::InitInstance() {
     Enable3dControls();
 
-    CCompareDlg dialog;
+    CCompareDlg dialog(settings);
     mainWindow = &dialog;
     dialog.DoModal();
     // The dialog dies with this scope; the window pointer must not outlive it.

@@ -12,7 +12,6 @@
 #include "ui/DialogResultPanel.h"
 #include "ui/DialogRunHost.h"
 #include "ui/IconPlacement.h"
-#include "ui/ProcessSettings.h"
 #include "ui/SettingsDlg.h"
 
 #include <filesystem>
@@ -48,9 +47,9 @@ CompareRequest RequestFor(const std::optional<FileChoice>& file1,
 }
 } // namespace
 
-CCompareDlg::CCompareDlg(CWnd* parent, CompareTuning tuning)
+CCompareDlg::CCompareDlg(CompareSettings& settings, CWnd* parent, CompareTuning tuning)
     : CDialog(LoadDialogTemplate(IDD_COMPARE_DIALOG), parent), icon(LoadMainIcon()),
-      tuning(tuning) {
+      settings(settings), tuning(tuning) {
     MapClicked(IDC_BROWSE1, &CCompareDlg::OnBrowseFile1);
     MapClicked(IDC_BROWSE2, &CCompareDlg::OnBrowseFile2);
     MapClicked(IDC_EXECUTE, &CCompareDlg::OnExecute);
@@ -88,9 +87,6 @@ bool CCompareDlg::OnInitDialog() {
         systemMenu->EnableMenuItem(SC_SIZE, MF_BYCOMMAND | MF_GRAYED);
     }
 
-    compareSettings.matchCase = 0;
-    compareSettings.compressBlanks = 0;
-    compareSettings.mode = CompareMode::Binary;
     file1List.Clear();
     file2List.Clear();
     UpdateTitle();
@@ -98,7 +94,7 @@ bool CCompareDlg::OnInitDialog() {
 }
 
 void CCompareDlg::UpdateTitle() {
-    SetWindowText(IsTextMode(compareSettings.mode) ? kTextCaption : kBinaryCaption);
+    SetWindowText(IsTextMode(settings.mode) ? kTextCaption : kBinaryCaption);
 }
 
 void CCompareDlg::OnSysCommand(unsigned id, std::intptr_t param) {
@@ -128,8 +124,8 @@ Icon CCompareDlg::OnQueryDragIcon() {
 }
 
 void CCompareDlg::OnSettings() {
-    CSettingsDlg settings;
-    settings.DoModal();
+    CSettingsDlg dialog(settings);
+    dialog.DoModal();
     // Cancel leaves the mode as it was; the caption is recomputed all the same.
     UpdateTitle();
 }
@@ -145,7 +141,7 @@ void CCompareDlg::OnBrowseFile2() {
 void CCompareDlg::Browse(FileList& list) {
     if (list.IsFull())
         return;
-    CFileDialog dialog(kBrowseFlags, kAllFilesFilter);
+    CFileDialog dialog(kBrowseFlags, kAllFilesFilter, fileDialogs);
     // Each side opens where its own file lies, as files to compare often sit in two folders.
     if (const auto choice = list.CurrentChoice())
         dialog.SetInitialFolder(std::filesystem::path(choice->path).parent_path().string());
@@ -160,7 +156,7 @@ void CCompareDlg::OnExecute() {
     DialogRunHost host(*this, summaryLabel);
     CompareTuning watched = tuning;
     watched.progress = &host;
-    RunComparison(request, compareSettings, panel, host, watched);
+    RunComparison(request, settings, panel, host, watched);
     if (host.CloseAsked())
         SendCommand(IDCANCEL);
 }

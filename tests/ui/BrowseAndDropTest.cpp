@@ -53,7 +53,9 @@ TEST(BrowseAndDrop, BrowsePutsTheSelectionOnTopOfItsOwnSideInReverseOrder) {
     fileDialog.Queue(std::vector<std::string>{"/more/p.txt", "/more/q.txt", "/more/r.txt"});
     fileDialog.Queue(std::nullopt);
     fileDialog.Queue(std::nullopt);
-    CCompareDlg dialog;
+    CompareSettings settings;
+    CCompareDlg dialog(settings);
+    dialog.SetFileDialogPresenter(fileDialog.Presenter());
     int selectionAfterCancel = 0;
     RunModal(dialog, [&](QWidget*) {
         Click(dialog, IDC_BROWSE1);
@@ -81,7 +83,9 @@ TEST(BrowseAndDrop, DropsGoOnTopInDropOrderOnTheSideOfTheirBox) {
     FileDialogStandIn fileDialog;
     fileDialog.Queue(std::vector<std::string>{"/data/x.txt"});
     const std::string longPath = "/data/" + std::string(300, 'n') + ".txt";
-    CCompareDlg dialog;
+    CompareSettings settings;
+    CCompareDlg dialog(settings);
+    dialog.SetFileDialogPresenter(fileDialog.Presenter());
     int selectionAfterEmptyDrop = 0;
     RunModal(dialog, [&](QWidget*) {
         Click(dialog, IDC_BROWSE2);
@@ -104,7 +108,9 @@ TEST(BrowseAndDrop, DropsGoOnTopInDropOrderOnTheSideOfTheirBox) {
 TEST(BrowseAndDrop, AFullSideOpensNoFileDialogAndTakesNoDrop) {
     FileDialogStandIn fileDialog;
     fileDialog.Queue(std::vector<std::string>{"/b/p.txt", "/b/q.txt", "/b/r.txt"});
-    CCompareDlg dialog;
+    CompareSettings settings;
+    CCompareDlg dialog(settings);
+    dialog.SetFileDialogPresenter(fileDialog.Presenter());
     std::vector<ComboEntry> topAfterFill;
     int selectionAfterFullDrop = 0;
     RunModal(dialog, [&](QWidget*) {
@@ -142,7 +148,10 @@ TEST(BrowseAndDrop, ExecuteComparesThePathsOfTheSelectedEntries) {
     fileDialog.Queue(std::vector<std::string>{folder.PathOf("gone.txt")});
     fileDialog.Queue(std::vector<std::string>{other});
     MessageBoxRecorder messages;
-    CCompareDlg dialog;
+    CompareSettings settings;
+    CCompareDlg dialog(settings);
+    dialog.SetFileDialogPresenter(fileDialog.Presenter());
+    dialog.SetMessageBoxPresenter(messages.Presenter());
     std::string nameAfterRun;
     std::size_t messagesAfterRun = 0;
     RunModal(dialog, [&](QWidget*) {
@@ -170,7 +179,9 @@ TEST(BrowseAndDrop, NamesThatAreNotUtf8OrHoldALineFeedAreDroppedShownOnOneLineAn
     const std::string notText = folder.Write("\xFF\xFE", "b\n");
     const std::string twoLines = folder.Write("line\nfeed", "b\n");
     MessageBoxRecorder messages;
-    CCompareDlg dialog;
+    CompareSettings settings;
+    CCompareDlg dialog(settings);
+    dialog.SetMessageBoxPresenter(messages.Presenter());
     QStringList rowsShown;
     QString name1Shown;
     QString name2Shown;
