@@ -6,11 +6,7 @@ namespace {
 CCompareApp theApp;
 } // namespace
 
-CCompareApp::CCompareApp() : CWinApp(nullptr) {}
-
 bool CCompareApp::InitInstance() {
-    Enable3dControls();
-
     CCompareDlg dialog(settings);
     mainWindow = &dialog;
     dialog.DoModal();

@@ -7,8 +7,6 @@
 // as soon as that dialog closes.
 class CCompareApp : public CWinApp {
 public:
-    CCompareApp();
-
     // Runs the main dialog modally and returns false, so no message loop follows.
     bool InitInstance() override;
 

@@ -21,7 +21,6 @@
 namespace {
 constexpr std::string_view kBinaryCaption = "ﾌｧｲﾙ比較 Vy   (ﾊﾞｲﾅﾘ比較)";
 constexpr std::string_view kTextCaption = "ﾌｧｲﾙ比較 Vy   (ﾃｷｽﾄ比較)";
-constexpr unsigned kBrowseFlags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_ALLOWMULTISELECT;
 constexpr std::string_view kAllFilesFilter = "すべてのﾌｧｲﾙ (*.*)|*.*|";
 
 Icon LoadMainIcon() {
@@ -72,16 +71,15 @@ void CCompareDlg::DoDataExchange(CDataExchange* exchange) {
 bool CCompareDlg::OnInitDialog() {
     CDialog::OnInitDialog();
 
-    if (CMenu* systemMenu = GetSystemMenu(false)) {
+    if (CMenu* systemMenu = GetSystemMenu()) {
         const std::string aboutText = LoadResourceString(IDS_ABOUTBOX);
         if (!aboutText.empty()) {
             systemMenu->AppendMenu(MF_SEPARATOR);
             systemMenu->AppendMenu(MF_STRING, IDM_ABOUTBOX, aboutText);
         }
     }
-    SetIcon(icon, true);
-    SetIcon(icon, false);
-    if (CMenu* systemMenu = GetSystemMenu(false)) {
+    SetIcon(icon);
+    if (CMenu* systemMenu = GetSystemMenu()) {
         // The window has a fixed size, so neither command may be offered.
         systemMenu->EnableMenuItem(SC_MAXIMIZE, MF_BYCOMMAND | MF_GRAYED);
         systemMenu->EnableMenuItem(SC_SIZE, MF_BYCOMMAND | MF_GRAYED);
@@ -97,13 +95,13 @@ void CCompareDlg::UpdateTitle() {
     SetWindowText(IsTextMode(settings.mode) ? kTextCaption : kBinaryCaption);
 }
 
-void CCompareDlg::OnSysCommand(unsigned id, std::intptr_t param) {
+void CCompareDlg::OnSysCommand(unsigned id) {
     if ((id & kSysCommandMask) == IDM_ABOUTBOX) {
         CAboutDlg about;
         about.DoModal();
         return;
     }
-    CDialog::OnSysCommand(id, param);
+    CDialog::OnSysCommand(id);
 }
 
 void CCompareDlg::OnPaint() {
@@ -117,10 +115,6 @@ void CCompareDlg::OnPaint() {
     const IconOrigin origin = CenteredIconOrigin(
         client.Width(), client.Height(), GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON));
     dc.DrawIcon(origin.x, origin.y, icon);
-}
-
-Icon CCompareDlg::OnQueryDragIcon() {
-    return icon;
 }
 
 void CCompareDlg::OnSettings() {
@@ -141,7 +135,7 @@ void CCompareDlg::OnBrowseFile2() {
 void CCompareDlg::Browse(FileList& list) {
     if (list.IsFull())
         return;
-    CFileDialog dialog(kBrowseFlags, kAllFilesFilter, fileDialogs);
+    CFileDialog dialog(kAllFilesFilter, fileDialogs);
     // Each side opens where its own file lies, as files to compare often sit in two folders.
     if (const auto choice = list.CurrentChoice())
         dialog.SetInitialFolder(std::filesystem::path(choice->path).parent_path().string());

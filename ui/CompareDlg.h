@@ -11,7 +11,6 @@
 #include "ui/DropBox.h"
 #include "ui/FileList.h"
 
-#include <cstdint>
 #include <utility>
 
 // The main window: two file lists, each fed by its Browse button and by drops on its group
@@ -33,9 +32,8 @@ public:
 protected:
     void DoDataExchange(CDataExchange* exchange) override;
     bool OnInitDialog() override;
-    void OnSysCommand(unsigned id, std::intptr_t param) override;
+    void OnSysCommand(unsigned id) override;
     void OnPaint() override;
-    Icon OnQueryDragIcon() override;
 
 private:
     void OnBrowseFile1();

@@ -39,9 +39,8 @@ void FitToScreen(QFileDialog& dialog) {
 
 } // namespace
 
-CFileDialog::CFileDialog(unsigned flags, std::string_view filter, FileDialogSession& session,
-                         CWnd* parent)
-    : flags_(flags), filter_(filter), session_(session), parent_(parent) {}
+CFileDialog::CFileDialog(std::string_view filter, FileDialogSession& session, CWnd* parent)
+    : filter_(filter), session_(session), parent_(parent) {}
 
 int CFileDialog::DoModal() {
     selection_.clear();
@@ -62,8 +61,7 @@ std::optional<std::vector<std::string>> CFileDialog::RunDialog() {
                             : FallbackFolder(session_));
     FitToScreen(dialog);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(flags_ & OFN_ALLOWMULTISELECT ? QFileDialog::ExistingFiles
-                                                     : QFileDialog::ExistingFile);
+    dialog.setFileMode(QFileDialog::ExistingFiles);
     dialog.setOption(QFileDialog::HideNameFilterDetails);
     dialog.setNameFilters(ToNameFilters(filter_));
     if (dialog.exec() != QDialog::Accepted)

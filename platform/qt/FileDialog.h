@@ -23,16 +23,15 @@ struct FileDialogSession {
     FileDialogPresenter presenter;
 };
 
-// The file-open dialog (the program saves nothing, so there is no save mode). The filter is
+// The file-open dialog, for one file or several (the program saves nothing, so there is no save
+// mode). The filter is
 // "name|pattern|" pairs; "*.*" matches every file, names without a dot included. Selected paths
 // come back as bytes, names that are not UTF-8 included. It opens in the folder it is given, else
 // in the session's last folder, or at first in the folder the process started in, at about two
 // thirds of the screen. The session must outlive it.
 class CFileDialog {
 public:
-    // Of the flags, only OFN_ALLOWMULTISELECT changes what the dialog does.
-    CFileDialog(unsigned flags, std::string_view filter, FileDialogSession& session,
-                CWnd* parent = nullptr);
+    CFileDialog(std::string_view filter, FileDialogSession& session, CWnd* parent = nullptr);
 
     // IDOK with a selection, IDCANCEL when cancelled (an empty selection counts as cancelled).
     int DoModal();
@@ -43,7 +42,6 @@ public:
     // The folder to open in, as bytes; one that is not there is passed over.
     void SetInitialFolder(std::string folder) { initialFolder_ = std::move(folder); }
 
-    unsigned Flags() const { return flags_; }
     const std::string& InitialFolder() const { return initialFolder_; }
     std::string_view Filter() const { return filter_; }
 
@@ -51,7 +49,6 @@ private:
     // Shows the real dialog; the chosen paths, or nullopt for a cancel.
     std::optional<std::vector<std::string>> RunDialog();
 
-    unsigned flags_;
     std::string filter_;
     FileDialogSession& session_;
     CWnd* parent_;

@@ -13,7 +13,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-constexpr unsigned kBrowseFlags = 0x206;
 constexpr std::string_view kAllFilesFilter = "すべてのﾌｧｲﾙ (*.*)|*.*|";
 
 CComboBox& File1Combo(CCompareDlg& dialog) {
@@ -67,7 +66,7 @@ TEST(BrowseAndDrop, BrowsePutsTheSelectionOnTopOfItsOwnSideInReverseOrder) {
     });
     // Each side opens in the folder of its own chosen file.
     const auto opening = [](std::string folder) {
-        return FileDialogStandIn::Opening{kBrowseFlags, std::string(kAllFilesFilter), folder};
+        return FileDialogStandIn::Opening{std::string(kAllFilesFilter), folder};
     };
     EXPECT_EQ(fileDialog.openings,
               (std::vector<FileDialogStandIn::Opening>{opening(""), opening("/data"),

@@ -128,7 +128,7 @@ TEST(CompareDlg, SystemMenuEndsWithTheAboutItemAndGraysMaximizeAndSize) {
     CompareSettings settings;
     CCompareDlg dialog(settings);
     std::vector<CMenu::Item> items;
-    RunModal(dialog, [&](QWidget*) { items = dialog.GetSystemMenu(false)->Items(); });
+    RunModal(dialog, [&](QWidget*) { items = dialog.GetSystemMenu()->Items(); });
     ASSERT_GE(items.size(), 2u);
     EXPECT_EQ(items[items.size() - 2].flags, MF_SEPARATOR);
     EXPECT_EQ(items.back().id, IDM_ABOUTBOX);

@@ -104,7 +104,7 @@ MessageBoxPresenter MessageBoxRecorder::Presenter() {
 
 FileDialogPresenter FileDialogStandIn::Presenter() {
     return [this](const CFileDialog& dialog) {
-        openings.push_back({dialog.Flags(), std::string(dialog.Filter()), dialog.InitialFolder()});
+        openings.push_back({std::string(dialog.Filter()), dialog.InitialFolder()});
         std::optional<std::vector<std::string>> answer;
         if (!answers.empty()) {
             answer = answers.front();

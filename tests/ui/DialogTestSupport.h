@@ -79,7 +79,6 @@ public:
 class FileDialogStandIn {
 public:
     struct Opening {
-        unsigned flags = 0;
         std::string filter;
         std::string folder;
         bool operator==(const Opening&) const = default;

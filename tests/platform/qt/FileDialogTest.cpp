@@ -21,7 +21,6 @@
 namespace {
 
 constexpr std::string_view kAllFiles = "すべてのﾌｧｲﾙ (*.*)|*.*|";
-constexpr unsigned kFlags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_ALLOWMULTISELECT;
 
 std::vector<std::string> Walk(const CFileDialog& dialog) {
     std::vector<std::string> paths;
@@ -71,7 +70,7 @@ Choice Choose(FileDialogSession& session, const QString& folder, const QString& 
         fileDialog->selectFile(names);
         static_cast<QDialog*>(fileDialog)->accept();
     });
-    CFileDialog dialog(kFlags, kAllFiles, session);
+    CFileDialog dialog(kAllFiles, session);
     dialog.SetInitialFolder(initialFolder);
     choice.result = dialog.DoModal();
     choice.paths = Walk(dialog);
@@ -91,22 +90,22 @@ TEST(FileDialog, APresenterStandsInAndThePathsWalkInOrder) {
     std::vector<bool> sawItsSetUp;
     FileDialogSession session;
     session.presenter = [&](const CFileDialog& dialog) {
-        sawItsSetUp.push_back(dialog.Flags() == kFlags && dialog.Filter() == kAllFiles);
+        sawItsSetUp.push_back(dialog.Filter() == kAllFiles);
         return std::optional<std::vector<std::string>>(
             std::vector<std::string>{"/p/one", "/p/\x83\x65.txt", "/p/three"});
     };
-    CFileDialog dialog(kFlags, kAllFiles, session);
+    CFileDialog dialog(kAllFiles, session);
     const int result = dialog.DoModal();
     const std::vector<std::string> paths = Walk(dialog);
 
     session.presenter = [](const CFileDialog&) { return std::nullopt; };
-    CFileDialog cancelled(kFlags, kAllFiles, session);
+    CFileDialog cancelled(kAllFiles, session);
     const int cancelResult = cancelled.DoModal();
 
     session.presenter = [](const CFileDialog&) {
         return std::optional(std::vector<std::string>{});
     };
-    CFileDialog empty(kFlags, kAllFiles, session);
+    CFileDialog empty(kAllFiles, session);
     const int emptyResult = empty.DoModal();
 
     EXPECT_EQ(result, IDOK);
@@ -139,7 +138,7 @@ TEST(FileDialog, TheRealDialogListsNamesWithoutADotAndReturnsTheSelection) {
         static_cast<QDialog*>(fileDialog)->accept();
     });
     FileDialogSession session;
-    CFileDialog dialog(kFlags, kAllFiles, session);
+    CFileDialog dialog(kAllFiles, session);
     const int result = dialog.DoModal();
 
     EXPECT_EQ(shownFilter, QStringLiteral("すべてのﾌｧｲﾙ (*.*)"));
@@ -234,7 +233,7 @@ TEST(FileDialog, NamesThatAreNotUtf8AreChosenAsTheirBytesAndNeverAsAnotherFile) 
         openAfterRefusal = fileDialog->isVisible();
         fileDialog->reject();
     });
-    CFileDialog ambiguous(kFlags, kAllFiles, session);
+    CFileDialog ambiguous(kAllFiles, session);
     EXPECT_EQ(ambiguous.DoModal(), IDCANCEL);
     EXPECT_TRUE(refusal.startsWith(QStringLiteral("\uFFFDy\n"))) << refusal.toStdString();
     EXPECT_TRUE(openAfterRefusal);
