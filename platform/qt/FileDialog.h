@@ -24,11 +24,10 @@ struct FileDialogSession {
 };
 
 // The file-open dialog, for one file or several (the program saves nothing, so there is no save
-// mode). The filter is
-// "name|pattern|" pairs; "*.*" matches every file, names without a dot included. Selected paths
-// come back as bytes, names that are not UTF-8 included. It opens in the folder it is given, else
-// in the session's last folder, or at first in the folder the process started in, at about two
-// thirds of the screen. The session must outlive it.
+// mode). The filter is "name|pattern|" pairs; "*.*" matches every file, names without a dot
+// included. Selected paths come back as bytes, names that are not UTF-8 included. It opens in the
+// folder it is given, else in the session's last folder, or at first in the folder the process
+// started in, at about two thirds of the screen. The session must outlive it.
 class CFileDialog {
 public:
     CFileDialog(std::string_view filter, FileDialogSession& session, CWnd* parent = nullptr);
