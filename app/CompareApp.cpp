@@ -6,12 +6,8 @@ namespace {
 CCompareApp theApp;
 } // namespace
 
-CCompareApp::CCompareApp() : CWinApp(nullptr) {}
-
 bool CCompareApp::InitInstance() {
-    Enable3dControls();
-
-    CCompareDlg dialog;
+    CCompareDlg dialog(settings);
     mainWindow = &dialog;
     dialog.DoModal();
     // The dialog dies with this scope; the window pointer must not outlive it.

@@ -13,7 +13,6 @@
 #include "ui/DialogResultPanel.h"
 #include "ui/DialogRunHost.h"
 #include "ui/IconPlacement.h"
-#include "ui/ProcessSettings.h"
 #include "ui/SettingsDlg.h"
 
 #include <filesystem>
@@ -21,7 +20,6 @@
 #include <vector>
 
 namespace {
-constexpr unsigned kBrowseFlags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_ALLOWMULTISELECT;
 
 Icon LoadMainIcon() {
     const IconBitmap* bitmap = LoadIconBitmap(IDR_MAINFRAME);
@@ -46,9 +44,10 @@ CompareRequest RequestFor(const std::optional<FileChoice>& file1,
 }
 } // namespace
 
-CCompareDlg::CCompareDlg(CWnd* parent, CompareTuning tuning, FileAccess access)
-    : CDialog(LoadDialogTemplate(IDD_COMPARE_DIALOG), parent), icon(LoadMainIcon()), tuning(tuning),
-      access(access) {
+CCompareDlg::CCompareDlg(CompareSettings& settings, CWnd* parent, CompareTuning tuning,
+                         FileAccess access)
+    : CDialog(LoadDialogTemplate(IDD_COMPARE_DIALOG), parent), icon(LoadMainIcon()),
+      settings(settings), tuning(tuning), access(access) {
     MapClicked(IDC_BROWSE1, &CCompareDlg::OnBrowseFile1);
     MapClicked(IDC_BROWSE2, &CCompareDlg::OnBrowseFile2);
     MapClicked(IDC_EXECUTE, &CCompareDlg::OnExecute);
@@ -71,24 +70,20 @@ void CCompareDlg::DoDataExchange(CDataExchange* exchange) {
 bool CCompareDlg::OnInitDialog() {
     CDialog::OnInitDialog();
 
-    if (CMenu* systemMenu = GetSystemMenu(false)) {
+    if (CMenu* systemMenu = GetSystemMenu()) {
         const std::string aboutText = LoadResourceString(IDS_ABOUTBOX);
         if (!aboutText.empty()) {
             systemMenu->AppendMenu(MF_SEPARATOR);
             systemMenu->AppendMenu(MF_STRING, IDM_ABOUTBOX, aboutText);
         }
     }
-    SetIcon(icon, true);
-    SetIcon(icon, false);
-    if (CMenu* systemMenu = GetSystemMenu(false)) {
+    SetIcon(icon);
+    if (CMenu* systemMenu = GetSystemMenu()) {
         // The window has a fixed size, so neither command may be offered.
         systemMenu->EnableMenuItem(SC_MAXIMIZE, MF_BYCOMMAND | MF_GRAYED);
         systemMenu->EnableMenuItem(SC_SIZE, MF_BYCOMMAND | MF_GRAYED);
     }
 
-    compareSettings.matchCase = 0;
-    compareSettings.compressBlanks = 0;
-    compareSettings.mode = CompareMode::Binary;
     file1List.Clear();
     file2List.Clear();
     UpdateTitle();
@@ -96,17 +91,16 @@ bool CCompareDlg::OnInitDialog() {
 }
 
 void CCompareDlg::UpdateTitle() {
-    SetWindowText(IsTextMode(compareSettings.mode) ? texts::kTextRunCaption
-                                                   : texts::kBinaryRunCaption);
+    SetWindowText(IsTextMode(settings.mode) ? texts::kTextRunCaption : texts::kBinaryRunCaption);
 }
 
-void CCompareDlg::OnSysCommand(unsigned id, std::intptr_t param) {
+void CCompareDlg::OnSysCommand(unsigned id) {
     if ((id & kSysCommandMask) == IDM_ABOUTBOX) {
         CAboutDlg about;
         about.DoModal();
         return;
     }
-    CDialog::OnSysCommand(id, param);
+    CDialog::OnSysCommand(id);
 }
 
 void CCompareDlg::OnPaint() {
@@ -122,13 +116,9 @@ void CCompareDlg::OnPaint() {
     dc.DrawIcon(origin.x, origin.y, icon);
 }
 
-Icon CCompareDlg::OnQueryDragIcon() {
-    return icon;
-}
-
 void CCompareDlg::OnSettings() {
-    CSettingsDlg settings;
-    settings.DoModal();
+    CSettingsDlg dialog(settings);
+    dialog.DoModal();
     // Cancel leaves the mode as it was; the caption is recomputed all the same.
     UpdateTitle();
 }
@@ -144,7 +134,7 @@ void CCompareDlg::OnBrowseFile2() {
 void CCompareDlg::Browse(FileList& list) {
     if (list.IsFull())
         return;
-    CFileDialog dialog(kBrowseFlags, texts::kAllFilesFilter);
+    CFileDialog dialog(texts::kAllFilesFilter, fileDialogs);
     // Each side opens where its own file lies, as files to compare often sit in two folders.
     if (const auto choice = list.CurrentChoice())
         dialog.SetInitialFolder(std::filesystem::path(choice->path).parent_path().string());
@@ -159,7 +149,7 @@ void CCompareDlg::OnExecute() {
     DialogRunHost host(*this, summaryLabel);
     CompareTuning watched = tuning;
     watched.progress = &host;
-    RunComparison(request, compareSettings, panel, host, watched, access);
+    RunComparison(request, settings, panel, host, watched, access);
     if (host.CloseAsked())
         SendCommand(IDCANCEL);
 }

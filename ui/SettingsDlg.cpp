@@ -3,15 +3,9 @@
 #include "platform/qt/WinDefs.h"
 #include "res/Resources.h"
 #include "res/resource.h"
-#include "ui/ProcessSettings.h"
 
-namespace {
-// One working copy for the whole process rather than per dialog object; every opening
-// reloads it, so nothing of an abandoned opening carries over.
-CompareSettings working;
-} // namespace
-
-CSettingsDlg::CSettingsDlg(CWnd* parent) : CDialog(LoadDialogTemplate(IDD_SETTINGS), parent) {
+CSettingsDlg::CSettingsDlg(CompareSettings& settings, CWnd* parent)
+    : CDialog(LoadDialogTemplate(IDD_SETTINGS), parent), settings(settings) {
     MapClicked(IDC_MODE_TEXT, &CSettingsDlg::OnModeText);
     MapClicked(IDC_MODE_BINARY, &CSettingsDlg::OnModeBinary);
     MapClicked(IDC_MATCH_CASE, &CSettingsDlg::OnMatchCase);
@@ -30,7 +24,8 @@ void CSettingsDlg::DoDataExchange(CDataExchange* exchange) {
 bool CSettingsDlg::OnInitDialog() {
     CDialog::OnInitDialog();
 
-    working = compareSettings;
+    // Every opening reloads the copy, so nothing of an abandoned opening carries over.
+    working = settings;
 
     // Every control starts unchecked, so only the settings that are on need a check.
     if (working.matchCase != 0)
@@ -75,6 +70,6 @@ void CSettingsDlg::OnCompressBlanks() {
 
 // The text options are saved in Binary mode too; they apply once Text is chosen again.
 void CSettingsDlg::OnOK() {
-    compareSettings = working;
+    settings = working;
     CDialog::OnOK();
 }

@@ -1,14 +1,16 @@
 #pragma once
 
+#include "compare/CompareSettings.h"
 #include "platform/qt/Button.h"
 #include "platform/qt/Dialog.h"
 
-// The settings dialog: the compare mode and the two text options. It edits a working copy
-// loaded afresh at every opening and writes all three settings back only on OK, whatever the
-// mode; Cancel, Escape and the close box write nothing.
+// The settings dialog: the compare mode and the two text options of the settings it is given,
+// which must outlive it. It edits a working copy loaded afresh at every opening and writes all
+// three settings back only on OK, whatever the mode; Cancel, Escape and the close box write
+// nothing.
 class CSettingsDlg : public CDialog {
 public:
-    explicit CSettingsDlg(CWnd* parent = nullptr);
+    explicit CSettingsDlg(CompareSettings& settings, CWnd* parent = nullptr);
 
 protected:
     void DoDataExchange(CDataExchange* exchange) override;
@@ -27,4 +29,6 @@ private:
     CButton textRadio;
     CButton compressBlanksCheck;
     CButton matchCaseCheck;
+    CompareSettings& settings;
+    CompareSettings working;
 };

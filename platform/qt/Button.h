@@ -5,8 +5,10 @@
 // A push button, check box, radio button or group box of a dialog.
 class CButton : public CWnd {
 public:
-    // BM_GETCHECK: BST_CHECKED (1) when checked, else BST_UNCHECKED.
+    // Whether a check box or radio button is checked: BST_CHECKED (1), else BST_UNCHECKED (0),
+    // which a push button, a group box and an unbound handle always give.
     int GetCheck() const;
-    // BM_SETCHECK: a nonzero state checks the button.
+    // Checks a check box or radio button for a nonzero state and clears it for zero, without
+    // running its click handler; a button that takes no check is left alone.
     void SetCheck(int state);
 };

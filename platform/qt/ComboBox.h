@@ -12,11 +12,14 @@
 class CComboBox : public CWnd {
 public:
     int GetCount() const;
-    // CB_GETCURSEL: the selected index, or CB_ERR when none is selected.
+    // The index of the selected entry, or CB_ERR (-1) when none is selected.
     int GetCurSel() const;
-    // CB_SETCURSEL: selects an entry; nothing is selected in an empty list.
+    // Selects the entry at index and returns index; an index outside the list clears the
+    // selection and returns CB_ERR.
     int SetCurSel(int index);
-    // CB_INSERTSTRING: inserts at index, moving that entry and the ones below down by one.
+    // Inserts an entry at index (-1: after the last), moving the entry there and the ones below
+    // down by one, and returns where it went; the selection stays on the entry it was on, or on
+    // none. CB_ERR for an index past the end.
     int InsertString(int index, std::string_view text);
     int SetItemData(int index, std::intptr_t data);
     std::intptr_t GetItemData(int index) const;

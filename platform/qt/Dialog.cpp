@@ -118,7 +118,7 @@ CWnd* CDialog::GetDlgItem(int id) {
     return handle.get();
 }
 
-CMenu* CDialog::GetSystemMenu(bool) {
+CMenu* CDialog::GetSystemMenu() {
     if (!(template_.style & style::WS_SYSMENU))
         return nullptr;
     if (!systemMenuMade_) {
@@ -134,8 +134,7 @@ CMenu* CDialog::GetSystemMenu(bool) {
     return &systemMenu_;
 }
 
-void CDialog::SetIcon(const Icon& icon, bool) {
-    // One icon serves every size here; the big and the small one are the same picture.
+void CDialog::SetIcon(const Icon& icon) {
     icon_ = icon;
     if (window_)
         window_->setWindowIcon(icon.ToQIcon());
@@ -164,9 +163,9 @@ void CDialog::SendCommand(int id) {
         });
 }
 
-void CDialog::SendSysCommand(unsigned id, std::intptr_t param) {
+void CDialog::SendSysCommand(unsigned id) {
     const unsigned outer = std::exchange(sysCommandInHand_, id);
-    OnSysCommand(id, param);
+    OnSysCommand(id);
     sysCommandInHand_ = outer;
 }
 
@@ -191,7 +190,7 @@ void CDialog::OnCancel() {
 
 void CDialog::DoDataExchange(CDataExchange*) {}
 
-void CDialog::OnSysCommand(unsigned, std::intptr_t) {
+void CDialog::OnSysCommand(unsigned) {
     Default();
 }
 

@@ -5,7 +5,6 @@
 #include "platform/qt/WinDefs.h"
 #include "platform/qt/Wnd.h"
 
-#include <cstdint>
 #include <functional>
 #include <map>
 #include <memory>
@@ -42,15 +41,16 @@ public:
     // A handle for any control of the template; bound handles are returned as bound.
     CWnd* GetDlgItem(int id);
     // The system menu (made on first use with the usual items), or null when the template has
-    // none; revert is ignored.
-    CMenu* GetSystemMenu(bool revert);
-    void SetIcon(const Icon& icon, bool bigIcon);
+    // none.
+    CMenu* GetSystemMenu();
+    // The window's icon, at every size it is shown at.
+    void SetIcon(const Icon& icon);
     bool IsIconic() const;
     CRect GetClientRect() const;
 
     // Commands arriving from controls, menus and keys, as the dialog's message loop sees them.
     void SendCommand(int id);
-    void SendSysCommand(unsigned id, std::intptr_t param = 0);
+    void SendSysCommand(unsigned id);
     // While a system command is handled: its default handling (restore, a move from the
     // keyboard, minimise, close).
     void Default() override;
@@ -62,12 +62,12 @@ protected:
     virtual void DoDataExchange(CDataExchange* exchange);
     // Default: restore, minimise and close as the window manager offers them, and a move from
     // the keyboard (the same as calling Default() while handling the command).
-    virtual void OnSysCommand(unsigned id, std::intptr_t param);
+    virtual void OnSysCommand(unsigned id);
     // Default: the dialog's own painting.
     virtual void OnPaint() {}
-    virtual Icon OnQueryDragIcon() { return {}; }
 
-    // Routes a control's click (BN_CLICKED) to a handler of the derived dialog.
+    // Runs a handler of the derived dialog when the control with this id is clicked, or pressed
+    // from the keyboard.
     template <class Dialog> void MapClicked(int controlId, void (Dialog::*handler)()) {
         clickHandlers_[controlId] = [this, handler] { (static_cast<Dialog*>(this)->*handler)(); };
     }

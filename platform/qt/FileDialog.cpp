@@ -16,16 +16,11 @@
 
 namespace {
 
-CFileDialog::Presenter& ThePresenter() {
-    static CFileDialog::Presenter presenter;
-    return presenter;
-}
-
-// Where the next dialog opens: the folder of the last choice, for the life of the process. It
-// starts as the folder the program was started in.
-QString& NextFolder() {
-    static QString folder = QDir::currentPath();
-    return folder;
+// Where a dialog given no folder, or one that is gone, opens: the folder of the session's last
+// choice, at first the folder the program was started in.
+QString FallbackFolder(const FileDialogSession& session) {
+    return session.lastFolder.empty() ? QDir::currentPath()
+                                      : QFile::decodeName(session.lastFolder.c_str());
 }
 
 // About two thirds of the screen, and at least 800 by 500 where the screen has room, so that the
@@ -44,17 +39,13 @@ void FitToScreen(QFileDialog& dialog) {
 
 } // namespace
 
-CFileDialog::CFileDialog(unsigned flags, std::string_view filter, CWnd* parent)
-    : flags_(flags), filter_(filter), parent_(parent) {}
-
-void CFileDialog::SetPresenter(Presenter presenter) {
-    ThePresenter() = std::move(presenter);
-}
+CFileDialog::CFileDialog(std::string_view filter, FileDialogSession& session, CWnd* parent)
+    : filter_(filter), session_(session), parent_(parent) {}
 
 int CFileDialog::DoModal() {
     selection_.clear();
     std::optional<std::vector<std::string>> chosen =
-        ThePresenter() ? ThePresenter()(*this) : RunDialog();
+        session_.presenter ? session_.presenter(*this) : RunDialog();
     // A selection of nothing cannot come from the dialog; it counts as a cancel.
     if (!chosen || chosen->empty())
         return IDCANCEL;
@@ -62,21 +53,22 @@ int CFileDialog::DoModal() {
     return IDOK;
 }
 
-std::optional<std::vector<std::string>> CFileDialog::RunDialog() const {
+std::optional<std::vector<std::string>> CFileDialog::RunDialog() {
     ByteNameFileDialog dialog(OwnerWidget(parent_));
     const QString initialFolder = QFile::decodeName(initialFolder_.c_str());
-    dialog.setDirectory(!initialFolder_.empty() && QFileInfo(initialFolder).isDir() ? initialFolder
-                                                                                    : NextFolder());
+    dialog.setDirectory(!initialFolder_.empty() && QFileInfo(initialFolder).isDir()
+                            ? initialFolder
+                            : FallbackFolder(session_));
     FitToScreen(dialog);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(flags_ & OFN_ALLOWMULTISELECT ? QFileDialog::ExistingFiles
-                                                     : QFileDialog::ExistingFile);
+    dialog.setFileMode(QFileDialog::ExistingFiles);
     dialog.setOption(QFileDialog::HideNameFilterDetails);
     dialog.setNameFilters(ToNameFilters(filter_));
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     if (const QStringList chosen = dialog.selectedFiles(); !chosen.isEmpty())
-        NextFolder() = QFileInfo(chosen.constFirst()).absolutePath();
+        session_.lastFolder =
+            QFile::encodeName(QFileInfo(chosen.constFirst()).absolutePath()).toStdString();
     return dialog.SelectedBytePaths();
 }
 

@@ -7,17 +7,30 @@
 #include <string_view>
 #include <vector>
 
+class CFileDialog;
 class CWnd;
 
-// The file-open dialog (the program saves nothing, so there is no save mode). The filter is
-// "name|pattern|" pairs; "*.*" matches every file, names without a dot included. Selected paths
-// come back as bytes, names that are not UTF-8 included. It opens in the folder it is given, else
-// in the folder of the last choice made in any file dialog of the process, or at first in the
-// folder the process started in, at about two thirds of the screen.
+// What stands in for the file dialog, for tests: it returns the selected paths, or nullopt for a
+// cancel.
+using FileDialogPresenter =
+    std::function<std::optional<std::vector<std::string>>(const CFileDialog&)>;
+
+// What the file dialogs of one window share over its life: the folder of the last choice made in
+// any of them (bytes; empty until a choice is made), and what stands in for the dialog (empty:
+// the real one).
+struct FileDialogSession {
+    std::string lastFolder;
+    FileDialogPresenter presenter;
+};
+
+// The file-open dialog, for one file or several (the program saves nothing, so there is no save
+// mode). The filter is "name|pattern|" pairs; "*.*" matches every file, names without a dot
+// included. Selected paths come back as bytes, names that are not UTF-8 included. It opens in the
+// folder it is given, else in the session's last folder, or at first in the folder the process
+// started in, at about two thirds of the screen. The session must outlive it.
 class CFileDialog {
 public:
-    // Of the flags, only OFN_ALLOWMULTISELECT changes what the dialog does.
-    CFileDialog(unsigned flags, std::string_view filter, CWnd* parent = nullptr);
+    CFileDialog(std::string_view filter, FileDialogSession& session, CWnd* parent = nullptr);
 
     // IDOK with a selection, IDCANCEL when cancelled (an empty selection counts as cancelled).
     int DoModal();
@@ -28,21 +41,15 @@ public:
     // The folder to open in, as bytes; one that is not there is passed over.
     void SetInitialFolder(std::string folder) { initialFolder_ = std::move(folder); }
 
-    unsigned Flags() const { return flags_; }
     const std::string& InitialFolder() const { return initialFolder_; }
     std::string_view Filter() const { return filter_; }
 
-    // Lets tests stand in for the dialog: the presenter returns the selected paths, or nullopt
-    // for a cancel. An empty presenter brings the real dialog back.
-    using Presenter = std::function<std::optional<std::vector<std::string>>(const CFileDialog&)>;
-    static void SetPresenter(Presenter presenter);
-
 private:
     // Shows the real dialog; the chosen paths, or nullopt for a cancel.
-    std::optional<std::vector<std::string>> RunDialog() const;
+    std::optional<std::vector<std::string>> RunDialog();
 
-    unsigned flags_;
     std::string filter_;
+    FileDialogSession& session_;
     CWnd* parent_;
     std::string initialFolder_;
     std::vector<std::string> selection_;

@@ -10,9 +10,9 @@
 // to the default tab stops, stored whole and read back unchanged.
 class CListBox : public CWnd {
 public:
-    // LB_RESETCONTENT: also scrolls back to the top, where the next rows start.
+    // Removes every row and scrolls back to the top, where the next rows start.
     void ResetContent();
-    // LB_ADDSTRING: appends after the last row.
+    // Appends a row after the last one and returns its index.
     int AddString(std::string_view text);
     int GetCount() const;
     // Marks the bytes [begin, end) of a row as where it differs: they are drawn on a tint, the

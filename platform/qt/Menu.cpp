@@ -4,9 +4,8 @@
 
 #include <algorithm>
 
-bool CMenu::AppendMenu(unsigned flags, unsigned id, std::string_view text) {
+void CMenu::AppendMenu(unsigned flags, unsigned id, std::string_view text) {
     items_.push_back({flags, flags & MF_SEPARATOR ? 0u : id, std::string(text)});
-    return true;
 }
 
 int CMenu::EnableMenuItem(unsigned id, unsigned flags) {

@@ -14,7 +14,8 @@ public:
         std::string text; // UTF-8; '&' marks the access key
     };
 
-    bool AppendMenu(unsigned flags, unsigned id = 0, std::string_view text = {});
+    // Adds an item after the last one; a separator carries no command id.
+    void AppendMenu(unsigned flags, unsigned id = 0, std::string_view text = {});
     // Grays or enables the item with the given command id; returns its previous state, or -1.
     int EnableMenuItem(unsigned id, unsigned flags);
     const std::vector<Item>& Items() const { return items_; }

@@ -22,11 +22,6 @@ namespace {
 constexpr int kTitleBarButtons = 4;
 constexpr int kTitleBarPadding = 8;
 
-MessageBoxPresenter& Presenter() {
-    static MessageBoxPresenter presenter;
-    return presenter;
-}
-
 QString ScreenString(std::string_view bytes) {
     return QString::fromStdString(ToScreenText(bytes));
 }
@@ -69,13 +64,9 @@ void WidenForCaption(QMessageBox& box) {
 
 } // namespace
 
-void SetMessageBoxPresenter(MessageBoxPresenter presenter) {
-    Presenter() = std::move(presenter);
-}
-
 int CWnd::MessageBox(std::string_view text, std::string_view caption, unsigned type) {
-    if (Presenter())
-        return Presenter()(this, text, caption, type);
+    if (messageBoxPresenter_)
+        return messageBoxPresenter_(this, text, caption, type);
     QMessageBox box(BoxIcon(type), ScreenString(caption), ScreenString(text), QMessageBox::Ok,
                     OwnerWidget(this));
     box.setTextFormat(Qt::PlainText);

@@ -5,8 +5,7 @@
 
 class CWnd;
 
-// Lets tests stand in for the modal message box that CWnd::MessageBox shows; the presenter
-// returns the result. An empty presenter brings the real box back.
+// What stands in for the modal message box that CWnd::MessageBox shows, for tests: it is given
+// the window the box would stand over and returns the box's result. An empty one is the real box.
 using MessageBoxPresenter =
     std::function<int(CWnd* owner, std::string_view text, std::string_view caption, unsigned type)>;
-void SetMessageBoxPresenter(MessageBoxPresenter presenter);

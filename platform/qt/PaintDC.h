@@ -15,8 +15,11 @@ public:
     CPaintDC(const CPaintDC&) = delete;
     CPaintDC& operator=(const CPaintDC&) = delete;
 
-    // WM_ICONERASEBKGND: fills the area behind a minimised window's icon.
+    // Fills the whole window with its background colour, so that an icon drawn on a minimised
+    // window stands on a clean ground.
     void EraseIconBackground();
+    // Draws the icon at its full size with its top left corner at (x, y) in window
+    // coordinates; a null icon draws nothing.
     void DrawIcon(int x, int y, const Icon& icon);
 
 private:

@@ -18,7 +18,7 @@ CWinApp*& TheApp() {
 
 } // namespace
 
-CWinApp::CWinApp(const char*) {
+CWinApp::CWinApp() {
     TheApp() = this;
 }
 

@@ -5,15 +5,13 @@ class CWnd;
 // The application object: one global instance, constructed before AfxWinMain runs.
 class CWinApp {
 public:
-    explicit CWinApp(const char* appName = nullptr);
+    CWinApp();
     virtual ~CWinApp();
     CWinApp(const CWinApp&) = delete;
     CWinApp& operator=(const CWinApp&) = delete;
 
     // Runs the program; returning false ends it without a message loop.
     virtual bool InitInstance() { return false; }
-    // Kept for the look of the controls; the platform's style already gives it.
-    bool Enable3dControls() { return true; }
 
     CWnd* mainWindow = nullptr;
 };

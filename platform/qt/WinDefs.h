@@ -35,10 +35,6 @@ inline constexpr unsigned SC_RESTORE = 0xF120;
 inline constexpr int SM_CXICON = 11;
 inline constexpr int SM_CYICON = 12;
 
-inline constexpr unsigned OFN_OVERWRITEPROMPT = 0x0002;
-inline constexpr unsigned OFN_HIDEREADONLY = 0x0004;
-inline constexpr unsigned OFN_ALLOWMULTISELECT = 0x0200;
-
 struct CRect {
     int left = 0;
     int top = 0;

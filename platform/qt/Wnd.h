@@ -1,9 +1,11 @@
 #pragma once
 
 #include "platform/qt/DropFiles.h"
+#include "platform/qt/MessageBox.h"
 
 #include <string>
 #include <string_view>
+#include <utility>
 
 class QWidget;
 class CDialog;
@@ -24,6 +26,11 @@ public:
 
     // A modal message box over this window with an OK button; returns IDOK when closed.
     int MessageBox(std::string_view text, std::string_view caption, unsigned type);
+    // Lets a test stand in for the message boxes of this window; an empty presenter brings the
+    // real box back.
+    void SetMessageBoxPresenter(MessageBoxPresenter presenter) {
+        messageBoxPresenter_ = std::move(presenter);
+    }
 
     // Called when files are dropped on a control whose template row accepts files.
     virtual void OnDropFiles(HDROP drop);
@@ -40,4 +47,7 @@ protected:
 
     QWidget* widget_ = nullptr;
     CWnd* parent_ = nullptr; // the dialog a control is bound in
+
+private:
+    MessageBoxPresenter messageBoxPresenter_;
 };

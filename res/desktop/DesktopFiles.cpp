@@ -4,7 +4,7 @@
 //                                                 32-pixel picture
 //   vy-desktop-files svg OUT.svg                  the icon as a scalable picture of square pixels
 //   vy-desktop-files fill IN OUT [NAME=VALUE...]  IN with every @NAME@ replaced by its value
-// The names are the keys of the version strings, VERSION (the file version as 1.0.0.1) and
+// The names are the keys of the version strings, VERSION (the project version, as 1.0.0.1) and
 // those given on the command line.
 
 #include "platform/qt/Icon.h"
@@ -35,17 +35,14 @@ constexpr bool IsPlainValue(std::string_view value) {
 }
 
 constexpr bool VersionStringsArePlain() {
+    if (!IsPlainValue(kVersionInfo.version))
+        return false;
     for (const VersionString& entry : kVersionInfo.strings)
         if (!IsPlainValue(entry.value))
             return false;
     return true;
 }
 static_assert(VersionStringsArePlain());
-
-std::string Dotted(const VersionNumber& version) {
-    return std::to_string(version.major) + '.' + std::to_string(version.minor) + '.' +
-           std::to_string(version.patch) + '.' + std::to_string(version.build);
-}
 
 int WriteIcon(std::string_view sizeText, const char* outPath) {
     int size = 0;
@@ -77,7 +74,7 @@ int FillTemplate(const char* inPath, const char* outPath, int extraCount, char**
     std::map<std::string, std::string, std::less<>> values;
     for (const VersionString& entry : kVersionInfo.strings)
         values.emplace(entry.key, entry.value);
-    values["VERSION"] = Dotted(kVersionInfo.fileVersion);
+    values["VERSION"] = kVersionInfo.version;
     for (int index = 0; index < extraCount; ++index) {
         const std::string_view extra = extras[index];
         const std::size_t equals = extra.find('=');

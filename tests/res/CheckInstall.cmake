@@ -1,6 +1,6 @@
 # Installs the build into PREFIX, as a packager would, and checks what lands where:
 #   cmake -DBUILD_DIR=... -DPREFIX=... -DWITH_QT=ON|OFF -DAPP_ID=... -DWINDOW_CLASS=...
-#         -P CheckInstall.cmake
+#         -DVERSION=... -P CheckInstall.cmake
 cmake_minimum_required(VERSION 3.25)
 file(REMOVE_RECURSE ${PREFIX})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX}
@@ -56,10 +56,24 @@ if(NOT result EQUAL 0 OR NOT component STREQUAL expected)
 endif()
 
 execute_process(COMMAND ${PREFIX}/bin/vy-cmp --version RESULT_VARIABLE result
-    OUTPUT_QUIET ERROR_QUIET)
+    OUTPUT_VARIABLE printed ERROR_QUIET)
 if(NOT result EQUAL 0)
     set(problems "${problems}\n  the installed vy-cmp does not run")
+elseif(NOT printed STREQUAL "vy-cmp (Vy) ${VERSION}\n")
+    set(problems "${problems}\n  vy-cmp --version prints ${printed}")
 endif()
+
+# Every installed file that names the version names the project's.
+set(manual_pages share/man/man1/vy-cmp.1)
+if(WITH_QT)
+    list(APPEND manual_pages share/man/man1/vy.1)
+endif()
+foreach(page ${manual_pages})
+    file(STRINGS ${PREFIX}/${page} heading REGEX "^\\.TH ")
+    if(NOT heading MATCHES " \"Vy ${VERSION}\" ")
+        set(problems "${problems}\n  ${page} has the heading ${heading}")
+    endif()
+endforeach()
 
 if(WITH_QT)
     # Every icon is a PNG of its folder's size: width and height stand at bytes 16 to 23.
@@ -80,7 +94,8 @@ if(WITH_QT)
     endforeach()
 
     file(STRINGS ${PREFIX}/share/applications/${APP_ID}.desktop entry)
-    foreach(line "Exec=vy" "TryExec=vy" "Icon=vy" "StartupWMClass=${WINDOW_CLASS}")
+    foreach(line "Exec=vy" "TryExec=vy" "Icon=vy" "StartupWMClass=${WINDOW_CLASS}"
+            "X-Vy-Version=${VERSION}")
         if(NOT line IN_LIST entry)
             set(problems "${problems}\n  the desktop entry lacks ${line}")
         endif()
@@ -88,6 +103,9 @@ if(WITH_QT)
     file(READ ${PREFIX}/share/metainfo/${APP_ID}.metainfo.xml metainfo)
     if(NOT metainfo MATCHES "<project_license>MIT</project_license>")
         set(problems "${problems}\n  the metainfo does not name the MIT licence")
+    endif()
+    if(NOT metainfo MATCHES "<release version=\"${VERSION}\"")
+        set(problems "${problems}\n  the metainfo does not name the release ${VERSION}")
     endif()
 endif()
 

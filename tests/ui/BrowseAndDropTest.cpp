@@ -13,7 +13,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-constexpr unsigned kBrowseFlags = 0x206;
 constexpr std::string_view kAllFilesFilter = "すべてのﾌｧｲﾙ (*.*)|*.*|";
 
 CComboBox& File1Combo(CCompareDlg& dialog) {
@@ -53,7 +52,9 @@ TEST(BrowseAndDrop, BrowsePutsTheSelectionOnTopOfItsOwnSideInReverseOrder) {
     fileDialog.Queue(std::vector<std::string>{"/more/p.txt", "/more/q.txt", "/more/r.txt"});
     fileDialog.Queue(std::nullopt);
     fileDialog.Queue(std::nullopt);
-    CCompareDlg dialog;
+    CompareSettings settings;
+    CCompareDlg dialog(settings);
+    dialog.SetFileDialogPresenter(fileDialog.Presenter());
     int selectionAfterCancel = 0;
     RunModal(dialog, [&](QWidget*) {
         Click(dialog, IDC_BROWSE1);
@@ -65,7 +66,7 @@ TEST(BrowseAndDrop, BrowsePutsTheSelectionOnTopOfItsOwnSideInReverseOrder) {
     });
     // Each side opens in the folder of its own chosen file.
     const auto opening = [](std::string folder) {
-        return FileDialogStandIn::Opening{kBrowseFlags, std::string(kAllFilesFilter), folder};
+        return FileDialogStandIn::Opening{std::string(kAllFilesFilter), folder};
     };
     EXPECT_EQ(fileDialog.openings,
               (std::vector<FileDialogStandIn::Opening>{opening(""), opening("/data"),
@@ -81,7 +82,9 @@ TEST(BrowseAndDrop, DropsGoOnTopInDropOrderOnTheSideOfTheirBox) {
     FileDialogStandIn fileDialog;
     fileDialog.Queue(std::vector<std::string>{"/data/x.txt"});
     const std::string longPath = "/data/" + std::string(300, 'n') + ".txt";
-    CCompareDlg dialog;
+    CompareSettings settings;
+    CCompareDlg dialog(settings);
+    dialog.SetFileDialogPresenter(fileDialog.Presenter());
     int selectionAfterEmptyDrop = 0;
     RunModal(dialog, [&](QWidget*) {
         Click(dialog, IDC_BROWSE2);
@@ -104,7 +107,9 @@ TEST(BrowseAndDrop, DropsGoOnTopInDropOrderOnTheSideOfTheirBox) {
 TEST(BrowseAndDrop, AFullSideOpensNoFileDialogAndTakesNoDrop) {
     FileDialogStandIn fileDialog;
     fileDialog.Queue(std::vector<std::string>{"/b/p.txt", "/b/q.txt", "/b/r.txt"});
-    CCompareDlg dialog;
+    CompareSettings settings;
+    CCompareDlg dialog(settings);
+    dialog.SetFileDialogPresenter(fileDialog.Presenter());
     std::vector<ComboEntry> topAfterFill;
     int selectionAfterFullDrop = 0;
     RunModal(dialog, [&](QWidget*) {
@@ -142,7 +147,10 @@ TEST(BrowseAndDrop, ExecuteComparesThePathsOfTheSelectedEntries) {
     fileDialog.Queue(std::vector<std::string>{folder.PathOf("gone.txt")});
     fileDialog.Queue(std::vector<std::string>{other});
     MessageBoxRecorder messages;
-    CCompareDlg dialog;
+    CompareSettings settings;
+    CCompareDlg dialog(settings);
+    dialog.SetFileDialogPresenter(fileDialog.Presenter());
+    dialog.SetMessageBoxPresenter(messages.Presenter());
     std::string nameAfterRun;
     std::size_t messagesAfterRun = 0;
     RunModal(dialog, [&](QWidget*) {
@@ -170,7 +178,9 @@ TEST(BrowseAndDrop, NamesThatAreNotUtf8OrHoldALineFeedAreDroppedShownOnOneLineAn
     const std::string notText = folder.Write("\xFF\xFE", "b\n");
     const std::string twoLines = folder.Write("line\nfeed", "b\n");
     MessageBoxRecorder messages;
-    CCompareDlg dialog;
+    CompareSettings settings;
+    CCompareDlg dialog(settings);
+    dialog.SetMessageBoxPresenter(messages.Presenter());
     QStringList rowsShown;
     QString name1Shown;
     QString name2Shown;

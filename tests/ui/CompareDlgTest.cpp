@@ -6,7 +6,6 @@
 #include "tests/platform/qt/support/ModalDriver.h"
 #include "tests/platform/qt/support/Snapshot.h"
 #include "tests/ui/DialogTestSupport.h"
-#include "ui/ProcessSettings.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -62,7 +61,8 @@ std::string Announced(QWidget* control) {
 } // namespace
 
 TEST(CompareDlg, AssistiveTechnologyHearsEveryControlByNameAndRadioButtonsAsSuch) {
-    CCompareDlg dialog;
+    CompareSettings compareSettings;
+    CCompareDlg dialog(compareSettings);
     std::vector<std::string> main;
     std::vector<std::string> settings;
     bool settingsOverMain = false;
@@ -98,8 +98,9 @@ TEST(CompareDlg, AssistiveTechnologyHearsEveryControlByNameAndRadioButtonsAsSuch
 }
 
 TEST(CompareDlg, OpensEmptyInBinaryModeWithTheFocusOnFile1) {
-    compareSettings = {CompareMode::Text, 1, 1};
-    CCompareDlg dialog;
+    // The settings as the application starts them.
+    CompareSettings settings;
+    CCompareDlg dialog(settings);
     int focused = 0;
     bool hasIcon = false;
     const int result = RunModal(dialog, [&](QWidget* window) {
@@ -111,9 +112,9 @@ TEST(CompareDlg, OpensEmptyInBinaryModeWithTheFocusOnFile1) {
     EXPECT_EQ(focused, IDC_FILE1_COMBO);
     EXPECT_TRUE(hasIcon);
     EXPECT_EQ(dialog.GetWindowText(), kBinaryCaption);
-    EXPECT_EQ(compareSettings.mode, CompareMode::Binary);
-    EXPECT_EQ(compareSettings.matchCase, 0);
-    EXPECT_EQ(compareSettings.compressBlanks, 0);
+    EXPECT_EQ(settings.mode, CompareMode::Binary);
+    EXPECT_EQ(settings.matchCase, 0);
+    EXPECT_EQ(settings.compressBlanks, 0);
     for (int label : {IDC_NAME1, IDC_NAME2, IDC_LENGTH_VERDICT, IDC_DIFF_SUMMARY})
         EXPECT_EQ(dialog.GetDlgItem(label)->GetWindowText(), "") << label;
     EXPECT_EQ(ControlOf<CListBox>(dialog, IDC_RESULT_LIST).GetCount(), 0);
@@ -124,9 +125,10 @@ TEST(CompareDlg, OpensEmptyInBinaryModeWithTheFocusOnFile1) {
 }
 
 TEST(CompareDlg, SystemMenuEndsWithTheAboutItemAndGraysMaximizeAndSize) {
-    CCompareDlg dialog;
+    CompareSettings settings;
+    CCompareDlg dialog(settings);
     std::vector<CMenu::Item> items;
-    RunModal(dialog, [&](QWidget*) { items = dialog.GetSystemMenu(false)->Items(); });
+    RunModal(dialog, [&](QWidget*) { items = dialog.GetSystemMenu()->Items(); });
     ASSERT_GE(items.size(), 2u);
     EXPECT_EQ(items[items.size() - 2].flags, MF_SEPARATOR);
     EXPECT_EQ(items.back().id, IDM_ABOUTBOX);
@@ -138,7 +140,8 @@ TEST(CompareDlg, SystemMenuEndsWithTheAboutItemAndGraysMaximizeAndSize) {
 }
 
 TEST(CompareDlg, CaptionFollowsTheModeWheneverTheSettingsDialogCloses) {
-    CCompareDlg dialog;
+    CompareSettings settings;
+    CCompareDlg dialog(settings);
     std::string afterTextChosen;
     std::string afterCancelInText;
     std::string afterOddModeCancelled;
@@ -149,10 +152,10 @@ TEST(CompareDlg, CaptionFollowsTheModeWheneverTheSettingsDialogCloses) {
         afterTextChosen = dialog.GetWindowText();
         UseSettingsDialog(dialog, {"ﾊﾞｲﾅﾘ", "ｷｬﾝｾﾙ"}, Qt::Key_Escape);
         afterCancelInText = dialog.GetWindowText();
-        compareSettings.mode = static_cast<CompareMode>(7);
+        settings.mode = static_cast<CompareMode>(7);
         oddModeOpenedInBinary = UseSettingsDialog(dialog, {}, Qt::Key_Escape);
         afterOddModeCancelled = dialog.GetWindowText();
-        oddModeAfterCancel = compareSettings.mode;
+        oddModeAfterCancel = settings.mode;
     });
     EXPECT_EQ(afterTextChosen, kTextCaption);
     EXPECT_EQ(afterCancelInText, kTextCaption);
@@ -162,7 +165,8 @@ TEST(CompareDlg, CaptionFollowsTheModeWheneverTheSettingsDialogCloses) {
 }
 
 TEST(CompareDlg, AboutBoxOpensForItsSystemCommandWhateverTheLowFourBits) {
-    CCompareDlg dialog;
+    CompareSettings settings;
+    CCompareDlg dialog(settings);
     AboutSeen plain;
     AboutSeen withLowBits;
     AboutSeen fromMenu;
@@ -201,8 +205,10 @@ TEST(CompareDlg, AboutBoxOpensForItsSystemCommandWhateverTheLowFourBits) {
 
 TEST(CompareDlg, EnterEndsTheDialogExceptOnAPushButtonAndEscapeCancels) {
     MessageBoxRecorder messages;
-    const auto endsWith = [](int id, Qt::Key key) {
-        CCompareDlg dialog;
+    const auto endsWith = [&messages](int id, Qt::Key key) {
+        CompareSettings settings;
+        CCompareDlg dialog(settings);
+        dialog.SetMessageBoxPresenter(messages.Presenter());
         return RunModal(dialog, [&](QWidget*) { PressKeyOn(dialog, id, key); });
     };
     EXPECT_EQ(endsWith(IDC_FILE1_COMBO, Qt::Key_Return), IDOK);
@@ -216,8 +222,9 @@ TEST(CompareDlg, EnterEndsTheDialogExceptOnAPushButtonAndEscapeCancels) {
     ASSERT_EQ(messages.boxes.size(), 1u);
     EXPECT_EQ(messages.boxes[0].text, "File1 を指定してください");
 
-    CCompareDlg clicked;
+    CompareSettings settings;
+    CCompareDlg clicked(settings);
     EXPECT_EQ(RunModal(clicked, [&](QWidget*) { Click(clicked, IDCANCEL); }), IDCANCEL);
-    CCompareDlg closed;
+    CCompareDlg closed(settings);
     EXPECT_EQ(RunModal(closed, [&](QWidget* window) { window->close(); }), IDCANCEL);
 }

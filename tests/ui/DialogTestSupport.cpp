@@ -1,9 +1,7 @@
 #include "tests/ui/DialogTestSupport.h"
 
 #include "platform/qt/ComboBox.h"
-#include "platform/qt/FileDialog.h"
 #include "platform/qt/ListBox.h"
-#include "platform/qt/MessageBox.h"
 #include "platform/qt/WinDefs.h"
 #include "res/resource.h"
 #include "tests/platform/qt/support/ModalDriver.h"
@@ -97,32 +95,23 @@ void DropFilesOn(CDialog& dialog, int id, const std::vector<std::string>& paths)
     QApplication::sendEvent(handle, &drop);
 }
 
-MessageBoxRecorder::MessageBoxRecorder() {
-    SetMessageBoxPresenter(
-        [this](CWnd* owner, std::string_view text, std::string_view caption, unsigned type) {
-            boxes.push_back({owner, std::string(text), std::string(caption), type});
-            return IDOK;
-        });
+MessageBoxPresenter MessageBoxRecorder::Presenter() {
+    return [this](CWnd* owner, std::string_view text, std::string_view caption, unsigned type) {
+        boxes.push_back({owner, std::string(text), std::string(caption), type});
+        return IDOK;
+    };
 }
 
-MessageBoxRecorder::~MessageBoxRecorder() {
-    SetMessageBoxPresenter({});
-}
-
-FileDialogStandIn::FileDialogStandIn() {
-    CFileDialog::SetPresenter([this](const CFileDialog& dialog) {
-        openings.push_back({dialog.Flags(), std::string(dialog.Filter()), dialog.InitialFolder()});
+FileDialogPresenter FileDialogStandIn::Presenter() {
+    return [this](const CFileDialog& dialog) {
+        openings.push_back({std::string(dialog.Filter()), dialog.InitialFolder()});
         std::optional<std::vector<std::string>> answer;
         if (!answers.empty()) {
             answer = answers.front();
             answers.erase(answers.begin());
         }
         return answer;
-    });
-}
-
-FileDialogStandIn::~FileDialogStandIn() {
-    CFileDialog::SetPresenter({});
+    };
 }
 
 void FileDialogStandIn::Queue(std::optional<std::vector<std::string>> answer) {

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "platform/qt/Dialog.h"
+#include "platform/qt/FileDialog.h"
+#include "platform/qt/MessageBox.h"
 #include "tests/platform/qt/support/ModalDriver.h"
 
 #include <cstdint>
@@ -12,7 +14,6 @@
 
 class CComboBox;
 class CListBox;
-class CFileDialog;
 class QAbstractButton;
 class QWidget;
 
@@ -51,7 +52,8 @@ std::vector<std::string> RowsOf(const CListBox& list);
 // drop from the file manager: a text/uri-list with every byte of the paths kept.
 void DropFilesOn(CDialog& dialog, int id, const std::vector<std::string>& paths);
 
-// Stands in for the message box while it lives, recording every box that would have opened.
+// Stands in for the message boxes of the windows given its presenter, recording every box that
+// would have opened; it must outlive those windows.
 class MessageBoxRecorder {
 public:
     struct Box {
@@ -62,30 +64,31 @@ public:
         bool operator==(const Box&) const = default;
     };
 
-    MessageBoxRecorder();
-    ~MessageBoxRecorder();
+    MessageBoxRecorder() = default;
     MessageBoxRecorder(const MessageBoxRecorder&) = delete;
     MessageBoxRecorder& operator=(const MessageBoxRecorder&) = delete;
+
+    MessageBoxPresenter Presenter();
 
     std::vector<Box> boxes;
 };
 
-// Stands in for the file dialog while it lives: each opening takes the next of the queued
-// answers (a selection, or nullopt for a cancel) and records how the dialog was set up.
+// Stands in for the file dialogs of the windows given its presenter: each opening takes the next
+// of the queued answers (a selection, or nullopt for a cancel) and records how the dialog was set
+// up. It must outlive those windows.
 class FileDialogStandIn {
 public:
     struct Opening {
-        unsigned flags = 0;
         std::string filter;
         std::string folder;
         bool operator==(const Opening&) const = default;
     };
 
-    FileDialogStandIn();
-    ~FileDialogStandIn();
+    FileDialogStandIn() = default;
     FileDialogStandIn(const FileDialogStandIn&) = delete;
     FileDialogStandIn& operator=(const FileDialogStandIn&) = delete;
 
+    FileDialogPresenter Presenter();
     void Queue(std::optional<std::vector<std::string>> answer);
 
     std::vector<std::optional<std::vector<std::string>>> answers;

@@ -28,7 +28,10 @@ Outcome RunExamples(std::string_view file1, std::string_view file2, std::string_
     fileDialog.Queue(std::vector<std::string>{folder + '/' + std::string(file1)});
     fileDialog.Queue(std::vector<std::string>{folder + '/' + std::string(file2)});
     MessageBoxRecorder messages;
-    CCompareDlg dialog;
+    CompareSettings settings;
+    CCompareDlg dialog(settings);
+    dialog.SetFileDialogPresenter(fileDialog.Presenter());
+    dialog.SetMessageBoxPresenter(messages.Presenter());
     Outcome outcome;
     RunModal(dialog, [&](QWidget* window) {
         UseSettingsDialog(dialog, {mode, "OK"}, Qt::Key_Escape);

@@ -10,7 +10,6 @@
 #include "tests/support/RecordingHost.h"
 #include "tests/support/TempDir.h"
 #include "tests/ui/DialogTestSupport.h"
-#include "ui/ProcessSettings.h"
 
 #include <QAbstractScrollArea>
 #include <QApplication>
@@ -71,11 +70,12 @@ ResultArea ResultAreaOf(CCompareDlg& dialog) {
 }
 
 // The result area that the same run gives on a panel in memory.
-ResultArea ExpectedResultArea(const std::string& path1, const std::string& path2) {
+ResultArea ExpectedResultArea(const std::string& path1, const std::string& path2,
+                              const CompareSettings& settings) {
     MemoryResultPanel panel;
     RecordingHost host;
-    RunComparison({true, DisplayName(path1), path1, true, DisplayName(path2), path2},
-                  compareSettings, panel, host);
+    RunComparison({true, DisplayName(path1), path1, true, DisplayName(path2), path2}, settings,
+                  panel, host);
     return {panel.rows, panel.name1, panel.name2, panel.lengthVerdict, panel.differenceSummary};
 }
 
@@ -133,7 +133,10 @@ TEST(MainDialogRun, ATextRunFillsTheListAndTheLabels) {
     fileDialog.Queue(std::vector<std::string>{left});
     fileDialog.Queue(std::vector<std::string>{right});
     MessageBoxRecorder messages;
-    CCompareDlg dialog;
+    CompareSettings settings;
+    CCompareDlg dialog(settings);
+    dialog.SetFileDialogPresenter(fileDialog.Presenter());
+    dialog.SetMessageBoxPresenter(messages.Presenter());
     ResultArea afterFirstRun;
     bool busyAfterRuns = true;
     RunModal(dialog, [&](QWidget* window) {
@@ -149,8 +152,8 @@ TEST(MainDialogRun, ATextRunFillsTheListAndTheLabels) {
     EXPECT_TRUE(messages.boxes.empty());
     EXPECT_FALSE(busyAfterRuns);
 
-    ASSERT_EQ(compareSettings.mode, CompareMode::Text);
-    const ResultArea expected = ExpectedResultArea(left, right);
+    ASSERT_EQ(settings.mode, CompareMode::Text);
+    const ResultArea expected = ExpectedResultArea(left, right, settings);
     EXPECT_EQ(expected.name1, "左.txt");
     EXPECT_GT(expected.rows.size(), 6u);
     EXPECT_EQ(afterFirstRun, expected);
@@ -167,7 +170,10 @@ TEST(MainDialogRun, EveryFailedCheckShowsItsBoxOverTheMainDialogAndChangesNothin
     for (const std::string& path : {first, first, second, gone1, gone2, gone1})
         fileDialog.Queue(std::vector<std::string>{path});
     MessageBoxRecorder messages;
-    CCompareDlg dialog;
+    CompareSettings settings;
+    CCompareDlg dialog(settings);
+    dialog.SetFileDialogPresenter(fileDialog.Presenter());
+    dialog.SetMessageBoxPresenter(messages.Presenter());
     ResultArea afterRun;
     std::vector<ResultArea> afterFailures;
     bool busyAfterRuns = true;
@@ -203,7 +209,7 @@ TEST(MainDialogRun, EveryFailedCheckShowsItsBoxOverTheMainDialogAndChangesNothin
                                   {&dialog, "gone2.bin", "File Read Error!!!", kExclamation},
                                   {&dialog, "同じファイルです", "File Error!!!", kInformation},
                               }));
-    EXPECT_EQ(afterRun, ExpectedResultArea(first, second));
+    EXPECT_EQ(afterRun, ExpectedResultArea(first, second, settings));
     EXPECT_EQ(afterFailures, std::vector<ResultArea>(3, afterRun));
     EXPECT_FALSE(busyAfterRuns);
 }
@@ -222,7 +228,10 @@ TEST(MainDialogRun, ALineTooLongForTheMemoryShowsAReadErrorAndGivesThePointerBac
     fileDialog.Queue(std::vector<std::string>{folder.PathOf("a.txt")});
     fileDialog.Queue(std::vector<std::string>{folder.PathOf("b.txt")});
     MessageBoxRecorder messages;
-    CCompareDlg dialog;
+    CompareSettings settings;
+    CCompareDlg dialog(settings);
+    dialog.SetFileDialogPresenter(fileDialog.Presenter());
+    dialog.SetMessageBoxPresenter(messages.Presenter());
     bool busyAfterRun = true;
     RunModal(dialog, [&](QWidget*) {
         UseSettingsDialog(dialog, {"ﾃｷｽﾄ", "OK"}, Qt::Key_Escape);
@@ -256,7 +265,9 @@ TEST(MainDialogRun, ALongRunPaintsShowsProgressAndStopsOnEscapeKeepingItsRows) {
     CompareTuning tuning;
     tuning.windowSize = 4096;
     tuning.workers = Workers::One;
-    CCompareDlg dialog(nullptr, tuning, {false, SlowRead});
+    CompareSettings settings;
+    CCompareDlg dialog(settings, nullptr, tuning, {false, SlowRead});
+    dialog.SetFileDialogPresenter(fileDialog.Presenter());
     std::string summaryEarly;
     std::string summaryLater;
     int paintsBefore = 0;
@@ -315,7 +326,7 @@ TEST(MainDialogRun, ALongRunPaintsShowsProgressAndStopsOnEscapeKeepingItsRows) {
     EXPECT_LE(readsAtEnd - readsAtEscape, 2) << "the run stops at the next window";
     EXPECT_FALSE(busyAfterRun);
 
-    const ResultArea whole = ExpectedResultArea(left, right);
+    const ResultArea whole = ExpectedResultArea(left, right, settings);
     ASSERT_GT(stopped.rows.size(), 1u);
     const auto listed = static_cast<std::int64_t>(stopped.rows.size()) - 1;
     EXPECT_LT(stopped.rows.size(), whole.rows.size());

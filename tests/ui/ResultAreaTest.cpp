@@ -61,7 +61,9 @@ TEST(ResultArea, ANewRunStartsAtTheTopOfTheList) {
     FileDialogStandIn fileDialog;
     for (const std::string& path : {zeros, ones, fewOnes})
         fileDialog.Queue(std::vector<std::string>{path});
-    CCompareDlg dialog;
+    CompareSettings settings;
+    CCompareDlg dialog(settings);
+    dialog.SetFileDialogPresenter(fileDialog.Presenter());
     int rowsOfLongRun = 0;
     int topWhenScrolled = -1;
     int topAfterLongRun = -1;
@@ -88,7 +90,8 @@ TEST(ResultArea, ANewRunStartsAtTheTopOfTheList) {
 }
 
 TEST(ResultArea, ACutLabelShowsItsWholeTextAsTooltip) {
-    CCompareDlg dialog;
+    CompareSettings settings;
+    CCompareDlg dialog(settings);
     const std::string summary = "10000 ﾊﾞｲﾄを超える、違いがありました";
     QString tipOverShortName;
     QString tipOverSummary;

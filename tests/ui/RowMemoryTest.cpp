@@ -64,7 +64,9 @@ TEST(RowMemory, ARunOfLongLinesPeaksUnderThreeTimesTheListedBytes) {
     FileDialogStandIn fileDialog;
     fileDialog.Queue(std::vector<std::string>{folder.Write("ascii.txt", LongLines(false))});
     fileDialog.Queue(std::vector<std::string>{folder.Write("sjis.txt", LongLines(true))});
-    CCompareDlg dialog;
+    CompareSettings settings;
+    CCompareDlg dialog(settings);
+    dialog.SetFileDialogPresenter(fileDialog.Presenter());
     std::size_t listedBytes = 0;
     std::optional<std::size_t> before;
     std::optional<std::size_t> peak;

@@ -6,7 +6,6 @@
 #include "tests/platform/qt/support/DialogFocus.h"
 #include "tests/platform/qt/support/Snapshot.h"
 #include "tests/ui/DialogTestSupport.h"
-#include "ui/ProcessSettings.h"
 
 #include <QTest>
 #include <QWidget>
@@ -41,15 +40,16 @@ constexpr SettingsView kBinaryView{false, true, false, false, false, true};
 
 // Opens the dialog on these settings, clicks the controls in order, and ends it with the key
 // (Escape, Return on the focused OK) or, for 0, with the close box. Returns what it looked like
-// when it opened and the result of DoModal.
+// when it opened, the result of DoModal and the settings it left.
 struct Session {
     SettingsView opened;
     int result = 0;
+    CompareSettings settings;
 };
 Session RunSettings(const CompareSettings& start, std::vector<int> clicks, int endKey) {
-    compareSettings = start;
-    CSettingsDlg dialog;
     Session session;
+    session.settings = start;
+    CSettingsDlg dialog(session.settings);
     session.result = RunModal(dialog, [&](QWidget* window) {
         session.opened = ViewOf(dialog);
         for (int id : clicks)
@@ -64,8 +64,8 @@ Session RunSettings(const CompareSettings& start, std::vector<int> clicks, int e
 } // namespace
 
 TEST(SettingsDlg, OpensInBinaryWithTheTextOptionsDisabledAndTabsOverOkAndCancel) {
-    compareSettings = {};
-    CSettingsDlg dialog;
+    CompareSettings settings;
+    CSettingsDlg dialog(settings);
     SettingsView view;
     int focused = 0;
     std::vector<int> tabs;
@@ -81,8 +81,8 @@ TEST(SettingsDlg, OpensInBinaryWithTheTextOptionsDisabledAndTabsOverOkAndCancel)
 }
 
 TEST(SettingsDlg, OpensInTextWithTheSavedOptionsAndTabsOverThem) {
-    compareSettings = {CompareMode::Text, 1, 0};
-    CSettingsDlg dialog;
+    CompareSettings settings{CompareMode::Text, 1, 0};
+    CSettingsDlg dialog(settings);
     SettingsView view;
     std::vector<int> tabs;
     RunModal(dialog, [&](QWidget* window) {
@@ -98,22 +98,24 @@ TEST(SettingsDlg, OkSavesTheTextOptionsAlsoInBinaryMode) {
     const Session session =
         RunSettings({}, {IDC_MODE_TEXT, IDC_MATCH_CASE, IDC_MODE_BINARY}, Qt::Key_Return);
     EXPECT_EQ(session.result, IDOK);
-    EXPECT_EQ(compareSettings.mode, CompareMode::Binary);
-    EXPECT_EQ(compareSettings.matchCase, 1);
-    EXPECT_EQ(compareSettings.compressBlanks, 0);
+    EXPECT_EQ(session.settings.mode, CompareMode::Binary);
+    EXPECT_EQ(session.settings.matchCase, 1);
+    EXPECT_EQ(session.settings.compressBlanks, 0);
 
     // Both options survive a stay in Binary and come back with Text.
-    RunSettings({CompareMode::Text, 1, 1}, {IDC_MODE_BINARY}, Qt::Key_Return);
-    const Session reopened = RunSettings(compareSettings, {IDC_MODE_TEXT}, Qt::Key_Return);
+    const Session inBinary =
+        RunSettings({CompareMode::Text, 1, 1}, {IDC_MODE_BINARY}, Qt::Key_Return);
+    const Session reopened = RunSettings(inBinary.settings, {IDC_MODE_TEXT}, Qt::Key_Return);
     EXPECT_EQ(reopened.opened, (SettingsView{false, true, true, true, false, true}));
-    EXPECT_EQ(compareSettings.mode, CompareMode::Text);
-    EXPECT_EQ(compareSettings.matchCase, 1);
-    EXPECT_EQ(compareSettings.compressBlanks, 1);
+    EXPECT_EQ(reopened.settings.mode, CompareMode::Text);
+    EXPECT_EQ(reopened.settings.matchCase, 1);
+    EXPECT_EQ(reopened.settings.compressBlanks, 1);
 
-    RunSettings({CompareMode::Text, 1, 0},
-                {IDC_COMPRESS_BLANKS, IDC_COMPRESS_BLANKS, IDC_MATCH_CASE}, Qt::Key_Return);
-    EXPECT_EQ(compareSettings.matchCase, 0);
-    EXPECT_EQ(compareSettings.compressBlanks, 0);
+    const Session toggled =
+        RunSettings({CompareMode::Text, 1, 0},
+                    {IDC_COMPRESS_BLANKS, IDC_COMPRESS_BLANKS, IDC_MATCH_CASE}, Qt::Key_Return);
+    EXPECT_EQ(toggled.settings.matchCase, 0);
+    EXPECT_EQ(toggled.settings.compressBlanks, 0);
 }
 
 TEST(SettingsDlg, CancelEscapeAndTheCloseBoxSaveNothing) {
@@ -122,13 +124,14 @@ TEST(SettingsDlg, CancelEscapeAndTheCloseBoxSaveNothing) {
     for (const int end : {int(Qt::Key_Escape), 0}) {
         const Session session = RunSettings(saved, changes, end);
         EXPECT_EQ(session.result, IDCANCEL) << end;
-        EXPECT_EQ(compareSettings.mode, CompareMode::Binary) << end;
-        EXPECT_EQ(compareSettings.matchCase, 0) << end;
-        EXPECT_EQ(compareSettings.compressBlanks, 1) << end;
+        EXPECT_EQ(session.settings.mode, CompareMode::Binary) << end;
+        EXPECT_EQ(session.settings.matchCase, 0) << end;
+        EXPECT_EQ(session.settings.compressBlanks, 1) << end;
     }
     std::vector<int> clicks = changes;
     clicks.push_back(IDCANCEL);
-    EXPECT_EQ(RunSettings(saved, clicks, Qt::Key_Escape).result, IDCANCEL);
-    const Session next = RunSettings(compareSettings, {}, Qt::Key_Escape);
+    const Session cancelled = RunSettings(saved, clicks, Qt::Key_Escape);
+    EXPECT_EQ(cancelled.result, IDCANCEL);
+    const Session next = RunSettings(cancelled.settings, {}, Qt::Key_Escape);
     EXPECT_EQ(next.opened, (SettingsView{false, true, false, true, false, true}));
 }

@@ -162,7 +162,7 @@ bool DialogWindow::HandleKey(const QKeyEvent& event) {
         owner_.SendCommand(IDCANCEL);
         return true;
     case Qt::Key_Space:
-        if (event.modifiers() != Qt::AltModifier || !owner_.GetSystemMenu(false))
+        if (event.modifiers() != Qt::AltModifier || !owner_.GetSystemMenu())
             return false;
         ShowSystemMenu(mapToGlobal(QPoint(0, 0)));
         return true;
@@ -188,7 +188,7 @@ void DialogWindow::contextMenuEvent(QContextMenuEvent* event) {
     // Only the background brings the menu up; controls that let the mouse through count as
     // background.
     if (event->reason() != QContextMenuEvent::Mouse || childAt(event->pos()) ||
-        !owner_.GetSystemMenu(false)) {
+        !owner_.GetSystemMenu()) {
         event->ignore();
         return;
     }

@@ -26,7 +26,7 @@ bool WindowCanCarryOut(unsigned id, const QWidget& window) {
 } // namespace
 
 void PopUpSystemMenu(CDialog& dialog, QWidget& window, const QPoint& globalPos) {
-    const CMenu* menu = dialog.GetSystemMenu(false);
+    const CMenu* menu = dialog.GetSystemMenu();
     if (!menu)
         return;
     QMenu popup(&window);

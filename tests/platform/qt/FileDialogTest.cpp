@@ -21,7 +21,6 @@
 namespace {
 
 constexpr std::string_view kAllFiles = "すべてのﾌｧｲﾙ (*.*)|*.*|";
-constexpr unsigned kFlags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_ALLOWMULTISELECT;
 
 std::vector<std::string> Walk(const CFileDialog& dialog) {
     std::vector<std::string> paths;
@@ -53,9 +52,10 @@ struct Choice {
     std::vector<std::string> paths;
 };
 
-// Opens a file dialog and chooses the names (quoted, as the name box takes several) in the
-// folder, or cancels when there are none.
-Choice Choose(const QString& folder, const QString& names, const std::string& initialFolder = {}) {
+// Opens a file dialog of the session and chooses the names (quoted, as the name box takes
+// several) in the folder, or cancels when there are none.
+Choice Choose(FileDialogSession& session, const QString& folder, const QString& names,
+              const std::string& initialFolder = {}) {
     Choice choice;
     RunOnNextModal([&choice, folder, names](QWidget* modal) {
         auto* fileDialog = static_cast<QFileDialog*>(modal);
@@ -70,7 +70,7 @@ Choice Choose(const QString& folder, const QString& names, const std::string& in
         fileDialog->selectFile(names);
         static_cast<QDialog*>(fileDialog)->accept();
     });
-    CFileDialog dialog(kFlags, kAllFiles);
+    CFileDialog dialog(kAllFiles, session);
     dialog.SetInitialFolder(initialFolder);
     choice.result = dialog.DoModal();
     choice.paths = Walk(dialog);
@@ -88,24 +88,25 @@ TEST(FileDialog, FilterNamesShowAsGivenAndStarDotStarMatchesEveryName) {
 
 TEST(FileDialog, APresenterStandsInAndThePathsWalkInOrder) {
     std::vector<bool> sawItsSetUp;
-    CFileDialog::SetPresenter([&](const CFileDialog& dialog) {
-        sawItsSetUp.push_back(dialog.Flags() == kFlags && dialog.Filter() == kAllFiles);
+    FileDialogSession session;
+    session.presenter = [&](const CFileDialog& dialog) {
+        sawItsSetUp.push_back(dialog.Filter() == kAllFiles);
         return std::optional<std::vector<std::string>>(
             std::vector<std::string>{"/p/one", "/p/\x83\x65.txt", "/p/three"});
-    });
-    CFileDialog dialog(kFlags, kAllFiles);
+    };
+    CFileDialog dialog(kAllFiles, session);
     const int result = dialog.DoModal();
     const std::vector<std::string> paths = Walk(dialog);
 
-    CFileDialog::SetPresenter([](const CFileDialog&) { return std::nullopt; });
-    CFileDialog cancelled(kFlags, kAllFiles);
+    session.presenter = [](const CFileDialog&) { return std::nullopt; };
+    CFileDialog cancelled(kAllFiles, session);
     const int cancelResult = cancelled.DoModal();
 
-    CFileDialog::SetPresenter(
-        [](const CFileDialog&) { return std::optional(std::vector<std::string>{}); });
-    CFileDialog empty(kFlags, kAllFiles);
+    session.presenter = [](const CFileDialog&) {
+        return std::optional(std::vector<std::string>{});
+    };
+    CFileDialog empty(kAllFiles, session);
     const int emptyResult = empty.DoModal();
-    CFileDialog::SetPresenter({});
 
     EXPECT_EQ(result, IDOK);
     EXPECT_EQ(sawItsSetUp, std::vector<bool>{true});
@@ -136,7 +137,8 @@ TEST(FileDialog, TheRealDialogListsNamesWithoutADotAndReturnsTheSelection) {
         fileDialog->selectFile(QStringLiteral("\"名前.txt\" \"noext\""));
         static_cast<QDialog*>(fileDialog)->accept();
     });
-    CFileDialog dialog(kFlags, kAllFiles);
+    FileDialogSession session;
+    CFileDialog dialog(kAllFiles, session);
     const int result = dialog.DoModal();
 
     EXPECT_EQ(shownFilter, QStringLiteral("すべてのﾌｧｲﾙ (*.*)"));
@@ -150,20 +152,27 @@ TEST(FileDialog, TheRealDialogListsNamesWithoutADotAndReturnsTheSelection) {
     EXPECT_EQ(Walk(dialog), (std::vector<std::string>{base + "/名前.txt", base + "/noext"}));
 }
 
-TEST(FileDialog, OpensWhereItIsToldElseWhereTheLastChoiceWasMadeAtTwoThirdsOfTheScreen) {
+TEST(FileDialog, OpensWhereItIsToldElseWhereTheSessionsLastChoiceWasMadeAtTwoThirdsOfTheScreen) {
     QTemporaryDir first;
     QTemporaryDir second;
     ASSERT_TRUE(first.isValid() && second.isValid());
     Touch(first.filePath(QStringLiteral("a.txt")));
     Touch(second.filePath(QStringLiteral("b.txt")));
 
-    const Choice chosenInFirst = Choose(first.path(), QStringLiteral("a.txt"));
-    const Choice cancelled = Choose({}, {});
-    const Choice chosenInSecond = Choose(second.path(), QStringLiteral("b.txt"));
-    const Choice afterSecond = Choose({}, {});
-    const Choice toldFirst = Choose({}, {}, BytesOf(first.path()));
-    const Choice toldMissing = Choose({}, {}, BytesOf(first.filePath(QStringLiteral("gone"))));
+    FileDialogSession session;
+    const Choice atFirst = Choose(session, {}, {});
+    const Choice chosenInFirst = Choose(session, first.path(), QStringLiteral("a.txt"));
+    const Choice cancelled = Choose(session, {}, {});
+    const Choice chosenInSecond = Choose(session, second.path(), QStringLiteral("b.txt"));
+    const Choice afterSecond = Choose(session, {}, {});
+    const Choice toldFirst = Choose(session, {}, {}, BytesOf(first.path()));
+    const Choice toldMissing =
+        Choose(session, {}, {}, BytesOf(first.filePath(QStringLiteral("gone"))));
+    FileDialogSession another;
+    const Choice inAnotherSession = Choose(another, {}, {});
 
+    EXPECT_EQ(atFirst.openedIn, QDir::currentPath());
+    EXPECT_EQ(inAnotherSession.openedIn, QDir::currentPath());
     EXPECT_EQ(chosenInFirst.result, IDOK);
     EXPECT_EQ(cancelled.result, IDCANCEL);
     EXPECT_EQ(cancelled.openedIn, first.path());
@@ -203,8 +212,9 @@ TEST(FileDialog, NamesThatAreNotUtf8AreChosenAsTheirBytesAndNeverAsAnotherFile) 
     EXPECT_EQ(BytePathOf(QStringLiteral("relative\uFFFD")), std::nullopt);
     EXPECT_EQ(BytePathOf(shownBase + QStringLiteral("/名前.txt")), base + "/名前.txt");
 
+    FileDialogSession session;
     const Choice chosen =
-        Choose(shownBase, u'"' + shownShiftJis + QStringLiteral("\" \"\uFFFD\uFFFD\""));
+        Choose(session, shownBase, u'"' + shownShiftJis + QStringLiteral("\" \"\uFFFD\uFFFD\""));
     EXPECT_EQ(chosen.result, IDOK);
     EXPECT_EQ(chosen.paths, (std::vector<std::string>{shiftJis, notText}));
 
@@ -223,7 +233,7 @@ TEST(FileDialog, NamesThatAreNotUtf8AreChosenAsTheirBytesAndNeverAsAnotherFile) 
         openAfterRefusal = fileDialog->isVisible();
         fileDialog->reject();
     });
-    CFileDialog ambiguous(kFlags, kAllFiles);
+    CFileDialog ambiguous(kAllFiles, session);
     EXPECT_EQ(ambiguous.DoModal(), IDCANCEL);
     EXPECT_TRUE(refusal.startsWith(QStringLiteral("\uFFFDy\n"))) << refusal.toStdString();
     EXPECT_TRUE(openAfterRefusal);

@@ -74,7 +74,7 @@ TEST(MessageBox, ShowsTheTextAndCaptionWithTheIconOfItsType) {
     EXPECT_TRUE(exclamation.overDialog);
 }
 
-TEST(MessageBox, APresenterStandsInUntilItIsCleared) {
+TEST(MessageBox, APresenterStandsInForTheBoxesOfItsWindowUntilItIsCleared) {
     struct Call {
         CWnd* owner;
         std::string text;
@@ -82,14 +82,23 @@ TEST(MessageBox, APresenterStandsInUntilItIsCleared) {
         unsigned type;
     };
     std::vector<Call> calls;
-    SetMessageBoxPresenter(
+    ProbeDialog dialog;
+    dialog.SetMessageBoxPresenter(
         [&](CWnd* owner, std::string_view text, std::string_view caption, unsigned type) {
             calls.push_back({owner, std::string(text), std::string(caption), type});
             return IDOK;
         });
-    ProbeDialog dialog;
     const int result = dialog.MessageBox("text", "caption", MB_ICONEXCLAMATION);
-    SetMessageBoxPresenter({});
+    BoxSeen real;
+    RunModal(dialog, [&](QWidget* window) {
+        // Another window's box, and this one's once the presenter is cleared, are real.
+        ReadNextBox(real, window);
+        dialog.combo.MessageBox("combo", "caption", MB_OK);
+        dialog.SetMessageBoxPresenter({});
+        ReadNextBox(real, window);
+        dialog.MessageBox("cleared", "caption", MB_OK);
+    });
+    EXPECT_EQ(real.text, QStringLiteral("cleared"));
     EXPECT_EQ(result, IDOK);
     ASSERT_EQ(calls.size(), 1u);
     EXPECT_EQ(calls[0].owner, &dialog);

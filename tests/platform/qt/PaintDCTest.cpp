@@ -51,7 +51,7 @@ TEST(PaintDC, DrawsTheIconWithItsColoursAndTransparency) {
     CRect client;
     bool windowIconSet = false;
     RunModal(dialog, [&](QWidget* window) {
-        dialog.SetIcon(dialog.icon, true);
+        dialog.SetIcon(dialog.icon);
         windowIconSet = !window->windowIcon().isNull();
         client = dialog.GetClientRect();
         for (QLabel* label : window->findChildren<QLabel*>())

@@ -52,7 +52,7 @@ TEST(SystemMenu, HoldsTheUsualItemsAndWhatTheDialogAdds) {
     std::vector<CMenu::Item> items;
     std::vector<int> enableResults;
     RunModal(dialog, [&](QWidget*) {
-        CMenu* menu = dialog.GetSystemMenu(false);
+        CMenu* menu = dialog.GetSystemMenu();
         items = menu->Items();
         enableResults = {
             menu->EnableMenuItem(SC_MAXIMIZE, MF_GRAYED), menu->EnableMenuItem(SC_MOVE, MF_GRAYED),
@@ -79,7 +79,7 @@ TEST(SystemMenu, HoldsTheUsualItemsAndWhatTheDialogAdds) {
 
     DefaultButtonDialog withoutMenu;
     CMenu* menu = reinterpret_cast<CMenu*>(1);
-    RunModal(withoutMenu, [&](QWidget*) { menu = withoutMenu.GetSystemMenu(false); });
+    RunModal(withoutMenu, [&](QWidget*) { menu = withoutMenu.GetSystemMenu(); });
     EXPECT_EQ(menu, nullptr);
 }
 

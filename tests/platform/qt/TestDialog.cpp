@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include <array>
+#include <cstdint>
 
 namespace {
 
@@ -158,7 +159,7 @@ ProbeDialog::ProbeDialog() : CDialog(kProbeTemplate) {
 
 bool ProbeDialog::OnInitDialog() {
     CDialog::OnInitDialog();
-    if (CMenu* menu = GetSystemMenu(false)) {
+    if (CMenu* menu = GetSystemMenu()) {
         menu->AppendMenu(MF_SEPARATOR);
         menu->AppendMenu(MF_STRING, 0x0010, "ﾊﾞｰｼﾞｮﾝ情報 (&A)...");
         menu->EnableMenuItem(SC_MAXIMIZE, MF_BYCOMMAND | MF_GRAYED);
@@ -187,9 +188,9 @@ void ProbeDialog::OnCancel() {
     CDialog::OnCancel();
 }
 
-void ProbeDialog::OnSysCommand(unsigned id, std::intptr_t param) {
+void ProbeDialog::OnSysCommand(unsigned id) {
     sysCommands.push_back(id);
-    CDialog::OnSysCommand(id, param);
+    CDialog::OnSysCommand(id);
 }
 
 void ProbeDialog::OnBrowse() {

@@ -7,7 +7,6 @@
 #include "platform/qt/Static.h"
 #include "tests/platform/qt/support/ModalDriver.h"
 
-#include <cstdint>
 #include <functional>
 #include <initializer_list>
 #include <string>
@@ -68,7 +67,7 @@ protected:
     void DoDataExchange(CDataExchange* exchange) override;
     void OnOK() override;
     void OnCancel() override;
-    void OnSysCommand(unsigned id, std::intptr_t param) override;
+    void OnSysCommand(unsigned id) override;
 
 private:
     void OnBrowse();

@@ -1,3 +1,0 @@
-#include "ui/ProcessSettings.h"
-
-CompareSettings compareSettings;
