@@ -1,7 +1,7 @@
 #include "compare/BinaryCompare.h"
 
 #include "compare/ByteDifference.h"
-#include "compare/FilePair.h"
+#include "compare/OpenBoth.h"
 #include "compare/ResultPanel.h"
 #include "compare/RunCheckpoint.h"
 #include "compare/SecondCore.h"

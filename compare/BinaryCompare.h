@@ -1,6 +1,6 @@
 #pragma once
 
-#include "compare/CompareOutcome.h"
+#include "compare/CompareResult.h"
 #include "compare/CompareTuning.h"
 #include "platform/files/FileAccess.h"
 

@@ -2,6 +2,7 @@
 
 #include "compare/BinaryCompare.h"
 #include "compare/CompareRequest.h"
+#include "compare/CompareResult.h"
 #include "compare/CompareSettings.h"
 #include "compare/ResultPanel.h"
 #include "compare/RunHost.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "compare/CompareOutcome.h"
 #include "compare/CompareTuning.h"
+#include "compare/RunResult.h"
 #include "platform/files/FileAccess.h"
 
 class ResultPanel;

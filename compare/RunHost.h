@@ -1,8 +1,8 @@
 #pragma once
 
-#include <string_view>
+#include "compare/MessageIcon.h"
 
-enum class MessageIcon { Information, Exclamation };
+#include <string_view>
 
 // What a run needs from whoever hosts it: a modal message with an OK button, and a busy
 // pointer for the length of a comparison. The window, the command line and tests each supply one.

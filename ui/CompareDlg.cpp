@@ -140,7 +140,7 @@ void CCompareDlg::Browse(FileList& list) {
         dialog.SetInitialFolder(std::filesystem::path(choice->path).parent_path().string());
     if (dialog.DoModal() == IDCANCEL)
         return;
-    list.AddEachOnTop(SelectedPaths(dialog));
+    list.AddOnTopReversed(SelectedPaths(dialog));
 }
 
 void CCompareDlg::OnExecute() {

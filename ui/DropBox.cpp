@@ -3,9 +3,9 @@
 #include "platform/qt/DropFiles.h"
 #include "ui/FileList.h"
 
-CDropBox::CDropBox(FileList& list) : list(list) {}
+CDropBox::CDropBox(FileList& list) : list_(list) {}
 
 void CDropBox::OnDropFiles(HDROP drop) {
-    list.AddOnTop(DroppedPaths(drop));
+    list_.AddOnTopInOrder(DroppedPaths(drop));
     Default();
 }

@@ -13,5 +13,5 @@ public:
     void OnDropFiles(HDROP drop) override;
 
 private:
-    FileList& list;
+    FileList& list_;
 };

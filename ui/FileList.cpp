@@ -26,7 +26,7 @@ bool FileList::Add(int entry, const std::string& path) {
     return true;
 }
 
-void FileList::AddEachOnTop(std::span<const std::string> added) {
+void FileList::AddOnTopReversed(std::span<const std::string> added) {
     if (IsFull())
         return;
     for (const std::string& path : added)
@@ -35,7 +35,7 @@ void FileList::AddEachOnTop(std::span<const std::string> added) {
     combo_.SetCurSel(0);
 }
 
-void FileList::AddOnTop(std::span<const std::string> added) {
+void FileList::AddOnTopInOrder(std::span<const std::string> added) {
     if (IsFull())
         return;
     for (int entry = 0; entry < static_cast<int>(added.size()); ++entry)

@@ -29,12 +29,12 @@ public:
     void Clear();
     bool IsFull() const;
 
-    // Puts each path at the top in turn, so that the last one ends on top, and selects the top
-    // entry. A full list changes nothing, not even the selection.
-    void AddEachOnTop(std::span<const std::string> paths);
+    // Puts the paths at the top in reverse order (each in turn goes on top, so the last one
+    // ends first) and selects the top entry. A full list changes nothing, not even the selection.
+    void AddOnTopReversed(std::span<const std::string> paths);
     // Puts the paths at the top in their own order and selects the top entry. A full list
     // changes nothing, not even the selection.
-    void AddOnTop(std::span<const std::string> paths);
+    void AddOnTopInOrder(std::span<const std::string> paths);
 
     // The selected entry's name and the path in its slot; nothing when no entry is selected.
     std::optional<FileChoice> CurrentChoice() const;

@@ -12,8 +12,9 @@ enum class FileKinds { RegularFiles, AlsoStreams };
 
 // A regular file, or a stream where asked for, opened for reading only (symlinks followed).
 // Opening refuses folders, sockets and devices, and never blocks but on a FIFO that waits for
-// its writer; nothing is ever written. Its bytes are read through a FileWindow, which reaches
-// them as the access given at opening says.
+// its writer; nothing is ever written. It keeps the framework's name for the file whose opening
+// the checks before a run make, but unlike that class it has no Read: its bytes are read through
+// a FileWindow, which reaches them as the access given at opening says.
 class CFile {
 public:
     CFile() = default;

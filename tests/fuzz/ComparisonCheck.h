@@ -1,6 +1,6 @@
 #pragma once
 
-#include "compare/CompareOutcome.h"
+#include "compare/CompareResult.h"
 #include "tests/support/ReferenceComparison.h"
 
 class MemoryResultPanel;

@@ -54,8 +54,8 @@ TEST(FileList, EachPathGoesOnTopInTurnAndEveryEntryLeadsToItsOwnSlot) {
     std::vector<std::optional<FileChoice>> choices;
     WithList(host, [&] {
         noChoice = host.list.CurrentChoice();
-        host.list.AddEachOnTop(std::vector<std::string>{"/data/x.txt"});
-        host.list.AddEachOnTop(
+        host.list.AddOnTopReversed(std::vector<std::string>{"/data/x.txt"});
+        host.list.AddOnTopReversed(
             std::vector<std::string>{"/data/p.txt", "/other/q.txt", "/data/p.txt", "/data/"});
         entries = EntriesOf(host.combo);
         selected = host.combo.GetCurSel();
@@ -80,14 +80,15 @@ TEST(FileList, PathsGoOnTopInTheirOwnOrderAndTheFirstIsSelected) {
     int selectedAfterAddingNothing = CB_ERR;
     int selectedInAnEmptyList = 0;
     WithList(host, [&] {
-        host.list.AddOnTop(std::vector<std::string>{});
+        host.list.AddOnTopInOrder(std::vector<std::string>{});
         selectedInAnEmptyList = host.combo.GetCurSel();
-        host.list.AddOnTop(std::vector<std::string>{"/data/x.txt"});
-        host.list.AddOnTop(std::vector<std::string>{"/data/p.txt", "/data/q.txt", "/data/r.txt"});
+        host.list.AddOnTopInOrder(std::vector<std::string>{"/data/x.txt"});
+        host.list.AddOnTopInOrder(
+            std::vector<std::string>{"/data/p.txt", "/data/q.txt", "/data/r.txt"});
         entries = EntriesOf(host.combo);
         selectedAfterAdding = host.combo.GetCurSel();
         host.combo.SetCurSel(3);
-        host.list.AddOnTop(std::vector<std::string>{});
+        host.list.AddOnTopInOrder(std::vector<std::string>{});
         selectedAfterAddingNothing = host.combo.GetCurSel();
     });
     EXPECT_EQ(selectedInAnEmptyList, CB_ERR);
@@ -106,21 +107,21 @@ TEST(FileList, AFullListTakesNoMoreAndKeepsItsSelection) {
     ListHost other;
     Entries otherEntries;
     WithList(host, [&] {
-        host.list.AddOnTop(NumberedPaths("/a/", 254));
-        host.list.AddOnTop(std::vector<std::string>{"/c/1.txt", "/c/2.txt", "/c/3.txt"});
+        host.list.AddOnTopInOrder(NumberedPaths("/a/", 254));
+        host.list.AddOnTopInOrder(std::vector<std::string>{"/c/1.txt", "/c/2.txt", "/c/3.txt"});
         fullAfterFilling = host.list.IsFull();
         topAfterFilling = EntriesOf(host.combo);
         topAfterFilling.resize(3);
         lastSlot = ChoiceAt(host, 1);
         host.combo.SetCurSel(5);
-        host.list.AddOnTop(std::vector<std::string>{"/c/4.txt"});
-        host.list.AddEachOnTop(std::vector<std::string>{"/c/5.txt"});
+        host.list.AddOnTopInOrder(std::vector<std::string>{"/c/4.txt"});
+        host.list.AddOnTopReversed(std::vector<std::string>{"/c/5.txt"});
         selectedAfterMore = host.combo.GetCurSel();
         count = host.combo.GetCount();
     });
     WithList(other, [&] {
-        other.list.AddEachOnTop(NumberedPaths("/d/", 255));
-        other.list.AddEachOnTop(std::vector<std::string>{"/e/p.txt", "/e/q.txt"});
+        other.list.AddOnTopReversed(NumberedPaths("/d/", 255));
+        other.list.AddOnTopReversed(std::vector<std::string>{"/e/p.txt", "/e/q.txt"});
         otherEntries = EntriesOf(other.combo);
     });
     EXPECT_TRUE(fullAfterFilling);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "compare/CompareOutcome.h"
+#include "compare/CompareResult.h"
 #include "platform/files/File.h"
 #include "platform/files/FileAccess.h"
 
