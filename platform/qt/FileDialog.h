@@ -25,8 +25,9 @@ struct FileDialogSession {
 
 // The file-open dialog, for one file or several (the program saves nothing, so there is no save
 // mode). The filter is "name|pattern|" pairs; "*.*" matches every file, names without a dot
-// included. Selected paths come back as bytes, names that are not UTF-8 included. It opens in the
-// folder it is given, else in the session's last folder, or at first in the folder the process
+// included. Selected paths come back as bytes. Qt's folder listings leave out every name that is
+// not UTF-8, so such a file cannot be chosen here (a drop takes it). It opens in the folder it
+// is given, else in the session's last folder, or at first in the folder the process
 // started in, at about two thirds of the screen. The session must outlive it.
 class CFileDialog {
 public:

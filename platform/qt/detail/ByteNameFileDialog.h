@@ -12,10 +12,10 @@
 // the path is not absolute or a part matches no name or several.
 std::optional<std::string> BytePathOf(const QString& shownPath);
 
-// Qt's file dialog, made to accept files whose names are not UTF-8: Qt lists them with U+FFFD
-// for such bytes and would refuse them as missing. They are accepted when BytePathOf finds each
-// of them; a choice it cannot find is refused as missing. Folders with such names cannot be
-// opened in it.
+// Qt's file dialog, made to accept a chosen path that shows U+FFFD for bytes that are not UTF-8,
+// which Qt would refuse as missing: it is accepted when BytePathOf finds it; a choice it cannot
+// find is refused as missing. Qt 6 lists no such name (its folder listings skip them), so only a
+// path typed or pasted in that form comes here; folders with such names cannot be opened in it.
 class ByteNameFileDialog : public QFileDialog {
     Q_OBJECT
 public:
